@@ -1,0 +1,204 @@
+#include "startup/config_store.h"
+
+#include <cmath>
+
+#include "startup/fatal_error.h"
+#include "startup/file_system.h"
+#include "startup/text_conversions.h"
+
+namespace zent {
+
+ExitKeyValue ExitKeyCode = 0.0;
+bool HighPriority = false;
+double CpuSpeed = 0;
+bool ShowFps = false;
+std::int16_t GameCount = 0;
+std::vector<GameRecord> GameTable;
+
+namespace {
+
+constexpr int kEscapeKey = 27;
+
+// Sequential text reading: CR LF or a lone CR ends a line; a lone LF is an
+// ordinary character. Reading beyond the last line is "input past end of file".
+class LineReader {
+public:
+    LineReader(std::string_view bytes, const std::string& path) : bytes_(bytes), path_(path) {}
+
+    std::string Next(const char* expected) {
+        if (pos_ >= bytes_.size()) {
+            Fail(kInputPastEndOfFile, path_ + ": the file ends before line " +
+                                          std::to_string(lineNumber_ + 1) + ", which should hold " +
+                                          expected + ".");
+        }
+        const std::size_t end = bytes_.find('\r', pos_);
+        std::string line;
+        if (end == std::string_view::npos) {
+            line = std::string(bytes_.substr(pos_));
+            pos_ = bytes_.size();
+        } else {
+            line = std::string(bytes_.substr(pos_, end - pos_));
+            pos_ = end + 1;
+            if (pos_ < bytes_.size() && bytes_[pos_] == '\n') {
+                ++pos_;
+            }
+        }
+        ++lineNumber_;
+        return line;
+    }
+
+    // "C:\...\zentconfig.ini, line 5: " for messages about the line just read.
+    std::string Where() const { return path_ + ", line " + std::to_string(lineNumber_) + ": "; }
+
+private:
+    std::string_view bytes_;
+    const std::string& path_;
+    std::size_t pos_ = 0;
+    int lineNumber_ = 0;
+};
+
+bool FlagValue(const std::string& line) { return NumericValue(line) != 0; }
+
+GameRecord ReadGameLine(LineReader& reader, int gameNumber) {
+    const std::string line = reader.Next("a game");
+    const std::vector<std::string> fields = Split(line, '|');
+    if (fields.size() < 6) {
+        Fail(kSubscriptOutOfRange,
+             reader.Where() + "game " + std::to_string(gameNumber) + " reads " + Quoted(line) +
+                 ", which has " + std::to_string(fields.size()) +
+                 " fields; a game line needs six fields separated by \"|\": name, drive key, "
+                 "renderer type, Z-Writing, Alpha-Tested Z-Writing, NTSC mode.");
+    }
+    return {UpperCase(fields[0]), UpperCase(fields[1]), UpperCase(fields[2]),
+            fields[3],            fields[4],            fields[5]};
+}
+
+void WriteThrough(FileSystem& files, const std::string& tempPath, const std::string& text) {
+    std::unique_ptr<OutputFile> out = files.Create(tempPath);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start) + 2;
+        out->Write(std::string_view(text).substr(start, end - start));
+        start = end;
+    }
+    out->Flush();
+    out->Close();
+}
+
+}  // namespace
+
+void LoadConfig() {
+    const std::string path = ProgramFile(kConfigFileName);
+    LoadConfigText(ActiveFileSystem().ReadAll(path), path);
+}
+
+void LoadConfigText(std::string_view bytes, const std::string& path) {
+    LineReader reader(bytes, path);
+
+    ExitKeyCode = NumericValue(TrimSpaces(reader.Next("the exit key")));
+    if (std::get<double>(ExitKeyCode) == 0) {
+        ExitKeyCode = static_cast<double>(kEscapeKey);
+    }
+    HighPriority = FlagValue(reader.Next("the high priority option (1 or 0)"));
+    CpuSpeed = NumericValue(reader.Next("the CPU speed in percent"));
+    ShowFps = FlagValue(reader.Next("the show fps option (1 or 0)"));
+
+    const std::string countLine = reader.Next("the number of games");
+    try {
+        GameCount = WholeInteger(countLine);
+    } catch (const FatalError& error) {
+        throw error.WithContext(reader.Where() + "the number of games must be a whole number from "
+                                                 "-32768 to 32767: ");
+    }
+
+    if (GameCount > 0) {
+        GameTable.assign(static_cast<std::size_t>(GameCount), GameRecord{});
+        for (int i = 0; i < GameCount; ++i) {
+            GameTable[static_cast<std::size_t>(i)] = ReadGameLine(reader, i + 1);
+        }
+    }
+}
+
+std::string JoinGameRow(const GameRecord& record) {
+    std::string row = record[0];
+    for (std::size_t i = 1; i < record.size(); ++i) {
+        row += '|';
+        row += record[i];
+    }
+    return row;
+}
+
+std::string ComposeConfigText() {
+    std::string text;
+    if (const auto* keyText = std::get_if<std::string>(&ExitKeyCode)) {
+        text += *keyText;
+    } else {
+        text += FileNumber(std::get<double>(ExitKeyCode));
+    }
+    text += "\r\n";
+    text += HighPriority ? "1\r\n" : "0\r\n";
+    text += FileNumber(CpuSpeed) + "\r\n";
+    text += ShowFps ? "1\r\n" : "0\r\n";
+    text += FileNumber(GameCount) + "\r\n";
+    if (GameCount > static_cast<int>(GameTable.size())) {
+        Fail(kSubscriptOutOfRange, "internal error: the games table holds " +
+                                       std::to_string(GameTable.size()) + " rows for " +
+                                       std::to_string(GameCount) + " games; nothing was saved.");
+    }
+    for (int i = 0; i < GameCount; ++i) {
+        text += JoinGameRow(GameTable[static_cast<std::size_t>(i)]) + "\r\n";
+    }
+    return text;
+}
+
+void SaveConfig() {
+    const std::string path = ProgramFile(kConfigFileName);
+    const std::string tempPath = path + ".tmp";
+    const std::string text = ComposeConfigText();
+    FileSystem& files = ActiveFileSystem();
+    try {
+        WriteThrough(files, tempPath, text);
+        files.Replace(tempPath, path);
+    } catch (const FatalError& error) {
+        files.Remove(tempPath);
+        throw error.WithContext("The settings were not saved; " + path + " is unchanged. ");
+    }
+}
+
+std::string LookupGame(const std::string& name) {
+    if (GameCount < 1) {
+        return {};
+    }
+    const std::string wanted = UpperCase(name);
+    for (int i = 0; i < GameCount; ++i) {
+        const GameRecord& row = GameTable[static_cast<std::size_t>(i)];
+        if (UpperCase(row[0]) == wanted) {
+            return row[1] + "|" + row[2] + "|" + row[3] + "|" + row[4] + "|" + row[5];
+        }
+    }
+    return {};
+}
+
+std::int32_t ExitKeyCodeValue() {
+    if (const auto* keyText = std::get_if<std::string>(&ExitKeyCode)) {
+        try {
+            return WholeLong(*keyText);
+        } catch (const FatalError& error) {
+            throw error.WithContext("The exit key must be a key code such as 27: ");
+        }
+    }
+    const double value = std::nearbyint(std::get<double>(ExitKeyCode));
+    if (value < -2147483648.0 || value > 2147483647.0) {
+        Fail(kOverflow, "The exit key " + GeneralNumber(value, '.') + " is not a key code.");
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::string ExitKeyCodeText() {
+    if (const auto* keyText = std::get_if<std::string>(&ExitKeyCode)) {
+        return *keyText;
+    }
+    return GeneralNumber(std::get<double>(ExitKeyCode), '.');
+}
+
+}  // namespace zent

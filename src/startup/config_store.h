@@ -1,0 +1,52 @@
+#pragma once
+// "zentconfig.ini" in memory: the global options and the games, with the reader,
+// the writer and the game lookup.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace zent {
+
+inline constexpr const char* kConfigFileName = "zentconfig.ini";
+
+// A number after a load; the Settings window stores its exit-key box text.
+using ExitKeyValue = std::variant<double, std::string>;
+
+// name, drive key, renderer type, Z-Writing, Alpha-Tested Z-Writing, NTSC mode
+using GameRecord = std::array<std::string, 6>;
+
+extern ExitKeyValue ExitKeyCode;
+extern bool HighPriority;
+extern double CpuSpeed;
+extern bool ShowFps;
+extern std::int16_t GameCount;
+extern std::vector<GameRecord> GameTable;
+
+// Reads "zentconfig.ini" of the program's folder into the globals.
+void LoadConfig();
+// The same from bytes already read; path only names the file in error messages.
+void LoadConfigText(std::string_view bytes, const std::string& path);
+
+// Writes the globals to "zentconfig.ini" through a temporary file that replaces
+// the old one in one step, so a failure never leaves a partial file.
+void SaveConfig();
+// The exact bytes SaveConfig writes.
+std::string ComposeConfigText();
+
+// Cells 1 to 5 of the first row whose name equals name, letter case aside,
+// joined by "|"; the empty text when no row matches.
+std::string LookupGame(const std::string& name);
+
+// The exit key's value as a 32-bit key code (a strict conversion of a text).
+std::int32_t ExitKeyCodeValue();
+// The exit key as the Settings window shows it: a decimal number, or the text held.
+std::string ExitKeyCodeText();
+
+// A game row as the list and the file hold it: the six cells joined by "|".
+std::string JoinGameRow(const GameRecord& record);
+
+}  // namespace zent

@@ -1,0 +1,69 @@
+#include "startup/fatal_error.h"
+
+#include <cstdio>
+
+namespace zent {
+
+const char* StandardErrorText(int number) {
+    switch (number) {
+        case kInvalidArgument:
+            return "Invalid procedure call or argument";
+        case kOverflow:
+            return "Overflow";
+        case kOutOfMemory:
+            return "Out of memory";
+        case kSubscriptOutOfRange:
+            return "Subscript out of range";
+        case kTypeMismatch:
+            return "Type mismatch";
+        case kFileNotFound:
+            return "File not found";
+        case kDiskFull:
+            return "Disk full";
+        case kInputPastEndOfFile:
+            return "Input past end of file";
+        case kPermissionDenied:
+            return "Permission denied";
+        case kPathFileAccessError:
+            return "Path/File access error";
+        default:
+            return "Application-defined or object-defined error";
+    }
+}
+
+FatalError::FatalError(int number, std::string description)
+    : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+
+FatalError FatalError::WithContext(const std::string& where) const {
+    return FatalError(number_, where + description_);
+}
+
+std::string FatalError::MessageText() const {
+    return "Run-time error " + std::to_string(number_) + ": " + StandardErrorText(number_) +
+           "\n\n" + description_;
+}
+
+void Fail(int number, std::string description) {
+    throw FatalError(number, std::move(description));
+}
+
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kMaxShown = 80;
+    std::string out = "\"";
+    for (std::size_t i = 0; i < text.size() && i < kMaxShown; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "<%02X>", c);
+            out += code;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    if (text.size() > kMaxShown) {
+        out += "...";
+    }
+    return out + "\"";
+}
+
+}  // namespace zent

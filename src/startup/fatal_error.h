@@ -1,0 +1,53 @@
+#pragma once
+// The one way the launcher fails: a FatalError raised anywhere in the core travels
+// up to the handler at the entry that the message loop called, which shows the
+// "Zentavio Wrapper" box and ends the process (see fatal_error_win.cpp).
+
+#include <stdexcept>
+#include <string>
+
+namespace zent {
+
+// The classic BASIC run-time error numbers, which users and support notes know.
+enum ErrorNumber : int {
+    kInvalidArgument = 5,
+    kOverflow = 6,
+    kOutOfMemory = 7,
+    kSubscriptOutOfRange = 9,
+    kTypeMismatch = 13,
+    kFileNotFound = 53,
+    kDiskFull = 61,
+    kInputPastEndOfFile = 62,
+    kPermissionDenied = 70,
+    kPathFileAccessError = 75,
+};
+
+// The short standard wording of an error number ("File not found").
+const char* StandardErrorText(int number);
+
+class FatalError : public std::runtime_error {
+public:
+    // description says what the user must fix: the path, the line, the offending text.
+    FatalError(int number, std::string description);
+
+    int number() const { return number_; }
+    const std::string& description() const { return description_; }
+
+    // The same error with a sentence in front that names where it happened.
+    FatalError WithContext(const std::string& where) const;
+
+    // The text of the message box: number, standard wording and description.
+    std::string MessageText() const;
+
+private:
+    int number_;
+    std::string description_;
+};
+
+[[noreturn]] void Fail(int number, std::string description);
+
+// Text in quotation marks for a message, with control characters made visible
+// and very long texts shortened, so a broken line never floods the box.
+std::string Quoted(std::string_view text);
+
+}  // namespace zent

@@ -1,0 +1,18 @@
+#include "startup/fatal_error_win.h"
+
+namespace zent {
+
+namespace {
+bool g_stopping = false;
+}
+
+bool FatalStopInProgress() { return g_stopping; }
+
+void FatalErrorStop(const FatalError& error) {
+    g_stopping = true;
+    MessageBoxA(nullptr, error.MessageText().c_str(), "Zentavio Wrapper",
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
+    ExitProcess(static_cast<UINT>(error.number()));
+}
+
+}  // namespace zent

@@ -1,0 +1,45 @@
+#pragma once
+// The fatal error stop and the guard every entry from the message loop runs in.
+
+#include <windows.h>
+
+#include <new>
+#include <type_traits>
+
+#include "startup/fatal_error.h"
+
+namespace zent {
+
+// Shows the "Zentavio Wrapper" box with the error's number and description and
+// ends the process (exit code: the error number) when it is dismissed.
+[[noreturn]] void FatalErrorStop(const FatalError& error);
+
+// True once a stop is under way: the box's own message loop may still deliver
+// timer ticks and clicks, which must not run more of the launcher.
+bool FatalStopInProgress();
+
+template <typename Entry>
+auto Guarded(Entry&& entry) -> decltype(entry()) {
+    try {
+        return entry();
+    } catch (const FatalError& error) {
+        FatalErrorStop(error);
+    } catch (const std::bad_alloc&) {
+        FatalErrorStop(FatalError(kOutOfMemory, "The launcher ran out of memory."));
+    } catch (const std::exception& error) {
+        FatalErrorStop(FatalError(kInvalidArgument, std::string("Internal error: ") + error.what()));
+    }
+}
+
+// A window procedure body run under the guard; while a stop is under way the
+// message only gets the default handling.
+template <typename Handler>
+LRESULT GuardedWindowCall(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                          Handler&& handler) {
+    if (FatalStopInProgress()) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return Guarded([&]() -> LRESULT { return handler(); });
+}
+
+}  // namespace zent

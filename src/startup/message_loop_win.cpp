@@ -1,0 +1,45 @@
+#include "startup/message_loop_win.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "startup/fatal_error_win.h"
+
+namespace zent {
+
+namespace {
+int g_openWindows = 0;
+std::vector<HWND> g_dialogs;
+}  // namespace
+
+void TopLevelWindowOpened() { ++g_openWindows; }
+
+void TopLevelWindowClosed() {
+    if (--g_openWindows <= 0) {
+        PostQuitMessage(0);
+    }
+}
+
+void EnableDialogKeys(HWND window) { g_dialogs.push_back(window); }
+
+void DisableDialogKeys(HWND window) { std::erase(g_dialogs, window); }
+
+int RunMessageLoop() {
+    if (g_openWindows <= 0) {
+        return 0;
+    }
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        const bool handled = std::any_of(g_dialogs.begin(), g_dialogs.end(), [&](HWND dialog) {
+            return (dialog == message.hwnd || IsChild(dialog, message.hwnd)) &&
+                   IsDialogMessageA(dialog, &message);
+        });
+        if (!handled) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace zent

@@ -1,0 +1,21 @@
+#pragma once
+// The one message loop of the process, and the rule that it ends when the
+// last window of the launcher has closed.
+
+#include <windows.h>
+
+namespace zent {
+
+// Every top-level window of the launcher reports its creation and destruction;
+// when the count falls to 0 the loop ends and so does the program.
+void TopLevelWindowOpened();
+void TopLevelWindowClosed();
+
+// Modeless dialogs that want Tab, Enter and access keys handled for them.
+void EnableDialogKeys(HWND window);
+void DisableDialogKeys(HWND window);
+
+// Runs until the last window has closed; returns the exit code.
+int RunMessageLoop();
+
+}  // namespace zent
