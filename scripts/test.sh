@@ -1,6 +1,7 @@
 #!/bin/bash
-# Set-up, both builds and every test: the native core with its unit tests, then
-# the Windows build with the same unit tests and the end-to-end tests under Wine.
+# Set-up, both builds and every test: the native core with its unit tests, the
+# same tests again under ASan and UBSan (any report fails them), then the Windows
+# build with the same unit tests and the end-to-end tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,6 +10,11 @@ scripts/setup.sh
 cmake --preset linux >/dev/null
 cmake --build --preset linux
 ctest --preset linux -j2
+
+cmake --preset linux-sanitize >/dev/null
+cmake --build --preset linux-sanitize
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --preset linux-sanitize -j2
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
