@@ -29,7 +29,7 @@ public:
         if (pos_ >= bytes_.size()) {
             Fail(kInputPastEndOfFile, path_ + ": the file ends before line " +
                                           std::to_string(lineNumber_ + 1) + ", which should hold " +
-                                          expected + ".");
+                                          expected + "." + LoneLineFeedHint());
         }
         const std::size_t end = bytes_.find('\r', pos_);
         std::string line;
@@ -44,6 +44,7 @@ public:
             }
         }
         ++lineNumber_;
+        lastLine_ = line;
         return line;
     }
 
@@ -51,10 +52,22 @@ public:
     std::string Where() const { return path_ + ", line " + std::to_string(lineNumber_) + ": "; }
 
 private:
+    // A file saved by an editor that ends lines with a line feed alone reads as
+    // one long line, and the reader then runs out of lines: say so, since the
+    // file looks fine in that editor.
+    std::string LoneLineFeedHint() const {
+        if (lastLine_.find('\n') == std::string::npos) {
+            return {};
+        }
+        return " Line " + std::to_string(lineNumber_) + " reads " + Quoted(lastLine_) +
+               ": its lines end with a line feed alone, but each line must end with CR LF.";
+    }
+
     std::string_view bytes_;
     const std::string& path_;
     std::size_t pos_ = 0;
     int lineNumber_ = 0;
+    std::string lastLine_;
 };
 
 bool FlagValue(const std::string& line) { return NumericValue(line) != 0; }

@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <variant>
+
+#include "startup/capture_fatal.h"
+#include "startup/config_test_fixture.h"
+
+namespace zent {
+namespace {
+
+// The lines joined with the writer's CR LF, the last one included.
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+// A file whose option lines are all ordinary except the one under test.
+std::string OptionFile(const std::string& exitKey, const std::string& priority,
+                       const std::string& cpu, const std::string& fps, const std::string& count) {
+    return Lines({exitKey, priority, cpu, fps, count});
+}
+
+using LoadConfigTest = ConfigTest;
+
+// --- line 1: the exit key ---
+
+struct ExitKeyCase {
+    const char* line;
+    double value;
+};
+
+class ExitKeyLineTest : public ConfigTest, public ::testing::WithParamInterface<ExitKeyCase> {};
+
+TEST_P(ExitKeyLineTest, ReadsTheNumberOr27) {
+    ExitKeyCode = std::string("stale");
+    Load(OptionFile(GetParam().line, "0", " 100 ", "0", " 0 "));
+    ASSERT_TRUE(std::holds_alternative<double>(ExitKeyCode));
+    EXPECT_EQ(std::get<double>(ExitKeyCode), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Line1, ExitKeyLineTest,
+                         ::testing::Values(ExitKeyCase{"0", 27}, ExitKeyCase{"", 27},
+                                           ExitKeyCase{"abc", 27}, ExitKeyCase{"   ", 27},
+                                           ExitKeyCase{"112", 112}, ExitKeyCase{" 112 ", 112},
+                                           ExitKeyCase{"-1", -1}, ExitKeyCase{"27", 27},
+                                           ExitKeyCase{"&H70", 112}, ExitKeyCase{"0.0", 27}));
+
+// --- lines 2 and 4: the flags ---
+
+struct FlagCase {
+    const char* line;
+    bool value;
+};
+
+class FlagLineTest : public ConfigTest, public ::testing::WithParamInterface<FlagCase> {};
+
+TEST_P(FlagLineTest, Line2IsHighPriority) {
+    ShowFps = true;
+    Load(OptionFile("27", GetParam().line, " 100 ", "0", " 0 "));
+    EXPECT_EQ(HighPriority, GetParam().value);
+    EXPECT_FALSE(ShowFps);
+}
+
+TEST_P(FlagLineTest, Line4IsShowFps) {
+    HighPriority = true;
+    Load(OptionFile("27", "0", " 100 ", GetParam().line, " 0 "));
+    EXPECT_EQ(ShowFps, GetParam().value);
+    EXPECT_FALSE(HighPriority);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines2And4, FlagLineTest,
+                         ::testing::Values(FlagCase{"1", true}, FlagCase{"2", true},
+                                           FlagCase{"-1", true}, FlagCase{"0.5", true},
+                                           FlagCase{" 1 ", true}, FlagCase{"0", false},
+                                           FlagCase{"", false}, FlagCase{"yes", false},
+                                           FlagCase{"True", false}, FlagCase{"0,5", false}));
+
+// --- line 3: the CPU speed ---
+
+struct CpuCase {
+    const char* line;
+    double value;
+};
+
+class CpuSpeedLineTest : public ConfigTest, public ::testing::WithParamInterface<CpuCase> {};
+
+TEST_P(CpuSpeedLineTest, ReadsTheLeadingNumber) {
+    CpuSpeed = 55;
+    Load(OptionFile("27", "0", GetParam().line, "0", " 0 "));
+    EXPECT_DOUBLE_EQ(CpuSpeed, GetParam().value);
+}
+
+TEST_P(CpuSpeedLineTest, OnlyThePointSeparatesDecimalsWhateverTheSystemSays) {
+    CurrentTextLocale().decimalSeparator = ',';
+    Load(OptionFile("27", "0", GetParam().line, "0", " 0 "));
+    EXPECT_DOUBLE_EQ(CpuSpeed, GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Line3, CpuSpeedLineTest,
+                         ::testing::Values(CpuCase{" 100 ", 100}, CpuCase{"87.5", 87.5},
+                                           CpuCase{"87,5", 87}, CpuCase{" 87,5 ", 87},
+                                           CpuCase{"", 0}, CpuCase{"fast", 0}, CpuCase{"-20", -20},
+                                           CpuCase{"1E3", 1000}));
+
+// --- line 5 and the game lines ---
+
+TEST_F(LoadConfigTest, CountOf0OrLessLeavesTheGamesTableUntouched) {
+    for (const char* count : {"0", " 0 ", "-3"}) {
+        GameTable = {GameRecord{"EARLIER", "68", "1", "True", "False", "False"}};
+        GameCount = 1;
+        Load(OptionFile("27", "0", " 100 ", "0", count) + "not a game line\r\n");
+        EXPECT_EQ(GameCount, WholeInteger(count)) << count;
+        ASSERT_EQ(GameTable.size(), 1u) << count;
+        EXPECT_EQ(GameTable[0][0], "EARLIER") << count;
+        EXPECT_EQ(LookupGame("EARLIER"), "") << count;
+    }
+}
+
+TEST_F(LoadConfigTest, FiveOptionLinesAndACountOf0Load) {
+    Load(Lines({"27", "1", " 100 ", "0", " 0 "}));
+    EXPECT_EQ(GameCount, 0);
+    EXPECT_TRUE(GameTable.empty());
+    // Without the final line end, too.
+    Load("112\r\n0\r\n 50 \r\n1\r\n 0 ");
+    EXPECT_EQ(std::get<double>(ExitKeyCode), 112);
+    EXPECT_DOUBLE_EQ(CpuSpeed, 50);
+    EXPECT_TRUE(ShowFps);
+}
+
+TEST_F(LoadConfigTest, ReadsTheWritersExampleOfTwoGames) {
+    Load(Lines({"27", "1", " 100 ", "0", " 2 ", "SPACE RACE|68|1|True|False|False",
+                "ROAD FIGHT|69|0|False|False|True"}));
+    EXPECT_EQ(std::get<double>(ExitKeyCode), 27);
+    EXPECT_TRUE(HighPriority);
+    EXPECT_DOUBLE_EQ(CpuSpeed, 100);
+    EXPECT_FALSE(ShowFps);
+    EXPECT_EQ(GameCount, 2);
+    const std::vector<GameRecord> expected = {
+        GameRecord{"SPACE RACE", "68", "1", "True", "False", "False"},
+        GameRecord{"ROAD FIGHT", "69", "0", "False", "False", "True"}};
+    EXPECT_EQ(GameTable, expected);
+}
+
+TEST_F(LoadConfigTest, UpperCasesCells0To2Only) {
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + Lines({"space race|d8|x1|true|false|ntsc"}));
+    const GameRecord expected = {"SPACE RACE", "D8", "X1", "true", "false", "ntsc"};
+    ASSERT_EQ(GameTable.size(), 1u);
+    EXPECT_EQ(GameTable[0], expected);
+}
+
+TEST_F(LoadConfigTest, UpperCasingFollowsTheSystemMappingBeyondAscii) {
+    CurrentTextLocale().upperCaseExtended = [](std::string& text) {
+        for (char& c : text) {
+            if (static_cast<unsigned char>(c) == 0xE9) {
+                c = static_cast<char>(0xC9);
+            }
+        }
+    };
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + Lines({"caf\xE9|68|1|\xE9|\xE9|\xE9"}));
+    const GameRecord expected = {"CAF\xC9", "68", "1", "\xE9", "\xE9", "\xE9"};
+    EXPECT_EQ(GameTable[0], expected);
+}
+
+TEST_F(LoadConfigTest, KeepsBlanksBesideTheSeparators) {
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
+         Lines({" Space Race | 68 |1 | True|False |False "}));
+    const GameRecord expected = {" SPACE RACE ", " 68 ", "1 ", " True", "False ", "False "};
+    EXPECT_EQ(GameTable[0], expected);
+    EXPECT_EQ(LookupGame("Space Race"), "");
+}
+
+TEST_F(LoadConfigTest, IgnoresFieldsAfterTheSixth) {
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
+         Lines({"SPACE RACE|68|1|True|False|False|extra|more"}));
+    const GameRecord expected = {"SPACE RACE", "68", "1", "True", "False", "False"};
+    EXPECT_EQ(GameTable[0], expected);
+}
+
+TEST_F(LoadConfigTest, NeverReadsLinesAfterTheAnnouncedGames) {
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
+         Lines({"SPACE RACE|68|1|True|False|False", "broken", ""}));
+    EXPECT_EQ(GameCount, 1);
+    EXPECT_EQ(GameTable.size(), 1u);
+}
+
+TEST_F(LoadConfigTest, ALoadWithGamesReplacesTheWholeTable) {
+    GameTable.assign(5, GameRecord{"OLD", "1", "1", "True", "True", "True"});
+    Load(OptionFile("27", "0", " 100 ", "0", " 2 ") +
+         Lines({"A|65|0|False|False|False", "B|66|1|True|True|True"}));
+    ASSERT_EQ(GameTable.size(), 2u);
+    EXPECT_EQ(GameTable[0][0], "A");
+    EXPECT_EQ(GameTable[1][0], "B");
+}
+
+TEST_F(LoadConfigTest, ALoneCarriageReturnEndsALineToo) {
+    Load(
+        "27\r1\r 100 \r0\r 2 \rSPACE RACE|68|1|True|False|False\r\n"
+        "ROAD FIGHT|69|0|False|False|True\r");
+    EXPECT_TRUE(HighPriority);
+    EXPECT_EQ(GameCount, 2);
+    EXPECT_EQ(GameTable[1][5], "True");
+}
+
+TEST_F(LoadConfigTest, ReadsZentconfigIniInTheProgramFolder) {
+    Load(Lines({"27", "0", " 100 ", "0", " 0 "}));
+    EXPECT_EQ(files_.log, std::vector<std::string>{"ReadAll C:\\Zent\\zentconfig.ini"});
+}
+
+TEST_F(LoadConfigTest, ARootFolderGivesADoubledBackslash) {
+    SetProgramFolder("C:\\");
+    files_.files["C:\\\\zentconfig.ini"] = Lines({"112", "0", " 100 ", "0", " 0 "});
+    LoadConfig();
+    EXPECT_EQ(std::get<double>(ExitKeyCode), 112);
+}
+
+// --- failures: every one names the file, the line and what it found ---
+
+struct LoadFailureCase {
+    const char* name;
+    std::string bytes;
+    int error;
+    std::vector<std::string> mentions;  // besides the path
+};
+
+void PrintTo(const LoadFailureCase& failure, std::ostream* out) {
+    *out << failure.name;
+}
+
+class LoadConfigFailureTest : public ConfigTest,
+                              public ::testing::WithParamInterface<LoadFailureCase> {};
+
+TEST_P(LoadConfigFailureTest, StopsWithAnErrorThatSaysWhatToFix) {
+    const auto error = CaptureFatal([this] { Load(GetParam().bytes); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number(), GetParam().error);
+    EXPECT_NE(error->description().find(kConfigPath), std::string::npos) << error->description();
+    for (const std::string& mention : GetParam().mentions) {
+        EXPECT_NE(error->description().find(mention), std::string::npos)
+            << "missing " << mention << " in: " << error->description();
+    }
+}
+
+const std::string kOptions = Lines({"27", "1", " 100 ", "0"});
+
+INSTANTIATE_TEST_SUITE_P(
+    Line5AndGameLines, LoadConfigFailureTest,
+    ::testing::Values(
+        LoadFailureCase{
+            "CountIsAWord", kOptions + Lines({"x"}), kTypeMismatch, {"line 5", "\"x\""}},
+        LoadFailureCase{"CountIsEmpty", kOptions + Lines({""}), kTypeMismatch, {"line 5", "\"\""}},
+        LoadFailureCase{"CountHasADecimalComma",
+                        kOptions + Lines({"2,5"}),
+                        kTypeMismatch,
+                        {"line 5", "\"2,5\""}},
+        LoadFailureCase{
+            "CountTooLarge", kOptions + Lines({"40000"}), kOverflow, {"line 5", "\"40000\""}},
+        LoadFailureCase{
+            "CountTooSmall", kOptions + Lines({"-32769"}), kOverflow, {"line 5", "\"-32769\""}},
+        LoadFailureCase{"GameLineWithFiveFields",
+                        kOptions + Lines({" 2 ", "A|65|0|False|False|False", "B|66|1|True|True"}),
+                        kSubscriptOutOfRange,
+                        {"line 7", "\"B|66|1|True|True\""}},
+        LoadFailureCase{"EmptyGameLine",
+                        kOptions + Lines({" 1 ", ""}),
+                        kSubscriptOutOfRange,
+                        {"line 6", "\"\""}},
+        LoadFailureCase{"FewerGameLinesThanAnnounced",
+                        kOptions + Lines({" 2 ", "A|65|0|False|False|False"}),
+                        kInputPastEndOfFile,
+                        {"line 7"}},
+        LoadFailureCase{
+            "FewerThanFiveLines", Lines({"27", "1", " 100 "}), kInputPastEndOfFile, {"line 4"}},
+        LoadFailureCase{"EmptyFile", "", kInputPastEndOfFile, {"line 1"}},
+        LoadFailureCase{"LoneLineFeeds",
+                        "27\n1\n 100 \n0\n 0 \n",
+                        kInputPastEndOfFile,
+                        {"line 2", "\"27<0A>1<0A> 100 <0A>0<0A> 0 <0A>\"", "CR LF"}}),
+    [](const ::testing::TestParamInfo<LoadFailureCase>& info) { return info.param.name; });
+
+TEST_F(LoadConfigTest, AMissingFileIsFatalAndNamed) {
+    const auto error = CaptureFatal([] { LoadConfig(); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number(), kFileNotFound);
+    EXPECT_NE(error->description().find(kConfigPath), std::string::npos) << error->description();
+}
+
+}  // namespace
+}  // namespace zent

@@ -1,0 +1,258 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+#include "startup/capture_fatal.h"
+#include "startup/config_test_fixture.h"
+
+namespace zent {
+namespace {
+
+class SaveConfigTest : public ConfigTest {
+  protected:
+    // The Settings window's state of the writer's example: exit-key box 27, high
+    // priority on, CPU speed 100, show fps off, two games.
+    static void SetExampleOptions() {
+        ExitKeyCode = std::string("27");
+        HighPriority = true;
+        CpuSpeed = 100;
+        ShowFps = false;
+        GameCount = 2;
+        GameTable = {GameRecord{"SPACE RACE", "68", "1", "True", "False", "False"},
+                     GameRecord{"ROAD FIGHT", "69", "0", "False", "False", "True"}};
+    }
+
+    const std::string& SavedBytes() { return files_.files[kConfigPath]; }
+};
+
+constexpr const char* kExampleBytes =
+    "27\r\n1\r\n 100 \r\n0\r\n 2 \r\nSPACE RACE|68|1|True|False|False\r\n"
+    "ROAD FIGHT|69|0|False|False|True\r\n";
+
+TEST_F(SaveConfigTest, WritesTheSevenLinesOfTwoGames) {
+    SetExampleOptions();
+    SaveConfig();
+    EXPECT_EQ(SavedBytes(), kExampleBytes);
+}
+
+TEST_F(SaveConfigTest, ReplacesWhateverTheFileHeld) {
+    files_.files[kConfigPath] = std::string(5000, 'x');
+    SetExampleOptions();
+    SaveConfig();
+    EXPECT_EQ(SavedBytes(), kExampleBytes);
+}
+
+TEST_F(SaveConfigTest, WritesANumericExitKeyInTheNumberFormat) {
+    SetExampleOptions();
+    ExitKeyCode = 112.0;
+    HighPriority = false;
+    ShowFps = true;
+    CpuSpeed = -87.5;
+    SaveConfig();
+    EXPECT_EQ(SavedBytes().substr(0, SavedBytes().find(" 2 ")), " 112 \r\n0\r\n-87.5 \r\n1\r\n");
+}
+
+TEST_F(SaveConfigTest, NoGamesGiveExactlyFiveLines) {
+    ExitKeyCode = std::string("27");
+    CpuSpeed = 100;
+    GameTable = {GameRecord{"LEFT OVER", "68", "1", "True", "False", "False"}};
+    for (const std::int16_t count : {0, -3}) {
+        GameCount = count;
+        SaveConfig();
+        EXPECT_EQ(SavedBytes(), "27\r\n0\r\n 100 \r\n0\r\n" + FileNumber(count) + "\r\n");
+    }
+}
+
+TEST_F(SaveConfigTest, WritesOnlyTheCountedRows) {
+    SetExampleOptions();
+    GameCount = 1;
+    SaveConfig();
+    EXPECT_EQ(SavedBytes(), "27\r\n1\r\n 100 \r\n0\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n");
+}
+
+TEST_F(SaveConfigTest, WritesCellsUnaltered) {
+    SetExampleOptions();
+    GameCount = 1;
+    GameTable = {GameRecord{" Space Race ", "", "x", "true", "", " "}};
+    SaveConfig();
+    EXPECT_EQ(SavedBytes().substr(SavedBytes().find(" 1 \r\n") + 5), " Space Race ||x|true|| \r\n");
+}
+
+TEST_F(SaveConfigTest, AnEmptyExitKeyBoxReadsBackAs27) {
+    SetExampleOptions();
+    ExitKeyCode = std::string("");
+    SaveConfig();
+    EXPECT_EQ(SavedBytes().substr(0, 5), "\r\n1\r\n");
+    LoadConfig();
+    EXPECT_EQ(ExitKeyCode, ExitKeyValue(27.0));
+}
+
+TEST_F(SaveConfigTest, ACommaLocaleWritesACommaThatReadsBackAsTheIntegralPart) {
+    CurrentTextLocale().decimalSeparator = ',';
+    SetExampleOptions();
+    CpuSpeed = 87.5;
+    SaveConfig();
+    EXPECT_THAT(SavedBytes(), ::testing::StartsWith("27\r\n1\r\n 87,5 \r\n0\r\n"));
+    LoadConfig();
+    EXPECT_DOUBLE_EQ(CpuSpeed, 87);
+    EXPECT_EQ(GameCount, 2);
+}
+
+TEST_F(SaveConfigTest, SavingTwiceGivesIdenticalBytes) {
+    SetExampleOptions();
+    CpuSpeed = 1.0 / 3;
+    SaveConfig();
+    const std::string first = SavedBytes();
+    SaveConfig();
+    EXPECT_EQ(SavedBytes(), first);
+}
+
+TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
+    SetExampleOptions();
+    ExitKeyCode = std::string("112");
+    CpuSpeed = 87.5;
+    ShowFps = true;
+    const std::vector<GameRecord> rows = GameTable;
+    SaveConfig();
+    const std::string saved = SavedBytes();
+
+    ExitKeyCode = 0.0;
+    HighPriority = false;
+    CpuSpeed = 0;
+    ShowFps = false;
+    GameCount = 0;
+    GameTable.clear();
+    LoadConfig();
+
+    EXPECT_EQ(ExitKeyCodeValue(), 112);
+    EXPECT_TRUE(HighPriority);
+    EXPECT_DOUBLE_EQ(CpuSpeed, 87.5);
+    EXPECT_TRUE(ShowFps);
+    EXPECT_EQ(GameCount, 2);
+    EXPECT_EQ(GameTable, rows);
+    // Writing what was read gives the same file again, apart from the exit key,
+    // which now is a number.
+    SaveConfig();
+    EXPECT_EQ(SavedBytes(), " 112 " + saved.substr(3));
+}
+
+TEST_F(SaveConfigTest, WritesATemporaryFileFlushesItAndReplacesTheOldOneInOneStep) {
+    files_.files[kConfigPath] = "old";
+    SetExampleOptions();
+    SaveConfig();
+    const std::string temp = files_.log.front().substr(std::string("Create ").size());
+    EXPECT_EQ(temp.rfind("C:\\Zent\\", 0), 0u) << "the temporary file must sit beside the file";
+    EXPECT_NE(temp, kConfigPath);
+    ASSERT_GE(files_.log.size(), 5u);
+    EXPECT_EQ(files_.log[files_.log.size() - 3], "Flush " + temp);
+    EXPECT_EQ(files_.log[files_.log.size() - 2], "Close " + temp);
+    EXPECT_EQ(files_.log.back(), "Replace " + temp + " -> " + kConfigPath);
+    for (std::size_t i = 1; i + 3 < files_.log.size(); ++i) {
+        EXPECT_EQ(files_.log[i], "Write " + temp);
+    }
+    EXPECT_EQ(files_.files.size(), 1u);
+    EXPECT_TRUE(files_.OpenPaths().empty());
+}
+
+TEST_F(SaveConfigTest, TooFewRowsForTheCountIsFatalAndTouchesNoFile) {
+    files_.files[kConfigPath] = "old";
+    SetExampleOptions();
+    GameCount = 3;
+    const auto error = CaptureFatal([] { SaveConfig(); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number(), kSubscriptOutOfRange);
+    EXPECT_EQ(SavedBytes(), "old");
+    EXPECT_TRUE(files_.log.empty());
+}
+
+// --- a failure at any step keeps the old file ---
+
+class SaveConfigFailureTest : public SaveConfigTest {
+  protected:
+    static constexpr const char* kOldBytes = "112\r\n0\r\n 50 \r\n1\r\n 0 \r\n";
+
+    // Saves the example with the file system failing as set up, and checks that
+    // the old file is untouched, nothing else is left behind, and the error
+    // names the configuration file.
+    void ExpectFailedSaveKeepsTheOldFile(int expectedError) {
+        files_.files[kConfigPath] = kOldBytes;
+        SetExampleOptions();
+        const auto error = CaptureFatal([] { SaveConfig(); });
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->number(), expectedError);
+        EXPECT_TRUE(NamesTheConfigFileItself(error->description())) << error->description();
+        EXPECT_EQ(SavedBytes(), kOldBytes);
+        EXPECT_EQ(files_.files.size(), 1u) << "the temporary file was left behind";
+        EXPECT_TRUE(files_.OpenPaths().empty());
+    }
+
+    // The temporary file's name starts with the config file's path; the user must
+    // be told about the config file itself.
+    static bool NamesTheConfigFileItself(const std::string& description) {
+        const std::string path = kConfigPath;
+        for (std::size_t at = description.find(path); at != std::string::npos;
+             at = description.find(path, at + 1)) {
+            const std::size_t after = at + path.size();
+            if (after == description.size() || description.compare(after, 1, " ") == 0 ||
+                description.compare(after, 2, ". ") == 0 ||
+                (description.compare(after, 1, ".") == 0 && after + 1 == description.size())) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // How many writes a save of the example makes.
+    int WritesOfASave() {
+        MemoryFileSystem counting;
+        SetActiveFileSystem(&counting);
+        SetExampleOptions();
+        SaveConfig();
+        SetActiveFileSystem(&files_);
+        return counting.writeCount;
+    }
+};
+
+TEST_F(SaveConfigFailureTest, AtCreate) {
+    files_.faults.create = true;
+    ExpectFailedSaveKeepsTheOldFile(kPermissionDenied);
+}
+
+TEST_F(SaveConfigFailureTest, AtEveryWrite) {
+    const int writes = WritesOfASave();
+    ASSERT_GT(writes, 0);
+    for (int failing = 0; failing < writes; ++failing) {
+        SCOPED_TRACE("failing write " + std::to_string(failing));
+        files_ = MemoryFileSystem{};
+        files_.faults.write = failing;
+        ExpectFailedSaveKeepsTheOldFile(kDiskFull);
+        EXPECT_EQ(files_.writeCount, failing + 1) << "writing went on after a failure";
+    }
+}
+
+TEST_F(SaveConfigFailureTest, AtFlush) {
+    files_.faults.flush = true;
+    ExpectFailedSaveKeepsTheOldFile(kPathFileAccessError);
+}
+
+TEST_F(SaveConfigFailureTest, AtClose) {
+    files_.faults.close = true;
+    ExpectFailedSaveKeepsTheOldFile(kPathFileAccessError);
+}
+
+TEST_F(SaveConfigFailureTest, AtReplace) {
+    files_.faults.replace = true;
+    ExpectFailedSaveKeepsTheOldFile(kPermissionDenied);
+}
+
+TEST_F(SaveConfigFailureTest, OfTheFirstSaveLeavesNoFile) {
+    files_.faults.flush = true;
+    SetExampleOptions();
+    EXPECT_TRUE(CaptureFatal([] { SaveConfig(); }));
+    EXPECT_TRUE(files_.files.empty());
+}
+
+}  // namespace
+}  // namespace zent
