@@ -11,7 +11,7 @@ namespace zent {
 namespace {
 
 class SaveConfigTest : public ConfigTest {
-  protected:
+protected:
     // The Settings window's state of the writer's example: exit-key box 27, high
     // priority on, CPU speed 100, show fps off, two games.
     static void SetExampleOptions() {
@@ -170,7 +170,7 @@ TEST_F(SaveConfigTest, TooFewRowsForTheCountIsFatalAndTouchesNoFile) {
 // --- a failure at any step keeps the old file ---
 
 class SaveConfigFailureTest : public SaveConfigTest {
-  protected:
+protected:
     static constexpr const char* kOldBytes = "112\r\n0\r\n 50 \r\n1\r\n 0 \r\n";
 
     // Saves the example with the file system failing as set up, and checks that

@@ -14,7 +14,7 @@
 namespace zent {
 
 class ConfigTest : public ::testing::Test {
-  protected:
+protected:
     static constexpr const char* kConfigPath = "C:\\Zent\\zentconfig.ini";
 
     void SetUp() override {

@@ -10,7 +10,7 @@ namespace zent {
 namespace {
 
 class ExitKeyTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { CurrentTextLocale() = TextLocale{}; }
     void TearDown() override {
         ExitKeyCode = 0.0;

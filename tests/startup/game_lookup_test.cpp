@@ -8,7 +8,7 @@ namespace zent {
 namespace {
 
 class LookupGameTest : public ConfigTest {
-  protected:
+protected:
     void SetUp() override {
         ConfigTest::SetUp();
         GameTable = {GameRecord{"SPACE RACE", "68", "1", "True", "False", "False"},

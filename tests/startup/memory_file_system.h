@@ -18,7 +18,7 @@
 namespace zent {
 
 class MemoryFileSystem : public FileSystem {
-  public:
+public:
     // Where the file system fails; -1 and false mean nowhere.
     struct Faults {
         bool read = false;
@@ -82,9 +82,9 @@ class MemoryFileSystem : public FileSystem {
         }
     }
 
-  private:
+private:
     class File : public OutputFile {
-      public:
+    public:
         File(MemoryFileSystem& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
         ~File() override { Release(); }
 
@@ -117,7 +117,7 @@ class MemoryFileSystem : public FileSystem {
             }
         }
 
-      private:
+    private:
         void Release() {
             if (open_) {
                 open_ = false;

@@ -12,7 +12,7 @@ namespace {
 
 // Each test starts and ends with the "." locale and ASCII upper-casing only.
 class TextConversionsTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { CurrentTextLocale() = TextLocale{}; }
     void TearDown() override { CurrentTextLocale() = TextLocale{}; }
 
