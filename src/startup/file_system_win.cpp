@@ -124,6 +124,12 @@ std::unique_ptr<OutputFile> WindowsFileSystem::Create(const std::string& path) {
 }
 
 void WindowsFileSystem::Replace(const std::string& source, const std::string& target) {
+    // A read-only file is the user's way of keeping it as it is. Not every
+    // file system refuses to move another file over it, so refuse here.
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        FailFileOperation(ERROR_ACCESS_DENIED, "could not be replaced", target);
+    }
     if (!MoveFileExA(source.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         FailFileOperation(GetLastError(), "could not be replaced", target);
