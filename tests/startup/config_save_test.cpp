@@ -138,6 +138,16 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     EXPECT_EQ(SavedBytes(), " 112 " + saved.substr(3));
 }
 
+TEST_F(SaveConfigTest, DropsLinesBeyondTheAnnouncedGames) {
+    files_.files[kConfigPath] =
+        "27\r\n1\r\n 100 \r\n0\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n"
+        "ROAD FIGHT|69|0|False|False|True\r\n";
+    LoadConfig();
+    SaveConfig();
+    EXPECT_EQ(SavedBytes(),
+              " 27 \r\n1\r\n 100 \r\n0\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n");
+}
+
 TEST_F(SaveConfigTest, WritesATemporaryFileFlushesItAndReplacesTheOldOneInOneStep) {
     files_.files[kConfigPath] = "old";
     SetExampleOptions();
