@@ -1,0 +1,122 @@
+#include "e2e_support_win.h"
+
+#include <vector>
+
+namespace zent {
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (;;) {
+        if (done()) {
+            return true;
+        }
+        if (GetTickCount64() >= end) {
+            return false;
+        }
+        Sleep(20);
+    }
+}
+
+void KeyDown(int key) {
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+}
+
+void KeyUp(int key) {
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+}
+
+bool HoldKeyUntil(int key, const std::function<bool()>& done, int timeoutMs) {
+    KeyDown(key);
+    const bool held = WaitUntil(done, timeoutMs);
+    KeyUp(key);
+    return held;
+}
+
+namespace {
+
+struct TopLevelSearch {
+    const wchar_t* className;
+    const wchar_t* title;
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<TopLevelSearch*>(parameter);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (!IsWindowVisible(window) || lstrcmpW(className, search.className) != 0 ||
+        (search.processId != 0 && process != search.processId)) {
+        return TRUE;
+    }
+    if (search.title != nullptr) {
+        wchar_t title[128] = {};
+        GetWindowTextW(window, title, 128);
+        if (lstrcmpW(title, search.title) != 0) {
+            return TRUE;
+        }
+    }
+    search.found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectLabel(HWND child, LPARAM parameter) {
+    wchar_t className[32] = {};
+    GetClassNameW(child, className, 32);
+    if (lstrcmpiW(className, L"Static") == 0) {
+        // WM_GETTEXT is marshalled between processes; the label belongs to the launcher.
+        wchar_t text[2048] = {};
+        SendMessageTimeoutW(child, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text),
+                            SMTO_ABORTIFHUNG, 2000, nullptr);
+        if (text[0] != L'\0') {
+            reinterpret_cast<std::vector<std::wstring>*>(parameter)->push_back(text);
+        }
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindTopLevel(const wchar_t* className, const wchar_t* title, DWORD processId) {
+    TopLevelSearch search{className, title, processId};
+    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::optional<std::string> ReadAndDismissBox(DWORD processId, int timeoutMs) {
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = FindTopLevel(L"#32770", kBoxTitle, processId)) != nullptr; },
+                   timeoutMs)) {
+        return std::nullopt;
+    }
+    std::vector<std::wstring> labels;
+    EnumChildWindows(box, CollectLabel, reinterpret_cast<LPARAM>(&labels));
+    std::wstring text;
+    for (const auto& label : labels) {
+        text += (text.empty() ? L"" : L"\n") + label;
+    }
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return Narrow(text);
+}
+
+std::wstring Widen(const std::string& text) {
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        length);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        length, nullptr, nullptr);
+    return narrow;
+}
+
+}  // namespace zent

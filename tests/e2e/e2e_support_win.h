@@ -1,0 +1,42 @@
+#pragma once
+// What the end-to-end tests and their helper programs do to the desktop the
+// launcher runs on: hold keys as a user would, read the launcher's error box,
+// wait for evidence.
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "stand_in_protocol.h"
+
+namespace zent {
+
+// Caption of the launcher's error box, and the system's dialog class it uses.
+inline constexpr wchar_t kBoxTitle[] = L"Zentavio Wrapper";
+
+// Polls every 20 ms until done() holds or timeoutMs passes; true when it held.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
+
+// The key goes down as if a user pressed it, and stays down until KeyUp.
+void KeyDown(int key);
+void KeyUp(int key);
+
+// Holds the key down until done() holds or timeoutMs passes, then lets go;
+// true when done() held.
+bool HoldKeyUntil(int key, const std::function<bool()>& done, int timeoutMs);
+
+// The first visible top-level window of that class, of processId or of any
+// process when processId is 0.
+HWND FindTopLevel(const wchar_t* className, const wchar_t* title, DWORD processId);
+
+// Waits for the launcher's error box (of processId, or any when 0), returns the
+// texts of its labels joined by new lines and dismisses it with its OK button.
+std::optional<std::string> ReadAndDismissBox(DWORD processId, int timeoutMs);
+
+// UTF-8 <-> UTF-16 for paths and window texts.
+std::wstring Widen(const std::string& text);
+std::string Narrow(const std::wstring& text);
+
+}  // namespace zent

@@ -1,0 +1,187 @@
+#include "launch_folder_win.h"
+
+#include <sstream>
+#include <stdexcept>
+
+#include "e2e_programs.h"
+#include "e2e_support_win.h"
+
+namespace zent {
+
+namespace {
+
+// A path of the build host, as Wine's Z: drive shows it.
+std::wstring HostPath(const char* path) {
+    std::wstring windowsPath = L"Z:" + Widen(path);
+    for (auto& c : windowsPath) {
+        if (c == L'/') {
+            c = L'\\';
+        }
+    }
+    return windowsPath;
+}
+
+void CopyProgram(const char* from, const std::wstring& to) {
+    if (!CopyFileW(HostPath(from).c_str(), to.c_str(), FALSE)) {
+        throw std::runtime_error("cannot copy " + std::string(from));
+    }
+}
+
+}  // namespace
+
+LauncherProcess::LauncherProcess(const PROCESS_INFORMATION& started)
+    : process_(started.hProcess), id_(started.dwProcessId) {
+    CloseHandle(started.hThread);
+}
+
+LauncherProcess::~LauncherProcess() {
+    if (!WaitForExit(0)) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+}
+
+bool LauncherProcess::WaitForIdle(int timeoutMs) const {
+    return WaitForInputIdle(process_, static_cast<DWORD>(timeoutMs)) == 0;
+}
+
+bool LauncherProcess::WaitForExit(int timeoutMs) const {
+    return WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+}
+
+DWORD LauncherProcess::ExitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+LaunchFolder::LaunchFolder() {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static int serial = 0;
+    path_ = std::wstring(temp) + L"zent-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(++serial);
+    CreateDirectoryW(path_.c_str(), nullptr);
+    CopyProgram(kLauncherProgram, PathOf("ZentavioWrapper.exe"));
+    CopyProgram(kStandInProgram, PathOf("zentavio.exe"));
+    CopyProgram(kStandInOldGfxProgram, PathOf("zentavio_old_gfx.exe"));
+}
+
+LaunchFolder::~LaunchFolder() {
+    // A stand-in that a failed test left open would keep its program file busy.
+    if (HWND standIn = FindTopLevel(kStandInClass, nullptr, 0)) {
+        PostMessageW(standIn, WM_CLOSE, 0, 0);
+        WaitUntil([] { return FindTopLevel(kStandInClass, nullptr, 0) == nullptr; }, 3000);
+    }
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(path_.c_str());
+}
+
+std::wstring LaunchFolder::PathOf(const std::string& name) const {
+    return path_ + L"\\" + Widen(name);
+}
+
+void LaunchFolder::Write(const std::string& name, const std::string& bytes) const {
+    HANDLE file = CreateFileW(PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        throw std::runtime_error("cannot write " + name);
+    }
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::optional<std::string> LaunchFolder::Read(const std::string& name) const {
+    HANDLE file = CreateFileW(PathOf(name).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        bytes.append(buffer, got);
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+std::unique_ptr<LauncherProcess> LaunchFolder::Start(const std::string& argument) const {
+    std::wstring commandLine = L"\"" + PathOf("ZentavioWrapper.exe") + L"\" " + Widen(argument);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    // Started from another folder, as a front end would: the launcher must find
+    // its files beside itself, not in the current folder.
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        throw std::runtime_error("cannot start the launcher");
+    }
+    return std::make_unique<LauncherProcess>(started);
+}
+
+std::vector<std::string> LaunchFolder::LogLines() const {
+    std::vector<std::string> lines;
+    std::istringstream log(Read(Narrow(kStandInLogName)).value_or(""));
+    for (std::string line; std::getline(log, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::map<std::string, std::string> LineFields(const std::vector<std::string>& lines,
+                                              const std::string& prefix) {
+    std::map<std::string, std::string> fields;
+    for (const auto& line : lines) {
+        if (line.starts_with(prefix + " ")) {
+            std::istringstream words(line.substr(prefix.size() + 1));
+            for (std::string word; words >> word;) {
+                const auto equals = word.find('=');
+                if (equals == std::string::npos) {
+                    fields["value"] = word;
+                } else {
+                    fields[word.substr(0, equals)] = word.substr(equals + 1);
+                }
+            }
+            break;
+        }
+    }
+    return fields;
+}
+
+std::vector<std::string> CommandLines(const std::vector<std::string>& lines) {
+    std::vector<std::string> commands;
+    for (const auto& line : lines) {
+        if (line.starts_with("command ") || line.starts_with("drive")) {
+            commands.push_back(line);
+        }
+    }
+    return commands;
+}
+
+std::string ConfigText(int exitKey, bool highPriority, const std::string& cpuSpeed, bool showFps,
+                       const std::vector<std::string>& games) {
+    std::string text = std::to_string(exitKey) + "\r\n" + (highPriority ? "1" : "0") + "\r\n" +
+                       cpuSpeed + "\r\n" + (showFps ? "1" : "0") + "\r\n" + " " +
+                       std::to_string(games.size()) + " \r\n";
+    for (const auto& game : games) {
+        text += game + "\r\n";
+    }
+    return text;
+}
+
+}  // namespace zent

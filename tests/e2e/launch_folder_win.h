@@ -1,0 +1,72 @@
+#pragma once
+// A fresh folder set up as a user's emulator folder: the launcher beside both
+// stand-in emulators, with whatever configuration a test writes into it.
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zent {
+
+// A launcher process this test started; waits on it and ends it if a test
+// left it running.
+class LauncherProcess {
+public:
+    explicit LauncherProcess(const PROCESS_INFORMATION& started);
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+    ~LauncherProcess();
+
+    DWORD id() const { return id_; }
+    // True once the launcher waits in its message loop with nothing to do.
+    bool WaitForIdle(int timeoutMs) const;
+    bool WaitForExit(int timeoutMs) const;
+    DWORD ExitCode() const;
+
+private:
+    HANDLE process_;
+    DWORD id_;
+};
+
+class LaunchFolder {
+public:
+    LaunchFolder();
+    LaunchFolder(const LaunchFolder&) = delete;
+    LaunchFolder& operator=(const LaunchFolder&) = delete;
+    ~LaunchFolder();
+
+    void Write(const std::string& name, const std::string& bytes) const;
+    std::optional<std::string> Read(const std::string& name) const;
+
+    // Runs the launcher as a front end would: its quoted path, a blank, then
+    // the argument text unaltered.
+    std::unique_ptr<LauncherProcess> Start(const std::string& argument) const;
+
+    // The stand-in emulator's log, line by line; empty while nothing started.
+    std::vector<std::string> LogLines() const;
+
+private:
+    std::wstring PathOf(const std::string& name) const;
+
+    std::wstring path_;
+};
+
+// The fields of the first log line that starts with the words of prefix, such
+// as "snapshot close" or "backdrop-pixel": each name=value word by its name, a
+// word without "=" under "value". Empty when no line starts so.
+std::map<std::string, std::string> LineFields(const std::vector<std::string>& lines,
+                                              const std::string& prefix);
+
+// The log lines that record what the emulator was told to do, in order: the
+// menu commands and the drive chosen.
+std::vector<std::string> CommandLines(const std::vector<std::string>& lines);
+
+// "zentconfig.ini" text: the four global lines, the count and the game lines.
+std::string ConfigText(int exitKey, bool highPriority, const std::string& cpuSpeed, bool showFps,
+                       const std::vector<std::string>& games);
+
+}  // namespace zent

@@ -1,0 +1,60 @@
+#pragma once
+// What the stand-in emulator does with a key: the menus O and R, the drive
+// dialog and the CPU speed, kept apart from the window so that the window
+// procedure only translates messages and writes what this returns.
+
+#include <string>
+#include <vector>
+
+namespace zent {
+
+// Key codes the stand-in reacts to (Windows virtual-key values).
+enum StandInKey : int {
+    kKeyTab = 0x09,
+    kKeyReturn = 0x0D,
+    kKeyEscape = 0x1B,
+    kKeyLeft = 0x25,
+    kKeyUp = 0x26,
+    kKeyRight = 0x27,
+    kKeyDown = 0x28,
+    kKeyAdd = 0x6B,
+    kKeySubtract = 0x6D,
+};
+
+struct KeyReaction {
+    bool consumed = false;
+    // Log lines, in order: "command O2.4 frame-rate-display", "drive E", "speed 101".
+    std::vector<std::string> lines;
+};
+
+class StandInControls {
+public:
+    // One key going down; alt is true while Alt is held with it.
+    KeyReaction Press(int key, bool alt);
+
+    int speed() const { return speed_; }
+    bool gameRunning() const { return gameRunning_; }
+    // A few lines for the window to show: what is open and what was chosen.
+    std::vector<std::string> Describe() const;
+
+private:
+    enum class Mode { kIdle, kMenu, kDriveDialog };
+
+    KeyReaction PressInMenu(int key, bool alt);
+    KeyReaction PressInDriveDialog(int key);
+    void OpenMenu(char letter);
+    KeyReaction Choose();
+
+    Mode mode_ = Mode::kIdle;
+    char menu_ = 0;         // 'O' or 'R' while a menu is open
+    int entry_ = 0;         // highlighted entry, from 0
+    int subentry_ = -1;     // highlighted submenu entry, -1 while no submenu is open
+    int dialogFocus_ = 0;   // 0 image path, 1 browse button, 2 drive choice
+    char dialogDrive_ = 0;  // letter picked in the dialog, 0 while none
+    char drive_ = 0;
+    std::string lastCommand_;
+    bool gameRunning_ = false;
+    int speed_ = 100;
+};
+
+}  // namespace zent

@@ -1,0 +1,286 @@
+// A stand-in for the emulator, for the end-to-end tests and the demo: it reacts
+// to the keys the launcher sends as the real emulator's menus do, and writes
+// down everything it received in "zentavio_standin.log" beside itself, one
+// line at a time, so a test can read it while the program still runs.
+//
+// The menu keys are handled in this window procedure rather than by a real
+// menu bar: the system's own menu loop can lose keys when the machine is busy,
+// which would make the tests fail for reasons that have nothing to do with the
+// launcher.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "fnv1a.h"
+#include "stand_in_controls.h"
+#include "stand_in_protocol.h"
+
+namespace zent {
+
+namespace {
+
+UINT g_checkBackdrop = 0;
+std::wstring g_folder;
+std::string g_programName;
+StandInControls g_controls;
+
+void SplitOwnPath() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring full(path, length);
+    const auto slash = full.find_last_of(L'\\');
+    g_folder = full.substr(0, slash);
+    const std::wstring name = full.substr(slash + 1);
+    g_programName.assign(name.begin(), name.end());
+}
+
+// Opened and closed for every line: each line is on disk before the next key.
+void Log(const std::string& line) {
+    const std::wstring path = g_folder + L"\\" + kStandInLogName;
+    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    const std::string text = line + "\r\n";
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string ConfigDigest() {
+    const std::wstring path = g_folder + L"\\zentavio.cfg";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return "missing";
+    }
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        bytes.append(buffer, got);
+    }
+    CloseHandle(file);
+    return Fnv1aHex(bytes);
+}
+
+std::string Hex(unsigned long value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08lx", value);
+    return text;
+}
+
+// The first visible window under this one that belongs to another process:
+// the launcher's backdrop when the placement worked.
+std::string DescribeWindowBelow(HWND window) {
+    DWORD ownProcess = GetCurrentProcessId();
+    for (HWND below = GetWindow(window, GW_HWNDNEXT); below != nullptr;
+         below = GetWindow(below, GW_HWNDNEXT)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(below, &process);
+        if (!IsWindowVisible(below) || process == ownProcess) {
+            continue;
+        }
+        RECT rect{};
+        GetWindowRect(below, &rect);
+        const bool fullScreen = rect.left <= 0 && rect.top <= 0 &&
+                                rect.right >= GetSystemMetrics(SM_CXSCREEN) &&
+                                rect.bottom >= GetSystemMetrics(SM_CYSCREEN);
+        return " below-pid=" + std::to_string(process) + " below-x=" + std::to_string(rect.left) +
+               " below-y=" + std::to_string(rect.top) +
+               " below-w=" + std::to_string(rect.right - rect.left) +
+               " below-h=" + std::to_string(rect.bottom - rect.top) +
+               " below-full-screen=" + (fullScreen ? "1" : "0");
+    }
+    return " below-pid=none";
+}
+
+// One line with everything a test checks about the window at a given moment.
+void LogSnapshot(HWND window, const std::string& occasion) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const auto exStyle = static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE));
+    Log("snapshot " + occasion +
+        " style=" + Hex(static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE))) +
+        " exstyle=" + Hex(exStyle) + " x=" + std::to_string(rect.left) +
+        " y=" + std::to_string(rect.top) + " w=" + std::to_string(rect.right - rect.left) +
+        " h=" + std::to_string(rect.bottom - rect.top) +
+        " topmost=" + ((exStyle & WS_EX_TOPMOST) ? "1" : "0") +
+        " foreground=" + (GetForegroundWindow() == window ? "1" : "0") +
+        " cursor-x=" + std::to_string(cursor.x) + " cursor-y=" + std::to_string(cursor.y) +
+        " speed=" + std::to_string(g_controls.speed()) + DescribeWindowBelow(window));
+}
+
+// How long after its process was created the window was up: the launcher sends
+// its first keys 500 ms after the start, blind, so later than that they are lost.
+std::string ReadyMilliseconds() {
+    FILETIME created, exited, kernel, user, now;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time) {
+        return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return std::to_string((ticks(now) - ticks(created)) / 10000);
+}
+
+// Looks through a small hole in the middle of this window at what lies below:
+// the launcher's backdrop must show black there. The owner of the window below
+// repaints the uncovered spot, so the colour is polled for a while.
+void LogBackdropPixel(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const POINT middle{rect.left + width / 2, rect.top + height / 2};
+    HRGN shape = CreateRectRgn(0, 0, width, height);
+    HRGN hole = CreateRectRgn(width / 2 - 8, height / 2 - 8, width / 2 + 8, height / 2 + 8);
+    CombineRgn(shape, shape, hole, RGN_DIFF);
+    DeleteObject(hole);
+    SetWindowRgn(window, shape, TRUE);
+    HDC screen = GetDC(nullptr);
+    COLORREF colour = CLR_INVALID;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        Sleep(20);
+        colour = GetPixel(screen, middle.x, middle.y);
+        if (colour == RGB(0, 0, 0)) {
+            break;
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    SetWindowRgn(window, nullptr, TRUE);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(colour), GetGValue(colour),
+                  GetBValue(colour));
+    Log(std::string("backdrop-pixel ") + text + DescribeWindowBelow(window));
+}
+
+void Paint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    HBRUSH background = CreateSolidBrush(RGB(16, 32, 96));
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    std::vector<std::string> lines = {"Zentavio stand-in emulator (" + g_programName + ")", ""};
+    for (const auto& line : g_controls.Describe()) {
+        lines.push_back(line);
+    }
+    int y = 40;
+    for (const auto& line : lines) {
+        TextOutA(dc, 40, y, line.c_str(), static_cast<int>(line.size()));
+        y += 24;
+    }
+    EndPaint(window, &paint);
+}
+
+void OnKeyDown(HWND window, WPARAM key, LPARAM flags) {
+    const bool repeat = (flags & (1 << 30)) != 0;
+    const bool alt = (flags & (1 << 29)) != 0;
+    if (repeat || key == VK_MENU || key == VK_SHIFT || key == VK_CONTROL) {
+        return;
+    }
+    if (alt && key == VK_F4) {
+        Log("key alt+f4");
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return;
+    }
+    const KeyReaction reaction = g_controls.Press(static_cast<int>(key), alt);
+    for (const auto& line : reaction.lines) {
+        Log(line);
+    }
+    if (!reaction.consumed) {
+        // Any other key, such as the launcher's exit key while the user holds it.
+        Log("key " + std::to_string(key));
+        LogSnapshot(window, "key");
+    }
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            OnKeyDown(window, wParam, lParam);
+            return 0;
+        case WM_SYSKEYUP:
+        case WM_SYSCHAR:
+            // Kept from the default handling, which would enter the system's menu loop.
+            return 0;
+        case WM_GETMINMAXINFO: {
+            // The launcher makes the window 20 pixels taller than the screen.
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            info->ptMaxTrackSize.x = info->ptMaxSize.x = 4 * GetSystemMetrics(SM_CXSCREEN);
+            info->ptMaxTrackSize.y = info->ptMaxSize.y = 4 * GetSystemMetrics(SM_CYSCREEN);
+            return 0;
+        }
+        case WM_PAINT:
+            Paint(window);
+            return 0;
+        case WM_CLOSE:
+            LogSnapshot(window, "close");
+            Log("closed");
+            DestroyWindow(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            if (message == g_checkBackdrop && message != 0) {
+                LogBackdropPixel(window);
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+int Run(HINSTANCE instance) {
+    SplitOwnPath();
+    Log("program " + g_programName);
+    Log("config-digest " + ConfigDigest());
+
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kStandInClass;
+    RegisterClassW(&windowClass);
+    g_checkBackdrop = RegisterWindowMessageW(kCheckBackdropMessage);
+
+    // Starts as a framed tool window with a system menu, so that the tests can
+    // see every bit the launcher must strip, and one (accept-files) it must keep.
+    const std::wstring title =
+        L"Zentavio - " + std::wstring(g_programName.begin(), g_programName.end());
+    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES, kStandInClass,
+                                  title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80,
+                                  640, 480, nullptr, nullptr, instance, nullptr);
+    ShowWindow(window, SW_SHOWNORMAL);
+    const std::string readyMs = ReadyMilliseconds();
+    SetForegroundWindow(window);
+    UpdateWindow(window);
+    LogSnapshot(window, "start ready-ms=" + readyMs);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+}  // namespace zent
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return zent::Run(instance);
+}
