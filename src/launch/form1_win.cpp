@@ -1,15 +1,122 @@
+// The launch form Form1: a hidden window that exists to run the launch when it
+// loads and to carry the exit-key watcher's timer afterwards.
+
 #include "launch/form1_win.h"
 
-#include "startup/command_line.h"
-#include "startup/config_store.h"
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+
+#include "launch/form1.h"
+#include "launch/launch_platform_win.h"
+#include "startup/fatal_error.h"
+#include "startup/fatal_error_win.h"
+#include "startup/message_loop_win.h"
 
 namespace zent {
 
-void LoadForm1() {
-    LoadConfig();
-    if (LookupGame(GameName).empty()) {
+namespace {
+
+constexpr const char* kClassName = "ZentavioWrapperForm1";
+constexpr UINT_PTR kTimer1 = 1;
+constexpr int kClientWidthTwips = 1725;
+constexpr int kClientHeightTwips = 420;
+constexpr int kTwipsPerInch = 1440;
+constexpr DWORD kForm1Style = WS_OVERLAPPEDWINDOW;
+
+HWND g_form1 = nullptr;
+std::optional<WindowsLaunchPlatform> g_platform;
+
+LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
+        switch (message) {
+            case WM_CREATE:
+                TopLevelWindowOpened();
+                return 0;
+            case WM_TIMER:
+                if (wParam == kTimer1 && g_platform) {
+                    Timer1_Timer(*g_platform);
+                }
+                return 0;
+            case WM_NCDESTROY:
+                g_form1 = nullptr;
+                g_platform.reset();
+                TopLevelWindowClosed();
+                return 0;
+            default:
+                return DefWindowProcA(window, message, wParam, lParam);
+        }
+    });
+}
+
+void Form_Initialize() {
+    InitCommonControls();
+}
+
+void RegisterForm1Class(HINSTANCE instance) {
+    static bool registered = false;
+    if (registered) {
         return;
     }
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = Form1Proc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassA(&windowClass) == 0) {
+        Fail(kOutOfMemory, "The launch window could not be registered (Windows error " +
+                               std::to_string(GetLastError()) + ").");
+    }
+    registered = true;
+}
+
+// The window rectangle whose client area is the form's size in twips at the
+// screen's resolution.
+RECT Form1Rectangle() {
+    const HDC screen = GetDC(nullptr);
+    const int dotsX = GetDeviceCaps(screen, LOGPIXELSX);
+    const int dotsY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    RECT rectangle{0, 0, MulDiv(kClientWidthTwips, dotsX, kTwipsPerInch),
+                   MulDiv(kClientHeightTwips, dotsY, kTwipsPerInch)};
+    AdjustWindowRectEx(&rectangle, kForm1Style, FALSE, 0);
+    return rectangle;
+}
+
+HWND CreateForm1() {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterForm1Class(instance);
+    const RECT rectangle = Form1Rectangle();
+    const HWND window =
+        CreateWindowExA(0, kClassName, "Zentavio Wrapper", kForm1Style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, rectangle.right - rectangle.left,
+                        rectangle.bottom - rectangle.top, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        Fail(kOutOfMemory, "The launch window could not be created (Windows error " +
+                               std::to_string(GetLastError()) + ").");
+    }
+    return window;
+}
+
+}  // namespace
+
+void LoadForm1() {
+    if (g_form1 != nullptr) {
+        return;
+    }
+    Form_Initialize();
+    g_form1 = CreateForm1();
+    g_platform.emplace(g_form1, kTimer1);
+    Form_Load(*g_platform);
+}
+
+// Shown after the launch, so minimized: showing it activated would take the
+// keyboard from the emulator the launch has just put in front.
+void ShowForm1() {
+    LoadForm1();
+    ShowWindow(g_form1, SW_SHOWMINNOACTIVE);
 }
 
 }  // namespace zent

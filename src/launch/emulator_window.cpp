@@ -1,0 +1,40 @@
+#include "launch/emulator_window.h"
+
+#include "launch/launch_state.h"
+#include "launch/styles.h"
+
+namespace zent {
+
+WindowHandle EmulatorWindow = 0;
+std::int32_t ScreenWidth = 0;
+std::int32_t ScreenHeight = 0;
+
+bool IsEmulatorWindow(LaunchPlatform& platform, WindowHandle window) {
+    return window != 0 && EmulatorProcess != 0 && platform.WindowProcess(window) == EmulatorProcess;
+}
+
+// The foreground window is taken on trust only as far as its owner: if the
+// emulator failed to come up, or another program took the focus, that window
+// keeps its frame and place instead of being made a borderless topmost cover.
+void PlaceEmulatorWindow(LaunchPlatform& platform) {
+    platform.Sleep(100);
+    const WindowHandle foreground = platform.ForegroundWindow();
+    EmulatorWindow = IsEmulatorWindow(platform, foreground) ? foreground : 0;
+    ScreenWidth = platform.SystemMetric(kScreenWidthMetric);
+    ScreenHeight = platform.SystemMetric(kScreenHeightMetric);
+    platform.MoveCursor(ScreenWidth, 0);
+
+    const WindowHandle backdrop = platform.ShowBackdrop();
+    platform.PlaceWindow(backdrop, kInsertAtTop, 0, 0, ScreenWidth, ScreenHeight, 0);
+
+    if (EmulatorWindow == 0) {
+        return;
+    }
+    StripWindowFrame(platform, EmulatorWindow);
+    // Activating the window (no "no activate" flag) gives the focus back to the
+    // emulator after the backdrop was shown, for the speed keys and Alt+F4.
+    platform.PlaceWindow(EmulatorWindow, kInsertTopMost, 0, -kHiddenTopRows, ScreenWidth,
+                         ScreenHeight + kHiddenTopRows, kPositionShowWindow);
+}
+
+}  // namespace zent

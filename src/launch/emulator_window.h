@@ -1,0 +1,30 @@
+#pragma once
+// The emulator's game window made a full-screen display in front of a black
+// backdrop (the procedures of Module1).
+
+#include <cstdint>
+
+#include "launch/launch_platform.h"
+
+namespace zent {
+
+// The emulator's game window as captured by PlaceEmulatorWindow; 0 when the
+// foreground window then belonged to another process.
+extern WindowHandle EmulatorWindow;
+extern std::int32_t ScreenWidth;
+extern std::int32_t ScreenHeight;
+
+// Rows of pixels of the emulator window kept above the screen's top edge,
+// which hides what is left of its menu bar.
+inline constexpr int kHiddenTopRows = 20;
+
+// Captures the foreground window 100 ms after the game was started, parks the
+// pointer in the top right corner, covers the screen with the backdrop, and
+// when the captured window is the emulator's, strips its frame and stretches it
+// over the screen, topmost.
+void PlaceEmulatorWindow(LaunchPlatform& platform);
+
+// True when window belongs to the emulator process the launch started.
+bool IsEmulatorWindow(LaunchPlatform& platform, WindowHandle window);
+
+}  // namespace zent

@@ -1,0 +1,14 @@
+#pragma once
+// The two keystroke primitives: every key the launcher injects goes through them.
+
+#include "launch/launch_platform.h"
+
+namespace zent {
+
+// Key down and key up, back to back, scan code 0 and extra information 0.
+void PressKey(LaunchPlatform& platform, KeyCode key);
+
+// Alt down, key down, Alt up, key up.
+void PressAltChord(LaunchPlatform& platform, KeyCode key);
+
+}  // namespace zent

@@ -1,0 +1,89 @@
+#pragma once
+// The seam between the launch and Windows: one method for each service the launch
+// uses. launch_platform_win.cpp holds the real one; the unit tests hand in a fake
+// that keeps the keyboard's state. The core sees no Windows type, only these.
+
+#include <cstdint>
+#include <string>
+
+namespace zent {
+
+using KeyCode = std::uint8_t;
+using WindowHandle = std::uintptr_t;
+using ProcessId = std::uint32_t;
+
+// Virtual-key codes the automation presses; launch_platform_win.cpp checks them
+// against the Windows headers.
+inline constexpr KeyCode kKeyTab = 0x09;
+inline constexpr KeyCode kKeyReturn = 0x0D;
+inline constexpr KeyCode kKeyAlt = 0x12;
+inline constexpr KeyCode kKeyRight = 0x27;
+inline constexpr KeyCode kKeyDown = 0x28;
+inline constexpr KeyCode kKeyO = 0x4F;
+inline constexpr KeyCode kKeyR = 0x52;
+inline constexpr KeyCode kKeyAdd = 0x6B;
+inline constexpr KeyCode kKeySubtract = 0x6D;
+inline constexpr KeyCode kKeyF4 = 0x73;
+
+// The flag word of a key event: 0 presses the key, this releases it.
+inline constexpr std::uint32_t kKeyEventKeyUp = 0x0002;
+
+// Window placement values of the Windows API.
+inline constexpr int kScreenWidthMetric = 0;
+inline constexpr int kScreenHeightMetric = 1;
+inline constexpr int kStyleIndex = -16;
+inline constexpr int kExtendedStyleIndex = -20;
+inline constexpr std::uint32_t kSysMenuStyle = 0x00080000;
+inline constexpr std::uint32_t kThickFrameStyle = 0x00040000;
+inline constexpr std::uint32_t kCaptionStyle = 0x00C00000;
+inline constexpr std::uint32_t kToolWindowExtendedStyle = 0x00000080;
+inline constexpr WindowHandle kInsertAtTop = 0;
+inline constexpr WindowHandle kInsertTopMost = static_cast<WindowHandle>(-1);
+inline constexpr std::uint32_t kPositionNoSize = 0x0001;
+inline constexpr std::uint32_t kPositionNoMove = 0x0002;
+inline constexpr std::uint32_t kPositionNoZOrder = 0x0004;
+inline constexpr std::uint32_t kPositionNoActivate = 0x0010;
+inline constexpr std::uint32_t kPositionFrameChanged = 0x0020;
+inline constexpr std::uint32_t kPositionShowWindow = 0x0040;
+
+// Show-window value of a program started with a normal window that takes the focus.
+inline constexpr int kShowNormal = 1;
+
+class LaunchPlatform {
+  public:
+    virtual ~LaunchPlatform() = default;
+
+    // One synthesised key event into the system's input stream.
+    virtual void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
+                               std::uintptr_t extraInfo) = 0;
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+    // The 16-bit key state word of a virtual key.
+    virtual std::uint16_t KeyState(std::int32_t key) = 0;
+
+    virtual WindowHandle ForegroundWindow() = 0;
+    // The process that owns window; 0 for no window.
+    virtual ProcessId WindowProcess(WindowHandle window) = 0;
+    virtual std::int32_t SystemMetric(int index) = 0;
+    virtual void MoveCursor(int x, int y) = 0;
+    virtual void PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
+                             int height, std::uint32_t flags) = 0;
+    virtual std::int32_t ReadWindowLong(WindowHandle window, int index) = 0;
+    virtual void WriteWindowLong(WindowHandle window, int index, std::int32_t value) = 0;
+    // Shows the black backdrop (creating it on first use) and returns its window.
+    virtual WindowHandle ShowBackdrop() = 0;
+
+    // Makes folder the current drive and directory.
+    virtual void ChangeCurrentFolder(const std::string& folder) = 0;
+    // Replaces target with a copy of source; throws a FatalError naming the file at fault.
+    virtual void CopyFileOver(const std::string& source, const std::string& target) = 0;
+    // Starts the program at path, without arguments, with the given show-window
+    // value; returns its process id, or throws a FatalError naming the path.
+    virtual ProcessId StartProgram(const std::string& path, int showWindow) = 0;
+
+    // Starts the exit-key watcher's timer (Timer1) with the given interval.
+    virtual void StartTimer(std::uint32_t milliseconds) = 0;
+    // Ends the launcher's process at once.
+    [[noreturn]] virtual void EndProcess() = 0;
+};
+
+}  // namespace zent

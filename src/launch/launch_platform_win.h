@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include "launch/launch_platform.h"
+
+namespace zent {
+
+// The launch's services from the Windows API. Timer1 is the timer timerId of
+// timerWindow, whose window procedure handles its ticks.
+class WindowsLaunchPlatform final : public LaunchPlatform {
+  public:
+    WindowsLaunchPlatform(HWND timerWindow, UINT_PTR timerId)
+        : timerWindow_(timerWindow), timerId_(timerId) {}
+
+    void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
+                       std::uintptr_t extraInfo) override;
+    void Sleep(std::uint32_t milliseconds) override;
+    std::uint16_t KeyState(std::int32_t key) override;
+    WindowHandle ForegroundWindow() override;
+    ProcessId WindowProcess(WindowHandle window) override;
+    std::int32_t SystemMetric(int index) override;
+    void MoveCursor(int x, int y) override;
+    void PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
+                     int height, std::uint32_t flags) override;
+    std::int32_t ReadWindowLong(WindowHandle window, int index) override;
+    void WriteWindowLong(WindowHandle window, int index, std::int32_t value) override;
+    WindowHandle ShowBackdrop() override;
+    void ChangeCurrentFolder(const std::string& folder) override;
+    void CopyFileOver(const std::string& source, const std::string& target) override;
+    ProcessId StartProgram(const std::string& path, int showWindow) override;
+    void StartTimer(std::uint32_t milliseconds) override;
+    [[noreturn]] void EndProcess() override;
+
+  private:
+    HWND timerWindow_;
+    UINT_PTR timerId_;
+};
+
+}  // namespace zent

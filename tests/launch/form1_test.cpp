@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include "expected_streams.h"
+#include "launch/emulator_window.h"
+#include "launch/form1.h"
+#include "launch/launch_state.h"
+#include "launch_fixture.h"
+#include "startup/command_line.h"
+#include "startup/config_store.h"
+#include "startup/fatal_error.h"
+#include "startup/text_conversions.h"
+
+namespace zent::testing {
+namespace {
+
+const std::string kStandardExe = std::string(kFolder) + "\\zentavio.exe";
+const std::string kOldGfxExe = std::string(kFolder) + "\\zentavio_old_gfx.exe";
+
+std::vector<std::string> LaunchPrefix(const std::string& exe) {
+    return {
+        std::string("ChangeCurrentFolder ") + kFolder,
+        std::string("CopyFileOver ") + kFolder + "\\tempavio.cfg > " + kFolder + "\\zentavio.cfg",
+        "StartProgram " + exe + " show 1", "Sleep 500"};
+}
+
+class Form1Test : public LaunchTest {
+protected:
+    void SetUp() override {
+        LaunchTest::SetUp();
+        platform.programs = {kStandardExe, kOldGfxExe};
+        PutEmulatorWindowInFront(platform);
+    }
+
+    // Global lines: exit key 27, high priority, CPU speed 100, show fps.
+    void Configure(const std::string& game, bool highPriority, bool showFps) {
+        WriteConfig(std::string("27\r\n") + (highPriority ? "1" : "0") + "\r\n 100 \r\n" +
+                        (showFps ? "1" : "0") + "\r\n",
+                    {"ROAD FIGHT|70|0|False|False|False", game});
+    }
+
+    // The whole log of a launch of GameName whose steps are the named menu steps.
+    std::vector<std::string> LaunchStream(const std::string& exe, std::vector<std::string> options,
+                                          const std::string& driveKey) {
+        std::vector<std::string> expected = Join({LaunchPrefix(exe),
+                                                  StreamOf("StartUpSequence"),
+                                                  {"Sleep 100"},
+                                                  Press(std::stoi(driveKey) & 0xFF),
+                                                  Press(13)});
+        for (const std::string& option : options) {
+            expected = Join({expected, StreamOf(option)});
+        }
+        return Join({expected, StreamOf("InitGame"), FullPlacementStream(), {"StartTimer 1"}});
+    }
+};
+
+struct OptionCase {
+    const char* name;
+    const char* game;
+    bool highPriority;
+    bool showFps;
+    std::string exe;
+    std::vector<std::string> options;
+};
+
+void PrintTo(const OptionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Form1OptionTest : public Form1Test, public ::testing::WithParamInterface<OptionCase> {};
+
+TEST_P(Form1OptionTest, RunsTheStepsOfTheOptionsInTheFixedOrder) {
+    const OptionCase& c = GetParam();
+    Configure(c.game, c.highPriority, c.showFps);
+    GameName = "Space Race";
+    Form_Load(platform);
+    EXPECT_EQ(platform.log, LaunchStream(c.exe, c.options, Split(c.game, '|')[1]));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, Form1OptionTest,
+    ::testing::Values(
+        OptionCase{"nothing", "SPACE RACE|68|0|False|False|False", false, true, kStandardExe, {}},
+        OptionCase{"everything",
+                   "SPACE RACE|68|1|True|True|True",
+                   true,
+                   false,
+                   kStandardExe,
+                   {"InitCapcom", "InitFps", "InitNTSC", "InitZwrite", "InitZwriteAlpha",
+                    "InitHighPriority"}},
+        OptionCase{"fps off",
+                   "SPACE RACE|68|0|False|False|False",
+                   false,
+                   false,
+                   kStandardExe,
+                   {"InitFps"}},
+        OptionCase{"capcom",
+                   "SPACE RACE|69|1|False|False|False",
+                   false,
+                   true,
+                   kStandardExe,
+                   {"InitCapcom"}},
+        OptionCase{"old gfx capcom",
+                   "SPACE RACE|69|3|False|False|False",
+                   false,
+                   true,
+                   kOldGfxExe,
+                   {"InitCapcom"}},
+        OptionCase{"old gfx", "SPACE RACE|69|2|False|False|False", false, true, kOldGfxExe, {}},
+        OptionCase{
+            "ntsc", "SPACE RACE|68|0|False|False|true", false, true, kStandardExe, {"InitNTSC"}},
+        OptionCase{"z-writing",
+                   "SPACE RACE|68|0|TRUE|False|False",
+                   false,
+                   true,
+                   kStandardExe,
+                   {"InitZwrite"}},
+        OptionCase{"alpha z-writing",
+                   "SPACE RACE|68|0|False|-1|False",
+                   false,
+                   true,
+                   kStandardExe,
+                   {"InitZwriteAlpha"}},
+        OptionCase{"high priority",
+                   "SPACE RACE|68|0|False|False|False",
+                   true,
+                   true,
+                   kStandardExe,
+                   {"InitHighPriority"}},
+        OptionCase{"ntsc before z-writing",
+                   "SPACE RACE|68|2|True|True|True",
+                   true,
+                   true,
+                   kOldGfxExe,
+                   {"InitNTSC", "InitZwrite", "InitZwriteAlpha", "InitHighPriority"}}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+        return name;
+    });
+
+struct RendererCase {
+    const char* type;
+    std::string exe;
+    bool capcomHack;
+};
+
+void PrintTo(const RendererCase& c, std::ostream* out) {
+    *out << "renderer " << c.type;
+}
+
+class Form1RendererTest : public Form1Test, public ::testing::WithParamInterface<RendererCase> {};
+
+TEST_P(Form1RendererTest, StartsTheBuildOfTheRendererByItsFullPath) {
+    Configure(std::string("SPACE RACE|68|") + GetParam().type + "|False|False|False", false, true);
+    Form_Load(platform);
+    EXPECT_EQ(platform.log[2], "StartProgram " + GetParam().exe + " show 1");
+    EXPECT_EQ(CapcomHack, GetParam().capcomHack);
+    EXPECT_EQ(EmulatorProcess, RecordingPlatform::kStartedProcess);
+}
+
+INSTANTIATE_TEST_SUITE_P(Renderers, Form1RendererTest,
+                         ::testing::Values(RendererCase{"0", kStandardExe, false},
+                                           RendererCase{"1", kStandardExe, true},
+                                           RendererCase{"2", kOldGfxExe, false},
+                                           RendererCase{"3", kOldGfxExe, true}));
+
+TEST_F(Form1Test, SetsTheCpuSpeedLastAfterThePlacement) {
+    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {"SPACE RACE|68|0|False|False|False"});
+    Form_Load(platform);
+    const std::vector<std::string> tail(platform.log.end() - 8, platform.log.end());
+    EXPECT_EQ(tail, Join({{"PlaceWindow 1280 after TOPMOST at 0,-20 size 1024x788 flags 64"},
+                          Press(107),
+                          {"Sleep 1"},
+                          Press(107),
+                          {"Sleep 1"},
+                          {"StartTimer 1"}}));
+}
+
+TEST_F(Form1Test, AGameNotConfiguredEndsTheProcessBeforeAnythingIsCopiedOrStarted) {
+    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    GameName = "SPACE RAC";
+    EXPECT_THROW(Form_Load(platform), ProcessEnded);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndProcess"}));
+}
+
+TEST_F(Form1Test, ABadRecordStartsNothing) {
+    for (const char* game :
+         {"SPACE RACE|68|7|False|False|False", "SPACE RACE|E|0|False|False|False",
+          "SPACE RACE|300|0|False|False|False", "SPACE RACE|68|0|False|Maybe|False"}) {
+        SCOPED_TRACE(game);
+        Configure(game, false, true);
+        EXPECT_THROW(Form_Load(platform), FatalError);
+        EXPECT_TRUE(platform.log.empty()) << platform.log.front();
+    }
+}
+
+TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
+    Configure("SPACE RACE|68|2|False|False|False", false, true);
+    platform.programs = {kStandardExe};
+    try {
+        Form_Load(platform);
+        FAIL() << "started a missing program";
+    } catch (const FatalError& error) {
+        EXPECT_NE(error.description().find(kOldGfxExe), std::string::npos);
+    }
+    std::vector<std::string> expected = LaunchPrefix(kOldGfxExe);
+    expected.pop_back();
+    EXPECT_EQ(platform.log, expected);
+}
+
+TEST_F(Form1Test, AnotherProgramInFrontKeepsItsWindowButTheLaunchGoesOn) {
+    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    platform.foreground = 0x600;
+    platform.windowProcesses[0x600] = 999;
+    Form_Load(platform);
+    EXPECT_EQ(platform.log, Join({LaunchPrefix(kStandardExe),
+                                  StreamOf("StartUpSequence"),
+                                  {"Sleep 100"},
+                                  Press(68),
+                                  Press(13),
+                                  StreamOf("InitGame"),
+                                  BackdropStream(),
+                                  {"StartTimer 1"}}));
+}
+
+class Timer1Test : public LaunchTest {
+protected:
+    void SetUp() override {
+        LaunchTest::SetUp();
+        EmulatorProcess = RecordingPlatform::kStartedProcess;
+        PutEmulatorWindowInFront(platform);
+    }
+};
+
+TEST_F(Timer1Test, AHeldExitKeyClosesTheEmulatorWithAltF4AfterHalfASecondAndEnds) {
+    for (const std::uint16_t held : {0xFF80, 0xFF81}) {
+        SCOPED_TRACE(held);
+        platform.log.clear();
+        platform.keyStates[27] = held;
+        EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
+        EXPECT_EQ(platform.log, Join({{"KeyState 27", "Sleep 500", "ForegroundWindow"},
+                                      {"down 18", "down 115", "up 18", "up 115"},
+                                      {"EndProcess"}}));
+    }
+}
+
+TEST_F(Timer1Test, AKeyThatIsUpDoesNothingToggledOrNot) {
+    for (const std::uint16_t up : {0x0000, 0x0001}) {
+        SCOPED_TRACE(up);
+        platform.log.clear();
+        platform.keyStates[27] = up;
+        Timer1_Timer(platform);
+        EXPECT_EQ(platform.log, (std::vector<std::string>{"KeyState 27"}));
+    }
+}
+
+TEST_F(Timer1Test, ReadsTheExitKeyStoredAsText) {
+    ExitKeyCode = std::string("112");
+    platform.keyStates[112] = 0xFF80;
+    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
+    EXPECT_EQ(platform.log.front(), "KeyState 112");
+}
+
+TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
+    ExitKeyCode = std::string("Esc");
+    EXPECT_THROW(Timer1_Timer(platform), FatalError);
+    EXPECT_TRUE(platform.log.empty());
+}
+
+TEST_F(Timer1Test, AnotherProgramInFrontIsNotClosedButTheLauncherEnds) {
+    platform.foreground = 0x600;
+    platform.windowProcesses[0x600] = 999;
+    platform.keyStates[27] = 0xFF80;
+    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"KeyState 27", "Sleep 500",
+                                                      "ForegroundWindow", "EndProcess"}));
+}
+
+}  // namespace
+}  // namespace zent::testing

@@ -1,0 +1,146 @@
+#include "recording_platform.h"
+
+#include <algorithm>
+
+#include "startup/fatal_error.h"
+
+namespace zent::testing {
+
+namespace {
+
+std::string Number(std::int64_t value) {
+    return std::to_string(value);
+}
+
+std::string Handle(WindowHandle window) {
+    return window == kInsertTopMost ? "TOPMOST" : Number(static_cast<std::int64_t>(window));
+}
+
+}  // namespace
+
+bool RecordingPlatform::AnyKeyDown() const {
+    return std::any_of(down_.begin(), down_.end(), [](bool down) { return down; });
+}
+
+std::vector<std::string> RecordingPlatform::KeyLog() const {
+    std::vector<std::string> keys;
+    for (const std::string& line : log) {
+        if (line.starts_with("down ") || line.starts_with("up ")) {
+            keys.push_back(line);
+        }
+    }
+    return keys;
+}
+
+void RecordingPlatform::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
+                                      std::uintptr_t extraInfo) {
+    keyEvents.push_back({key, scanCode, flags, extraInfo});
+    const bool up = (flags & kKeyEventKeyUp) != 0;
+    log.push_back((up ? "up " : "down ") + Number(key));
+    if (key == kKeyAlt) {
+        if (up && down_[kKeyAlt] && !altUsed_) {
+            altTappedAlone_ = true;
+        }
+        if (!up) {
+            altUsed_ = false;
+        }
+    } else if (!up && down_[kKeyAlt]) {
+        altUsed_ = true;
+    }
+    down_[key] = !up;
+}
+
+void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
+    log.push_back("Sleep " + Number(milliseconds));
+}
+
+std::uint16_t RecordingPlatform::KeyState(std::int32_t key) {
+    log.push_back("KeyState " + Number(key));
+    const auto found = keyStates.find(key);
+    return found == keyStates.end() ? 0 : found->second;
+}
+
+WindowHandle RecordingPlatform::ForegroundWindow() {
+    log.push_back("ForegroundWindow");
+    return foreground;
+}
+
+ProcessId RecordingPlatform::WindowProcess(WindowHandle window) {
+    const auto found = windowProcesses.find(window);
+    return found == windowProcesses.end() ? 0 : found->second;
+}
+
+std::int32_t RecordingPlatform::SystemMetric(int index) {
+    log.push_back("SystemMetric " + Number(index));
+    return index == kScreenWidthMetric ? screenWidth : screenHeight;
+}
+
+void RecordingPlatform::MoveCursor(int x, int y) {
+    log.push_back("MoveCursor " + Number(x) + "," + Number(y));
+}
+
+void RecordingPlatform::PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y,
+                                    int width, int height, std::uint32_t flags) {
+    log.push_back("PlaceWindow " + Handle(window) + " after " + Handle(insertAfter) + " at " +
+                  Number(x) + "," + Number(y) + " size " + Number(width) + "x" + Number(height) +
+                  " flags " + Number(flags));
+}
+
+std::int32_t RecordingPlatform::ReadWindowLong(WindowHandle window, int index) {
+    log.push_back("ReadWindowLong " + Handle(window) + " " + Number(index));
+    return windowLongs[{window, index}];
+}
+
+void RecordingPlatform::WriteWindowLong(WindowHandle window, int index, std::int32_t value) {
+    log.push_back("WriteWindowLong " + Handle(window) + " " + Number(index) + " " +
+                  Number(static_cast<std::uint32_t>(value)));
+    windowLongs[{window, index}] = value;
+}
+
+WindowHandle RecordingPlatform::ShowBackdrop() {
+    log.push_back("ShowBackdrop");
+    return kBackdrop;
+}
+
+void RecordingPlatform::ChangeCurrentFolder(const std::string& folder) {
+    log.push_back("ChangeCurrentFolder " + folder);
+}
+
+void RecordingPlatform::CopyFileOver(const std::string& source, const std::string& target) {
+    log.push_back("CopyFileOver " + source + " > " + target);
+}
+
+ProcessId RecordingPlatform::StartProgram(const std::string& path, int showWindow) {
+    log.push_back("StartProgram " + path + " show " + Number(showWindow));
+    if (!programs.contains(path)) {
+        Fail(kFileNotFound, path + " could not be started.");
+    }
+    return kStartedProcess;
+}
+
+void RecordingPlatform::StartTimer(std::uint32_t milliseconds) {
+    log.push_back("StartTimer " + Number(milliseconds));
+}
+
+void RecordingPlatform::EndProcess() {
+    log.push_back("EndProcess");
+    throw ProcessEnded();
+}
+
+std::vector<std::string> Press(KeyCode key) {
+    return {"down " + Number(key), "up " + Number(key)};
+}
+
+std::vector<std::string> Chord(KeyCode key) {
+    return {"down 18", "down " + Number(key), "up 18", "up " + Number(key)};
+}
+
+std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> joined;
+    for (const auto& part : parts) {
+        joined.insert(joined.end(), part.begin(), part.end());
+    }
+    return joined;
+}
+
+}  // namespace zent::testing
