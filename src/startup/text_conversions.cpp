@@ -70,7 +70,9 @@ std::optional<double> RadixLiteral(std::string_view text, std::size_t& pos) {
     if (digits <= longDigits && bits <= 0xFFFFFFFFu) {
         return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(bits)));
     }
-    return value;
+    // Saturates like a decimal number: an infinite CPU speed would be saved as
+    // "INF", which reads back as 0, and would ask for endless speed presses.
+    return std::isinf(value) ? DBL_MAX : value;
 }
 
 // A decimal number starting at text[pos]: sign, digits, separator and digits,

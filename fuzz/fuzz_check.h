@@ -1,0 +1,39 @@
+#pragma once
+// What every fuzz target holds the core to: malformed input ends in a FatalError
+// that carries a known number and a description; anything else is a finding.
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "startup/fatal_error.h"
+
+namespace zent {
+
+// Ends the run the way a crash would, so the fuzzer keeps the input.
+[[noreturn]] inline void FuzzFinding(const char* what) {
+    std::fprintf(stderr, "fuzz finding: %s\n", what);
+    std::abort();
+}
+
+inline void CheckFatalError(const FatalError& error) {
+    switch (error.number()) {
+        case kInvalidArgument:
+        case kOverflow:
+        case kOutOfMemory:
+        case kSubscriptOutOfRange:
+        case kTypeMismatch:
+        case kFileNotFound:
+        case kDiskFull:
+        case kInputPastEndOfFile:
+        case kPermissionDenied:
+        case kPathFileAccessError:
+            break;
+        default:
+            FuzzFinding("a FatalError with an unknown number");
+    }
+    if (error.description().empty()) {
+        FuzzFinding("a FatalError without a description");
+    }
+}
+
+}  // namespace zent
