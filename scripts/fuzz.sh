@@ -1,6 +1,7 @@
 #!/bin/bash
 # Fuzzes the core's readers with clang's libFuzzer under ASan and UBSan.
-#   scripts/fuzz.sh [executions per target]     (default 10000000)
+#   scripts/fuzz.sh [executions per target [target...]]
+# Executions default to 10000000; targets to all of them.
 # The build lives in build/fuzz. Every input that makes a target fail is written
 # to fuzz/regressions/<target>/, which the normal test command replays; the
 # inputs found along the way stay in build/fuzz/corpus/<target>/, while the small
@@ -10,7 +11,10 @@ cd "$(dirname "$0")/.."
 
 runs=${1:-10000000}
 build=build/fuzz
-targets=(config_fuzz command_line_fuzz)
+targets=(config_fuzz command_line_fuzz record_fuzz)
+if (($# > 1)); then
+    targets=("${@:2}")
+fi
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZENT_FUZZ=ON -DZENT_SANITIZE=ON -DBUILD_TESTING=OFF >/dev/null
