@@ -1,0 +1,230 @@
+// The launcher's launch mode end to end: the real ZentavioWrapper.exe under
+// Wine starts the stand-in emulator and drives it with keys; the stand-in's log
+// says what arrived. Every wait polls for evidence with a time limit.
+
+#include "launch_test_fixture_win.h"
+
+namespace zent {
+namespace {
+
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
+
+constexpr unsigned long kStripped = WS_SYSMENU | WS_THICKFRAME | WS_CAPTION;
+
+unsigned long HexField(const std::map<std::string, std::string>& fields, const char* name) {
+    return std::stoul(fields.at(name), nullptr, 16);
+}
+
+// ----- records the launcher cannot run -----
+
+struct FatalCase {
+    const char* name;
+    const char* gameLine;
+    const char* shownText;  // the offending text, as the box must quote it
+};
+
+class FatalLaunchTest : public LaunchTest, public ::testing::WithParamInterface<FatalCase> {};
+
+TEST_P(FatalLaunchTest, ShowsTheBoxQuotingTheFaultAndStartsNothing) {
+    WriteConfig(ConfigText(27, false, " 100 ", true, {kOtherGame, GetParam().gameLine}));
+    const auto launcher = folder_->Start(kArgument);
+
+    const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_THAT(*box, HasSubstr(GetParam().shownText));
+    EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
+    EXPECT_NE(launcher->ExitCode(), 0u);
+    ExpectNothingStarted();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, FatalLaunchTest,
+    ::testing::Values(
+        FatalCase{"RendererNotANumber", "SPACE RACE|68|FAST|False|False|False", "\"FAST\""},
+        FatalCase{"RendererOutOfRange", "SPACE RACE|68|7|False|False|False", "\"7\""},
+        FatalCase{"DriveKeyNotANumber", "SPACE RACE|DRIVE-E|0|False|False|False", "\"DRIVE-E\""},
+        FatalCase{"DriveKeyOutOfRange", "SPACE RACE|300|0|False|False|False", "\"300\""},
+        FatalCase{"FlagNotABoolean", "SPACE RACE|68|0|False|Maybe|False", "\"Maybe\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ----- launches that run to the end -----
+
+struct LaunchCase {
+    const char* name;
+    const char* gameLine;
+    bool highPriority;
+    bool showFps;
+    const char* cpuSpeed;
+    int exitKey;
+    const char* program;
+    std::vector<std::string> commands;
+    int speed;
+};
+
+void PrintTo(const LaunchCase& run, std::ostream* out) {
+    *out << run.name;
+}
+
+// Emulator windows that took longer than this after their start missed the
+// launcher's first keys, which it sends blind 500 ms after the start.
+constexpr int kLatestReadyMs = 480;
+constexpr int kLaunchAttempts = 5;
+
+class FullLaunchTest : public LaunchTest, public ::testing::WithParamInterface<LaunchCase> {
+protected:
+    // Starts the launch; false when the emulator's window came up too late for
+    // the launcher's blind start-up keys, which says nothing about the launcher->
+    bool StartInTime(std::unique_ptr<LauncherProcess>& launcher) {
+        const LaunchCase& run = GetParam();
+        WriteConfig(ConfigText(run.exitKey, run.highPriority, run.cpuSpeed, run.showFps,
+                               {kOtherGame, run.gameLine}));
+        launcher = folder_->Start(kArgument);
+        std::map<std::string, std::string> start;
+        WaitUntil(
+            [&] { return !(start = LineFields(folder_->LogLines(), "snapshot start")).empty(); },
+            kStartTimeoutMs);
+        if (start.empty()) {
+            return false;
+        }
+        const int readyMs = std::stoi(start.at("ready-ms"));
+        if (readyMs > kLatestReadyMs) {
+            std::printf("the emulator's window came up %d ms after its start: launching again\n",
+                        readyMs);
+        }
+        return readyMs <= kLatestReadyMs;
+    }
+
+    // The launch is over once the game runs, the window is placed, the last
+    // speed key has arrived and the launcher waits in its message loop.
+    bool LaunchComplete() const {
+        HWND standIn = FindTopLevel(kStandInClass, nullptr, 0);
+        RECT rect{};
+        if (standIn == nullptr || !GetWindowRect(standIn, &rect) || rect.top != -20 ||
+            !LogHas("command R1 start-game")) {
+            return false;
+        }
+        const int speed = GetParam().speed;
+        return speed == 100 || LogHas("speed " + std::to_string(speed));
+    }
+};
+
+TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
+    const LaunchCase& run = GetParam();
+    std::unique_ptr<LauncherProcess> launcher;
+    for (int attempt = 1; !StartInTime(launcher); ++attempt) {
+        ASSERT_LT(attempt, kLaunchAttempts) << "the emulator never came up within 500 ms";
+        launcher.reset();
+        FreshFolder();
+    }
+    ASSERT_TRUE(WaitUntil([&] { return LaunchComplete(); }, kStartTimeoutMs));
+    ASSERT_TRUE(launcher->WaitForIdle(kStartTimeoutMs));
+
+    // The backdrop shows black through a hole in the emulator window.
+    PostMessageW(FindTopLevel(kStandInClass, nullptr, 0),
+                 RegisterWindowMessageW(kCheckBackdropMessage), 0, 0);
+    std::map<std::string, std::string> backdrop;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return !(backdrop = LineFields(folder_->LogLines(), "backdrop-pixel")).empty(); },
+        kExitTimeoutMs));
+    EXPECT_EQ(backdrop.at("value"), "000000");
+    EXPECT_EQ(backdrop.at("below-pid"), std::to_string(launcher->id()));
+    EXPECT_EQ(backdrop.at("below-x") + "," + backdrop.at("below-y") + " " + backdrop.at("below-w") +
+                  "x" + backdrop.at("below-h"),
+              "0,0 1024x768");
+
+    const bool closed = HoldKeyUntil(
+        run.exitKey, [&] { return launcher->WaitForExit(0) && LogHas("closed"); }, kExitTimeoutMs);
+    ASSERT_TRUE(closed) << "the exit key did not end the launcher and the emulator";
+    EXPECT_TRUE(WaitUntil([] { return FindTopLevel(kStandInClass, nullptr, 0) == nullptr; },
+                          kExitTimeoutMs));
+
+    const auto lines = folder_->LogLines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], std::string("program ") + run.program);
+    EXPECT_EQ(lines[1], "config-digest " + Fnv1aHex(kSavedConfig))
+        << "the emulator did not start with the saved configuration";
+    EXPECT_EQ(folder_->Read("zentavio.cfg"), kSavedConfig);
+    EXPECT_EQ(folder_->Read("tempavio.cfg"), kSavedConfig);
+    EXPECT_THAT(CommandLines(lines), ElementsAreArray(run.commands));
+
+    // The exit key reached the emulator while the backdrop was still behind it.
+    const auto atKey = LineFields(lines, "snapshot key");
+    ASSERT_FALSE(atKey.empty()) << "the exit key never reached the emulator";
+    EXPECT_TRUE(LogHas("key " + std::to_string(run.exitKey)));
+    EXPECT_EQ(atKey.at("below-pid"), std::to_string(launcher->id()));
+    EXPECT_EQ(atKey.at("below-full-screen"), "1");
+
+    // Closed by Alt+F4, full screen and topmost to the end.
+    EXPECT_TRUE(LogHas("key alt+f4"));
+    const auto atStart = LineFields(lines, "snapshot start");
+    const auto atClose = LineFields(lines, "snapshot close");
+    ASSERT_FALSE(atClose.empty());
+    EXPECT_EQ(atClose.at("speed"), std::to_string(run.speed));
+    EXPECT_EQ(
+        atClose.at("x") + "," + atClose.at("y") + " " + atClose.at("w") + "x" + atClose.at("h"),
+        "0,-20 1024x788");
+    EXPECT_EQ(atClose.at("topmost"), "1");
+    EXPECT_EQ(atClose.at("cursor-x") + "," + atClose.at("cursor-y"), "1023,0");
+    EXPECT_EQ(HexField(atClose, "style"), HexField(atStart, "style") & ~kStripped)
+        << "caption, sizing frame and system menu go, every other style bit stays";
+    // The system keeps the window-edge bit only on framed windows.
+    const unsigned long ignored = WS_EX_TOPMOST | WS_EX_WINDOWEDGE;
+    EXPECT_EQ(HexField(atClose, "exstyle") & ~ignored,
+              HexField(atStart, "exstyle") & ~(ignored | WS_EX_TOOLWINDOW))
+        << "only the tool-window bit goes";
+}
+
+const std::string kDriveDialog = "command O1 drive-dialog";
+const std::string kCapcom = "command O6 capcom-hack";
+const std::string kFps = "command O2.4 frame-rate-display";
+const std::string kNtsc = "command O4.2 ntsc";
+const std::string kZWrite = "command O2.1 z-writing";
+const std::string kZWriteAlpha = "command O2.2 alpha-z-writing";
+const std::string kHighPriority = "command O5.2 high-priority";
+const std::string kStartGame = "command R1 start-game";
+
+INSTANTIATE_TEST_SUITE_P(
+    Configurations, FullLaunchTest,
+    ::testing::Values(LaunchCase{"EveryOptionStandardCapcom",
+                                 "SPACE RACE|69|1|True|True|True",
+                                 true,
+                                 false,
+                                 " 150 ",
+                                 27,
+                                 "zentavio.exe",
+                                 {kDriveDialog, "drive E", kCapcom, kFps, kNtsc, kZWrite,
+                                  kZWriteAlpha, kHighPriority, kStartGame},
+                                 150},
+                      LaunchCase{"NoOptionStandard",
+                                 "SPACE RACE|68|0|False|False|False",
+                                 false,
+                                 true,
+                                 " 100 ",
+                                 27,
+                                 "zentavio.exe",
+                                 {kDriveDialog, "drive D", kStartGame},
+                                 100},
+                      LaunchCase{"OldGfxNtscSlowerFpsOff",
+                                 "SPACE RACE|71|2|false|FALSE|true",
+                                 false,
+                                 false,
+                                 "75",
+                                 27,
+                                 "zentavio_old_gfx.exe",
+                                 {kDriveDialog, "drive G", kFps, kNtsc, kStartGame},
+                                 75},
+                      LaunchCase{"OldGfxCapcomZWritingExitKeyQ",
+                                 "SPACE RACE|70|3|True|-1|0",
+                                 true,
+                                 true,
+                                 " 0 ",
+                                 'Q',
+                                 "zentavio_old_gfx.exe",
+                                 {kDriveDialog, "drive F", kCapcom, kZWrite, kZWriteAlpha,
+                                  kHighPriority, kStartGame},
+                                 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zent
