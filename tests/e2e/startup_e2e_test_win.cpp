@@ -13,9 +13,9 @@ TEST_F(LaunchTest, GameNotConfiguredEndsSilentlyAndTouchesNothing) {
     WriteConfig(ConfigText(27, false, " 100 ", true, {kOtherGame}));
     const auto launcher = folder_->Start(kArgument);
 
+    // A box would hold the launcher open until dismissed.
     ASSERT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
     EXPECT_EQ(launcher->ExitCode(), 0u);
-    EXPECT_EQ(FindTopLevel(L"#32770", kBoxTitle, launcher->id()), nullptr);
     ExpectNothingStarted();
     EXPECT_EQ(folder_->Read("zentconfig.ini"), ConfigText(27, false, " 100 ", true, {kOtherGame}));
 }
