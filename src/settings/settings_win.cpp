@@ -1,9 +1,158 @@
 #include "settings/settings_win.h"
 
-#include "startup/config_store.h"
+#include <commctrl.h>
+
+#include <vector>
+
+#include "settings/form_window_win.h"
+#include "settings/settings_form.h"
+#include "settings/settings_windows_win.h"
+#include "startup/fatal_error_win.h"
+#include "startup/message_loop_win.h"
 
 namespace zent {
 
-void ShowSettingsForm() { LoadConfig(); }
+namespace {
+
+constexpr const char* kClassName = "ZentavioSettings";
+
+class SettingsControls : public SettingsView {
+public:
+    explicit SettingsControls(const FormWindow& form) : form_(form) {}
+
+    std::string ExitKeyText() const override { return ControlText(Item(kTxtExitKey)); }
+    void SetExitKeyText(const std::string& text) override {
+        SetWindowTextA(Item(kTxtExitKey), text.c_str());
+    }
+    std::string CpuText() const override { return ControlText(Item(kTxtCpu)); }
+    void SetCpuText(const std::string& text) override {
+        SetWindowTextA(Item(kTxtCpu), text.c_str());
+    }
+    bool FpsTicked() const override { return Ticked(kChkFps); }
+    void SetFpsTicked(bool ticked) override { Tick(kChkFps, ticked); }
+    bool PriorityTicked() const override { return Ticked(kChkPriority); }
+    void SetPriorityTicked(bool ticked) override { Tick(kChkPriority, ticked); }
+
+    int GameRowCount() const override {
+        return static_cast<int>(SendMessageA(Item(kLstGames), LB_GETCOUNT, 0, 0));
+    }
+    std::string GameRow(int index) const override {
+        const LRESULT length = SendMessageA(Item(kLstGames), LB_GETTEXTLEN, index, 0);
+        if (length == LB_ERR) {
+            Fail(kSubscriptOutOfRange, "The games list has no row " + std::to_string(index) + ".");
+        }
+        std::vector<char> text(static_cast<std::size_t>(length) + 1);
+        SendMessageA(Item(kLstGames), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        return text.data();
+    }
+    void AppendGameRow(const std::string& row) override {
+        SendMessageA(Item(kLstGames), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    }
+    int SelectedGameRow() const override {
+        const LRESULT selected = SendMessageA(Item(kLstGames), LB_GETCURSEL, 0, 0);
+        return selected == LB_ERR ? -1 : static_cast<int>(selected);
+    }
+    void RemoveGameRow(int index) override {
+        SendMessageA(Item(kLstGames), LB_DELETESTRING, index, 0);
+        SendMessageA(Item(kLstGames), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    }
+
+private:
+    HWND Item(int id) const { return GetDlgItem(form_.window, id); }
+    bool Ticked(int id) const { return IsDlgButtonChecked(form_.window, id) == BST_CHECKED; }
+    void Tick(int id, bool ticked) {
+        CheckDlgButton(form_.window, id, ticked ? BST_CHECKED : BST_UNCHECKED);
+    }
+
+    const FormWindow& form_;
+};
+
+FormWindow g_form{nullptr, &SettingsLayout(), CreateMessageFont};
+SettingsControls g_controls(g_form);
+SettingsForm g_settings(g_controls, TheSettingsWindows());
+
+void OnClick(int id) {
+    switch (id) {
+        case kCmdOk:
+            g_settings.cmdOk_Click();
+            break;
+        case kCmdExit:
+            g_settings.cmdExit_Click();
+            break;
+        case kCmdAdd:
+            g_settings.cmdAdd_Click();
+            break;
+        case kCmdDelete:
+            g_settings.cmdDelete_Click();
+            break;
+        case kCmdTest:
+            g_settings.cmdTest_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
+        if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
+            return 0;
+        }
+        switch (message) {
+            case WM_COMMAND:
+                if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+                    OnClick(LOWORD(wParam));
+                    return 0;
+                }
+                break;
+            case WM_DESTROY:
+                DisableDialogKeys(window);
+                g_form.window = nullptr;
+                g_form.lastFocus = nullptr;
+                TopLevelWindowClosed();
+                return 0;
+            default:
+                break;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    });
+}
+
+// Runs once, before the window exists: the themed common controls need their
+// classes registered.
+void Form_Initialize() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+}  // namespace
+
+void ShowSettingsForm() {
+    if (g_form.window == nullptr) {
+        Form_Initialize();
+        RegisterFormClass(kClassName, SettingsProcedure, true);
+        CreateForm(g_form, kClassName, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0);
+        TopLevelWindowOpened();
+        EnableDialogKeys(g_form.window);
+        g_settings.Form_Load();
+        ShowWindow(g_form.window, SW_SHOWNORMAL);
+        SetFocus(GetDlgItem(g_form.window, kCmdOk));
+    }
+    BringFormToFront(g_form);
+}
+
+SettingsView* SettingsViewIfOpen() {
+    return g_form.window != nullptr ? &g_controls : nullptr;
+}
+
+HWND SettingsWindowHandle() {
+    return g_form.window;
+}
+
+void HideSettingsWindow() {
+    if (g_form.window != nullptr) {
+        ShowWindow(g_form.window, SW_HIDE);
+    }
+}
 
 }  // namespace zent

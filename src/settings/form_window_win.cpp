@@ -1,0 +1,271 @@
+#include "settings/form_window_win.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "startup/fatal_error.h"
+#include "startup/resources/resource_ids.h"
+
+namespace zent {
+
+namespace {
+
+// The per-monitor DPI entry points exist from Windows 10 on; older systems run
+// at the one system DPI, which the device context reports.
+int SystemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+template <typename Function>
+Function User32Entry(const char* name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
+
+int WindowDpi(HWND window) {
+    static const auto getDpiForWindow = User32Entry<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    if (getDpiForWindow != nullptr) {
+        const UINT dpi = getDpiForWindow(window);
+        if (dpi != 0) {
+            return static_cast<int>(dpi);
+        }
+    }
+    return SystemDpi();
+}
+
+SIZE OuterSize(const FormWindow& form, int dpi) {
+    RECT rect{0, 0, TwipsToPixels(form.layout->clientWidth, dpi),
+              TwipsToPixels(form.layout->clientHeight, dpi)};
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(form.window, GWL_STYLE));
+    const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongPtrA(form.window, GWL_EXSTYLE));
+    static const auto adjustForDpi =
+        User32Entry<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+    if (adjustForDpi != nullptr) {
+        adjustForDpi(&rect, style, FALSE, extendedStyle, static_cast<UINT>(dpi));
+    } else {
+        AdjustWindowRectEx(&rect, style, FALSE, extendedStyle);
+    }
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+struct ControlClass {
+    const char* name;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+ControlClass ClassOf(ControlKind kind) {
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (kind) {
+        case ControlKind::PushButton:
+            return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case ControlKind::TextBox:
+            return {"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::Label:
+            return {"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
+        case ControlKind::ListBox:
+            return {"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+                    WS_EX_CLIENTEDGE};
+        case ControlKind::CheckBox:
+            return {"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+        case ControlKind::DropDownList:
+            return {"COMBOBOX", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    }
+    return {"STATIC", child, 0};
+}
+
+// A drop-down list's window height includes its opened list.
+int WindowHeight(const ControlPlacement& control, int dpi) {
+    const int height = TwipsToPixels(control.height, dpi);
+    return control.kind == ControlKind::DropDownList ? height * 8 : height;
+}
+
+SIZE TextSize(HWND control, HFONT font) {
+    const std::string text = ControlText(control);
+    HDC context = GetDC(control);
+    HGDIOBJ old = SelectObject(context, font);
+    SIZE extent{};
+    GetTextExtentPoint32A(context, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(context, old);
+    ReleaseDC(control, context);
+    return extent;
+}
+
+// The table's label boxes were measured for a smaller font than today's
+// standard one, and some overlap their neighbours. A one-line caption gets the
+// width it needs and the height of its text, so it is never cut, wrapped or
+// covered; labels lie beneath the other controls.
+SIZE WindowSize(const ControlPlacement& control, HWND child, HFONT font, int dpi) {
+    SIZE size{TwipsToPixels(control.width, dpi), WindowHeight(control, dpi)};
+    if (control.kind == ControlKind::Label && *control.text != '\0') {
+        const SIZE text = TextSize(child, font);
+        size.cx = std::max(size.cx, text.cx + 1);
+        size.cy = text.cy;
+    }
+    return size;
+}
+
+void PlaceControls(FormWindow& form) {
+    HFONT oldFont = form.font;
+    form.font = form.makeFont(form.dpi);
+    for (const ControlPlacement& control : form.layout->controls) {
+        HWND child = GetDlgItem(form.window, control.id);
+        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font), FALSE);
+        if (control.kind == ControlKind::TextBox) {
+            // The boxes are narrow (a key code, a percentage): thin inner margins
+            // leave the digits room.
+            const int margin = MulDiv(1, form.dpi, 96);
+            SendMessageA(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                         MAKELPARAM(margin, margin));
+        }
+        const SIZE size = WindowSize(control, child, form.font, form.dpi);
+        SetWindowPos(child, control.kind == ControlKind::Label ? HWND_BOTTOM : nullptr,
+                     TwipsToPixels(control.left, form.dpi), TwipsToPixels(control.top, form.dpi),
+                     size.cx, size.cy,
+                     (control.kind == ControlKind::Label ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE);
+    }
+    InvalidateRect(form.window, nullptr, TRUE);
+    if (oldFont != nullptr) {
+        DeleteObject(oldFont);
+    }
+}
+
+bool IsPushButton(HWND control) {
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    const LONG_PTR type = GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiA(className, "BUTTON") == 0 &&
+           (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
+}  // namespace
+
+void RegisterFormClass(const char* className, WNDPROC procedure, bool withIcon) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(instance, className, &existing)) {
+        return;
+    }
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = className;
+    if (withIcon) {
+        const LPCSTR icon = MAKEINTRESOURCEA(ZENT_APP_ICON);
+        windowClass.hIcon = static_cast<HICON>(
+            LoadImageA(instance, icon, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+        windowClass.hIconSm =
+            static_cast<HICON>(LoadImageA(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    }
+    RegisterClassExA(&windowClass);
+}
+
+void CreateForm(FormWindow& form, const char* className, DWORD style, DWORD extendedStyle) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    form.window = CreateWindowExA(extendedStyle, className, form.layout->caption, style,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  nullptr, nullptr, instance, nullptr);
+    if (form.window == nullptr) {
+        Fail(kOutOfMemory, std::string("The window ") + Quoted(form.layout->caption) +
+                               " could not be created (error " + std::to_string(GetLastError()) +
+                               ").");
+    }
+    // Creation order is tab order.
+    for (const ControlPlacement& control : form.layout->controls) {
+        const ControlClass kind = ClassOf(control.kind);
+        CreateWindowExA(kind.extendedStyle, kind.name, control.text, kind.style, 0, 0, 0, 0,
+                        form.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                        instance, nullptr);
+    }
+    form.dpi = WindowDpi(form.window);
+    PlaceControls(form);
+    const SIZE size = OuterSize(form, form.dpi);
+    SetWindowPos(form.window, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void RescaleForm(FormWindow& form, int dpi, const RECT& suggested) {
+    form.dpi = dpi;
+    PlaceControls(form);
+    const SIZE size = OuterSize(form, dpi);
+    SetWindowPos(form.window, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool HandleFormMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            // A plain window forgets which control had the focus; a form keeps it,
+            // as a dialog box does.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(form.window, focus)) {
+                    form.lastFocus = focus;
+                }
+            } else if (form.lastFocus != nullptr && IsWindow(form.lastFocus)) {
+                SetFocus(form.lastFocus);
+                return true;
+            }
+            return false;
+        case WM_COMMAND:
+            // Enter arrives as IDOK and Escape as IDCANCEL from the dialog-key
+            // handling. There is no default or cancel button: Enter presses the
+            // focused button, Escape does nothing.
+            if (lParam == 0 && LOWORD(wParam) == IDOK) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(form.window, focus) && IsPushButton(focus)) {
+                    SendMessageA(focus, BM_CLICK, 0, 0);
+                }
+                return true;
+            }
+            return lParam == 0 && LOWORD(wParam) == IDCANCEL;
+        case WM_DPICHANGED:
+            RescaleForm(form, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return true;
+        default:
+            return false;
+    }
+}
+
+void DestroyForm(FormWindow& form) {
+    if (form.window != nullptr) {
+        DestroyWindow(form.window);
+    }
+}
+
+void BringFormToFront(FormWindow& form) {
+    ShowWindow(form.window, SW_SHOW);
+    SetForegroundWindow(form.window);
+}
+
+HFONT CreateMessageFont(int dpi) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    // The metrics come at the system DPI; the window may sit on another monitor.
+    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
+    return CreateFontIndirectA(&metrics.lfMessageFont);
+}
+
+std::string MessageFontFace() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return metrics.lfMessageFont.lfFaceName;
+}
+
+std::string ControlText(HWND control) {
+    std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1);
+    GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+}  // namespace zent

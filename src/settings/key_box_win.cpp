@@ -1,0 +1,104 @@
+#include "settings/key_box_win.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "settings/form_window_win.h"
+#include "settings/key_box.h"
+#include "settings/settings_windows_win.h"
+#include "startup/fatal_error_win.h"
+#include "startup/message_loop_win.h"
+
+namespace zent {
+
+namespace {
+
+constexpr const char* kClassName = "ZentavioKeyBox";
+constexpr const char* kPromptFace = "Arial Unicode MS";
+
+int CALLBACK NoteFaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool FaceInstalled(const char* face) {
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(screen, &wanted, NoteFaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// The prompt's large face, upright (the vertical "@" variant would draw it
+// sideways); the standard face at the same size where it is not installed.
+HFONT CreatePromptFont(int dpi) {
+    LOGFONTA font{};
+    font.lfHeight = -MulDiv(1425, dpi, 7200);  // 14.25 pt
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    const std::string face = FaceInstalled(kPromptFace) ? kPromptFace : MessageFontFace();
+    lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
+class KeyBoxLabel : public KeyBoxView {
+public:
+    explicit KeyBoxLabel(const FormWindow& form) : form_(form) {}
+    void SetPrompt(const std::string& text) override {
+        SetDlgItemTextA(form_.window, kLblKey, text.c_str());
+    }
+
+private:
+    const FormWindow& form_;
+};
+
+FormWindow g_form{nullptr, &KeyBoxLayout(), CreatePromptFont};
+KeyBoxLabel g_label(g_form);
+KeyBoxForm g_keyBox(g_label, TheSettingsWindows());
+
+LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
+        if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
+            return 0;
+        }
+        switch (message) {
+            // Alt, F10 and keys held with Alt arrive as system keys; they are keys
+            // like any other here, and the first one is the answer.
+            case WM_KEYDOWN:
+            case WM_SYSKEYDOWN:
+                g_keyBox.Form_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF));
+                return 0;
+            case WM_DESTROY:
+                g_form.window = nullptr;
+                g_form.lastFocus = nullptr;
+                TopLevelWindowClosed();
+                return 0;
+            default:
+                break;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    });
+}
+
+}  // namespace
+
+void ShowKeyBoxWindow() {
+    if (g_form.window == nullptr) {
+        RegisterFormClass(kClassName, KeyBoxProcedure, false);
+        CreateForm(g_form, kClassName, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW);
+        TopLevelWindowOpened();
+        g_keyBox.Form_Load();
+    }
+    BringFormToFront(g_form);
+}
+
+void UnloadKeyBoxWindow() {
+    DestroyForm(g_form);
+}
+
+}  // namespace zent

@@ -1,0 +1,45 @@
+#include "settings/renderer_form.h"
+
+#include <variant>
+
+#include "settings/pending_game.h"
+
+namespace zent {
+
+std::string ComposeGameRow(const NewGameRow& game) {
+    std::string row =
+        game.name + "|" + std::to_string(game.driveKey) + "|" + std::to_string(game.renderer);
+    for (const bool option : game.options) {
+        row += option ? "|True" : "|False";
+    }
+    return row;
+}
+
+void RendererForm::Form_Load() {
+    view_.SelectRenderer(0);
+}
+
+void RendererForm::cmdOk_Click() {
+    // All the windows of an addition are modeless, so a newer Add Game may have
+    // reset the drive key before its own key was captured. A row needs a key
+    // code, so Ok waits (the dialog stays open) until the capture has happened.
+    const auto* driveKey = std::get_if<std::int16_t>(&NewGameDriveKey);
+    if (driveKey == nullptr) {
+        return;
+    }
+    // Taken now: while the questions are open a newer Add Game may change the
+    // shared pending state again, and the row must describe one game.
+    NewGameRow game{NewGameName, *driveKey, 0, {}};
+    NewGameRenderer = view_.SelectedRenderer();
+    game.renderer = NewGameRenderer;
+    for (std::size_t i = 0; i < kRenderingQuestions.size(); ++i) {
+        game.options[i] = windows_.AskYesNo(kRenderingOptionsTitle, kRenderingQuestions[i]);
+    }
+    // Once the Settings window is closed its edits are gone; so is the new row.
+    if (SettingsView* settings = windows_.Settings()) {
+        settings->AppendGameRow(ComposeGameRow(game));
+    }
+    windows_.CloseRenderer();
+}
+
+}  // namespace zent

@@ -1,0 +1,109 @@
+#include "settings/settings_form.h"
+
+#include <limits>
+
+#include "settings/pending_game.h"
+#include "startup/command_line.h"
+#include "startup/config_store.h"
+#include "startup/fatal_error.h"
+#include "startup/text_conversions.h"
+
+namespace zent {
+
+std::string GameNameFromPath(std::string_view path) {
+    const std::vector<std::string> folders = Split(path, '\\');
+    const std::vector<std::string> parts =
+        folders.empty() ? std::vector<std::string>{} : Split(folders.back(), '.');
+    // A path ending in "\" names no file and so no game: the name stays empty.
+    return parts.empty() ? std::string() : UpperCase(parts.front());
+}
+
+std::string CpuSpeedText(double speed) {
+    return TrimSpaces(GeneralNumber(speed, '.'));
+}
+
+std::vector<std::string> SplitGameRow(const std::string& row) {
+    std::vector<std::string> fields = Split(row, '|');
+    if (fields.size() < GameRecord{}.size()) {
+        Fail(kSubscriptOutOfRange, "The games list row " + Quoted(row) +
+                                       " does not have the six fields separated by \"|\".");
+    }
+    fields.resize(GameRecord{}.size());
+    return fields;
+}
+
+void StoreSettingsAndSave(const SettingsView& view) {
+    ExitKeyCode = view.ExitKeyText();
+    CpuSpeed = NumericValue(view.CpuText());
+    ShowFps = view.FpsTicked();
+    HighPriority = view.PriorityTicked();
+    const int rows = view.GameRowCount();
+    if (rows > std::numeric_limits<std::int16_t>::max()) {
+        Fail(kOverflow, "The games list holds " + std::to_string(rows) + " games; at most " +
+                            std::to_string(std::numeric_limits<std::int16_t>::max()) +
+                            " can be saved.");
+    }
+    GameCount = static_cast<std::int16_t>(rows);
+    // An empty list leaves the table alone: a count of 0 writes no game line anyway.
+    if (rows > 0) {
+        std::vector<GameRecord> table(static_cast<std::size_t>(rows));
+        for (int i = 0; i < rows; ++i) {
+            const std::vector<std::string> fields = SplitGameRow(view.GameRow(i));
+            std::copy(fields.begin(), fields.end(), table[static_cast<std::size_t>(i)].begin());
+        }
+        GameTable = std::move(table);
+    }
+    SaveConfig();
+}
+
+void SettingsForm::Form_Load() {
+    LoadConfig();
+    view_.SetExitKeyText(ExitKeyCodeText());
+    view_.SetCpuText(CpuSpeedText(CpuSpeed));
+    view_.SetFpsTicked(ShowFps);
+    view_.SetPriorityTicked(HighPriority);
+    for (int i = 0; i < GameCount; ++i) {
+        view_.AppendGameRow(JoinGameRow(GameTable.at(static_cast<std::size_t>(i))));
+    }
+}
+
+void SettingsForm::cmdAdd_Click() {
+    const std::string path = windows_.ChooseFile();
+    if (path.empty()) {
+        return;
+    }
+    NewGameName = GameNameFromPath(path);
+    NewGameDriveKey = std::string();
+    ExitKeyCapture = false;
+    windows_.ShowKeyBox();
+}
+
+void SettingsForm::cmdDelete_Click() {
+    const int selected = view_.SelectedGameRow();
+    if (selected >= 0) {
+        view_.RemoveGameRow(selected);
+    }
+}
+
+void SettingsForm::cmdExit_Click() {
+    ExitKeyCapture = true;
+    windows_.ShowKeyBox();
+}
+
+void SettingsForm::cmdOk_Click() {
+    StoreSettingsAndSave(view_);
+    windows_.EndProgram();
+}
+
+void SettingsForm::cmdTest_Click() {
+    const int selected = view_.SelectedGameRow();
+    if (selected < 0) {
+        return;
+    }
+    StoreSettingsAndSave(view_);
+    windows_.HideSettings();
+    GameName = SplitGameRow(view_.GameRow(selected)).front();
+    windows_.ShowLaunchForm();
+}
+
+}  // namespace zent

@@ -1,0 +1,67 @@
+#pragma once
+// What the settings forms need from the window system, so that their decisions
+// run in plain code: each form talks to its controls through a view, and all of
+// them open, close and find each other through SettingsWindows.
+
+#include <string>
+
+namespace zent {
+
+// The controls of the Settings window.
+class SettingsView {
+public:
+    virtual ~SettingsView() = default;
+    virtual std::string ExitKeyText() const = 0;
+    virtual void SetExitKeyText(const std::string& text) = 0;
+    virtual std::string CpuText() const = 0;
+    virtual void SetCpuText(const std::string& text) = 0;
+    // Only a ticked box counts; a greyed one does not.
+    virtual bool FpsTicked() const = 0;
+    virtual void SetFpsTicked(bool ticked) = 0;
+    virtual bool PriorityTicked() const = 0;
+    virtual void SetPriorityTicked(bool ticked) = 0;
+
+    virtual int GameRowCount() const = 0;
+    virtual std::string GameRow(int index) const = 0;
+    virtual void AppendGameRow(const std::string& row) = 0;
+    // -1 when no row is selected.
+    virtual int SelectedGameRow() const = 0;
+    // Removes the row; afterwards no row is selected.
+    virtual void RemoveGameRow(int index) = 0;
+};
+
+// The label of the key capture dialog.
+class KeyBoxView {
+public:
+    virtual ~KeyBoxView() = default;
+    virtual void SetPrompt(const std::string& text) = 0;
+};
+
+// The renderer list of the renderer dialog.
+class RendererView {
+public:
+    virtual ~RendererView() = default;
+    virtual int SelectedRenderer() const = 0;
+    virtual void SelectRenderer(int position) = 0;
+};
+
+class SettingsWindows {
+public:
+    virtual ~SettingsWindows() = default;
+    // The Settings window's controls; null once the user has closed the window.
+    virtual SettingsView* Settings() = 0;
+    // The open-file dialog: the full path chosen, or the empty text on cancel.
+    virtual std::string ChooseFile() = 0;
+    // Showing an open dialog only brings it to the front.
+    virtual void ShowKeyBox() = 0;
+    virtual void CloseKeyBox() = 0;
+    virtual void ShowRenderer() = 0;
+    virtual void CloseRenderer() = 0;
+    // A modal question with Yes (the default) and No, over the renderer dialog.
+    virtual bool AskYesNo(const std::string& title, const std::string& question) = 0;
+    virtual void HideSettings() = 0;
+    virtual void ShowLaunchForm() = 0;
+    [[noreturn]] virtual void EndProgram() = 0;
+};
+
+}  // namespace zent

@@ -1,0 +1,67 @@
+#include "settings/settings_windows_win.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "launch/form1_win.h"
+#include "settings/key_box_win.h"
+#include "settings/renderer_win.h"
+#include "settings/settings_win.h"
+#include "startup/fatal_error.h"
+
+namespace zent {
+
+namespace {
+
+class WindowsSettingsWindows : public SettingsWindows {
+public:
+    SettingsView* Settings() override { return SettingsViewIfOpen(); }
+
+    std::string ChooseFile() override {
+        // Room for the longest path Windows knows, so no choice is cut off.
+        std::vector<char> path(32768, '\0');
+        OPENFILENAMEA dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = SettingsWindowHandle();
+        dialog.lpstrFile = path.data();
+        dialog.nMaxFile = static_cast<DWORD>(path.size());
+        dialog.Flags = OFN_HIDEREADONLY;
+        if (GetOpenFileNameA(&dialog)) {
+            return path.data();
+        }
+        if (const DWORD error = CommDlgExtendedError(); error != 0) {
+            Fail(kInvalidArgument, "The open-file dialog failed (common dialog error " +
+                                       std::to_string(error) + ").");
+        }
+        return {};
+    }
+
+    void ShowKeyBox() override { ShowKeyBoxWindow(); }
+    void CloseKeyBox() override { UnloadKeyBoxWindow(); }
+    void ShowRenderer() override { ShowRendererWindow(); }
+    void CloseRenderer() override { UnloadRendererWindow(); }
+
+    bool AskYesNo(const std::string& title, const std::string& question) override {
+        return MessageBoxA(RendererWindowHandle(), question.c_str(), title.c_str(),
+                           MB_YESNO | MB_DEFBUTTON1) == IDYES;
+    }
+
+    void HideSettings() override { HideSettingsWindow(); }
+    void ShowLaunchForm() override { ShowForm1(); }
+
+    // Save and Exit ends the run at once: open dialogs close with the process and
+    // run no further handler.
+    [[noreturn]] void EndProgram() override { ExitProcess(0); }
+};
+
+}  // namespace
+
+SettingsWindows& TheSettingsWindows() {
+    static WindowsSettingsWindows windows;
+    return windows;
+}
+
+}  // namespace zent

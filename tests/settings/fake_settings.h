@@ -1,0 +1,101 @@
+#pragma once
+// Fakes that keep the state of the settings forms' controls and windows, and an
+// in-memory disk, so tests assert what the user would see and what was written.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "settings/settings_views.h"
+#include "startup/file_system.h"
+
+namespace zent::testing {
+
+class MemoryFileSystem : public FileSystem {
+public:
+    std::map<std::string, std::string> files;
+    int writes = 0;
+
+    std::string ReadAll(const std::string& path) override;
+    std::unique_ptr<OutputFile> Create(const std::string& path) override;
+    void Replace(const std::string& source, const std::string& target) override;
+    void Remove(const std::string& path) noexcept override { files.erase(path); }
+};
+
+class FakeSettingsView : public SettingsView {
+public:
+    std::string exitKey, cpu;
+    bool fps = false, priority = false;
+    std::vector<std::string> rows;
+    int selected = -1;
+
+    std::string ExitKeyText() const override { return exitKey; }
+    void SetExitKeyText(const std::string& text) override { exitKey = text; }
+    std::string CpuText() const override { return cpu; }
+    void SetCpuText(const std::string& text) override { cpu = text; }
+    bool FpsTicked() const override { return fps; }
+    void SetFpsTicked(bool ticked) override { fps = ticked; }
+    bool PriorityTicked() const override { return priority; }
+    void SetPriorityTicked(bool ticked) override { priority = ticked; }
+    int GameRowCount() const override { return static_cast<int>(rows.size()); }
+    std::string GameRow(int index) const override {
+        return rows.at(static_cast<std::size_t>(index));
+    }
+    void AppendGameRow(const std::string& row) override { rows.push_back(row); }
+    int SelectedGameRow() const override { return selected; }
+    void RemoveGameRow(int index) override;
+};
+
+class FakeKeyBoxView : public KeyBoxView {
+public:
+    std::string prompt;
+    void SetPrompt(const std::string& text) override { prompt = text; }
+};
+
+class FakeRendererView : public RendererView {
+public:
+    int selected = -1;
+    int SelectedRenderer() const override { return selected; }
+    void SelectRenderer(int position) override { selected = position; }
+};
+
+struct ProgramEnded : std::runtime_error {
+    ProgramEnded() : std::runtime_error("program ended") {}
+};
+
+// Which windows are open, and every step in order, file writes included.
+class FakeWindows : public SettingsWindows {
+public:
+    explicit FakeWindows(FakeSettingsView* settings, MemoryFileSystem* disk = nullptr)
+        : settings_(settings), disk_(disk) {}
+
+    bool settingsOpen = true, settingsVisible = true, keyBoxOpen = false, rendererOpen = false;
+    std::string chosenFile;
+    std::vector<bool> answers;  // consumed one per question; Yes when none is left
+    std::function<void(const std::string& question)> duringQuestion;
+    std::vector<std::string> questions;
+    std::vector<std::string> events;
+
+    SettingsView* Settings() override { return settingsOpen ? settings_ : nullptr; }
+    std::string ChooseFile() override;
+    void ShowKeyBox() override;
+    void CloseKeyBox() override;
+    void ShowRenderer() override;
+    void CloseRenderer() override;
+    bool AskYesNo(const std::string& title, const std::string& question) override;
+    void HideSettings() override;
+    void ShowLaunchForm() override { Log("ShowLaunchForm"); }
+    [[noreturn]] void EndProgram() override;
+
+    int keyBoxLoads = 0, rendererLoads = 0;
+
+private:
+    void Log(const std::string& event);
+    FakeSettingsView* settings_;
+    MemoryFileSystem* disk_;
+};
+
+}  // namespace zent::testing

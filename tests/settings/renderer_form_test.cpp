@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "settings_fixture.h"
+#include "startup/config_store.h"
+
+namespace zent::testing {
+namespace {
+
+struct RowCase {
+    int renderer;
+    std::vector<bool> answers;
+    const char* row;
+};
+
+class RendererRowTest : public SettingsFixture, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(RendererRowTest, AppendsTheComposedRowAtTheEnd) {
+    Open(kThreeGames);
+    AddGame("C:\\Images\\MyGame.iso", 68, GetParam().renderer, GetParam().answers);
+    ASSERT_EQ(settingsView.rows.size(), 4u);
+    EXPECT_EQ(settingsView.rows.back(), GetParam().row);
+    EXPECT_EQ(NewGameRenderer, GetParam().renderer);
+    EXPECT_FALSE(windows.rendererOpen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RendererRowTest,
+    ::testing::Values(RowCase{1, {true, false, true}, "MYGAME|68|1|True|False|True"},
+                      RowCase{3, {false, false, false}, "MYGAME|68|3|False|False|False"},
+                      RowCase{0, {true, true, true}, "MYGAME|68|0|True|True|True"},
+                      RowCase{2, {false, true, false}, "MYGAME|68|2|False|True|False"}));
+
+TEST_F(RendererRowTest, OkWithoutTouchingTheListTakesTheFirstRenderer) {
+    Open(kThreeGames);
+    windows.chosenFile = "C:\\Images\\Game.iso";
+    settings.cmdAdd_Click();
+    keyBox.Form_KeyDown(68);
+    renderer.Form_Load();
+    windows.answers = {false, false, false};
+    renderer.cmdOk_Click();
+    EXPECT_EQ(settingsView.rows.back(), "GAME|68|0|False|False|False");
+}
+
+TEST_F(RendererRowTest, AsksTheThreeQuestionsInOrder) {
+    Open(kThreeGames);
+    AddGame("C:\\Images\\Game.iso", 68, 0, {});
+    EXPECT_EQ(windows.questions,
+              (std::vector<std::string>{
+                  "Redering Options: Do you wish to enable Z-Writing for this game?",
+                  "Redering Options: Do you wish to enable Alpha-Tested Z-Writing for this game?",
+                  "Redering Options: Do you wish to enable NTSC mode for this game?"}));
+}
+
+TEST_F(RendererRowTest, TwoGamesAreAppendedInTheOrderOfTheirOk) {
+    Open(kThreeGames);
+    AddGame("C:\\Images\\First.iso", 68, 0, {false, false, false});
+    AddGame("C:\\Images\\First.iso", 69, 1, {true, true, true});
+    EXPECT_EQ(
+        std::vector<std::string>(settingsView.rows.begin() + 3, settingsView.rows.end()),
+        (std::vector<std::string>{"FIRST|68|0|False|False|False", "FIRST|69|1|True|True|True"}));
+    EXPECT_EQ(GameCount, 3);
+}
+
+TEST_F(RendererRowTest, OkBeforeTheNewerAddGameHasItsKeyAddsNothingAndWaits) {
+    Open(kThreeGames);
+    windows.chosenFile = "C:\\Images\\First.iso";
+    settings.cmdAdd_Click();
+    keyBox.Form_KeyDown(68);
+    renderer.Form_Load();
+    rendererView.selected = 2;
+    windows.chosenFile = "C:\\Images\\Second.iso";
+    settings.cmdAdd_Click();
+
+    renderer.cmdOk_Click();
+    EXPECT_EQ(settingsView.rows.size(), 3u);
+    EXPECT_TRUE(windows.rendererOpen);
+    EXPECT_TRUE(windows.questions.empty());
+
+    keyBox.Form_KeyDown(69);
+    EXPECT_EQ(windows.rendererLoads, 1);  // brought to the front, selection kept
+    windows.answers = {false, false, true};
+    renderer.cmdOk_Click();
+    EXPECT_EQ(settingsView.rows.size(), 4u);
+    EXPECT_EQ(settingsView.rows.back(), "SECOND|69|2|False|False|True");
+    EXPECT_FALSE(windows.rendererOpen);
+}
+
+TEST_F(RendererRowTest, AnAddGameStartedDuringTheQuestionsDoesNotSpoilTheRow) {
+    Open(kThreeGames);
+    windows.chosenFile = "C:\\Images\\First.iso";
+    settings.cmdAdd_Click();
+    keyBox.Form_KeyDown(68);
+    renderer.Form_Load();
+    windows.chosenFile = "C:\\Images\\Second.iso";
+    windows.duringQuestion = [this](const std::string&) {
+        if (windows.questions.size() == 2) {
+            settings.cmdAdd_Click();
+        }
+    };
+    renderer.cmdOk_Click();
+    EXPECT_EQ(settingsView.rows.back(), "FIRST|68|0|True|True|True");
+    EXPECT_EQ(NewGameName, "SECOND");
+}
+
+TEST_F(RendererRowTest, OkAfterTheSettingsWindowClosedAppendsNothingAndCloses) {
+    Open(kThreeGames);
+    windows.chosenFile = "C:\\Images\\Game.iso";
+    settings.cmdAdd_Click();
+    keyBox.Form_KeyDown(68);
+    windows.settingsOpen = false;
+    renderer.cmdOk_Click();
+    EXPECT_EQ(settingsView.rows.size(), 3u);
+    EXPECT_FALSE(windows.rendererOpen);
+}
+
+TEST(ComposeGameRowTest, WritesTheKeyAndRendererInDecimal) {
+    EXPECT_EQ(ComposeGameRow({"SPACE RACE", 116, 3, {true, false, false}}),
+              "SPACE RACE|116|3|True|False|False");
+}
+
+}  // namespace
+}  // namespace zent::testing

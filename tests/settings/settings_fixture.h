@@ -1,0 +1,78 @@
+#pragma once
+// One Settings window with its two dialogs over an in-memory program folder.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake_settings.h"
+#include "settings/key_box.h"
+#include "settings/pending_game.h"
+#include "settings/renderer_form.h"
+#include "settings/settings_form.h"
+#include "startup/file_system.h"
+#include "startup/text_conversions.h"
+
+namespace zent::testing {
+
+inline constexpr const char* kConfigPath = "C:\\Zentavio\\zentconfig.ini";
+
+class SettingsFixture : public ::testing::Test {
+protected:
+    MemoryFileSystem disk;
+    FakeSettingsView settingsView;
+    FakeKeyBoxView keyBoxView;
+    FakeRendererView rendererView;
+    FakeWindows windows{&settingsView, &disk};
+    SettingsForm settings{settingsView, windows};
+    KeyBoxForm keyBox{keyBoxView, windows};
+    RendererForm renderer{rendererView, windows};
+
+    void SetUp() override {
+        SetActiveFileSystem(&disk);
+        SetProgramFolder("C:\\Zentavio");
+        CurrentTextLocale() = TextLocale{};
+        NewGameName.clear();
+        NewGameDriveKey = std::string();
+        NewGameRenderer = 0;
+        ExitKeyCapture = false;
+    }
+    void TearDown() override {
+        SetActiveFileSystem(nullptr);
+        CurrentTextLocale() = TextLocale{};
+    }
+
+    // Writes the configuration and loads the window from it.
+    void Open(const std::string& config) {
+        disk.files[kConfigPath] = config;
+        disk.writes = 0;
+        settings.Form_Load();
+    }
+
+    std::string SavedConfig() { return disk.files.at(kConfigPath); }
+
+    void SaveAndExit() { EXPECT_THROW(settings.cmdOk_Click(), ProgramEnded); }
+
+    // The whole Add Game chain as a user would go through it.
+    void AddGame(const std::string& path, std::int16_t key, int rendererPosition,
+                 std::vector<bool> answers) {
+        windows.chosenFile = path;
+        settings.cmdAdd_Click();
+        ASSERT_TRUE(windows.keyBoxOpen);
+        keyBox.Form_Load();
+        keyBox.Form_KeyDown(key);
+        ASSERT_TRUE(windows.rendererOpen);
+        renderer.Form_Load();
+        rendererView.selected = rendererPosition;
+        windows.answers = std::move(answers);
+        renderer.cmdOk_Click();
+    }
+};
+
+inline constexpr const char* kThreeGames =
+    "27\r\n0\r\n 100 \r\n1\r\n 3 \r\n"
+    "SPACE RACE|68|1|True|False|False\r\n"
+    "ROAD FIGHT|69|0|False|False|True\r\n"
+    "ALPHA|70|2|False|True|False\r\n";
+
+}  // namespace zent::testing

@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+
+#include "settings/settings_layout.h"
+#include "settings_fixture.h"
+#include "startup/command_line.h"
+#include "startup/config_store.h"
+#include "startup/fatal_error.h"
+
+namespace zent::testing {
+namespace {
+
+struct PathCase {
+    const char* path;
+    const char* name;
+};
+
+class GameNameFromPathTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(GameNameFromPathTest, TakesTheFileNameBeforeItsFirstDotUpperCased) {
+    EXPECT_EQ(GameNameFromPath(GetParam().path), GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, GameNameFromPathTest,
+    ::testing::Values(PathCase{"D:\\Images\\Space Race.Disc1.iso", "SPACE RACE"},
+                      PathCase{"C:\\Images\\GAME", "GAME"},
+                      PathCase{"C:\\Images\\Space.Race.Disc1.iso", "SPACE"},
+                      PathCase{"C:\\images\\road fight.iso", "ROAD FIGHT"},
+                      PathCase{"C:\\Images\\Race .iso", "RACE "}, PathCase{"C:\\Images\\.iso", ""},
+                      PathCase{"C:\\Images.d\\game", "GAME"}, PathCase{"C:\\Images\\", ""}));
+
+struct CpuTextCase {
+    double speed;
+    char systemSeparator;
+    const char* shown;
+};
+
+class CpuSpeedTextTest : public ::testing::TestWithParam<CpuTextCase> {
+protected:
+    void TearDown() override { CurrentTextLocale() = TextLocale{}; }
+};
+
+TEST_P(CpuSpeedTextTest, ShowsAPointWhateverTheLocale) {
+    CurrentTextLocale().decimalSeparator = GetParam().systemSeparator;
+    EXPECT_EQ(CpuSpeedText(GetParam().speed), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Speeds, CpuSpeedTextTest,
+                         ::testing::Values(CpuTextCase{100, '.', "100"},
+                                           CpuTextCase{87.5, '.', "87.5"},
+                                           CpuTextCase{87.5, ',', "87.5"}, CpuTextCase{0, ',', "0"},
+                                           CpuTextCase{-12.25, ',', "-12.25"}));
+
+using SettingsFormTest = SettingsFixture;
+
+TEST_F(SettingsFormTest, LoadShowsTheOptionsAndTheGamesInFileOrder) {
+    Open(
+        "27\r\n1\r\n 87.5 \r\n0\r\n 3 \r\n"
+        "ZULU|68|1|True|False|False\r\n"
+        "SPACE RACE|69|0|False|False|True\r\n"
+        "ALPHA|70|2|False|True|False\r\n");
+    EXPECT_EQ(settingsView.exitKey, "27");
+    EXPECT_EQ(settingsView.cpu, "87.5");
+    EXPECT_FALSE(settingsView.fps);
+    EXPECT_TRUE(settingsView.priority);
+    EXPECT_EQ(settingsView.rows, (std::vector<std::string>{"ZULU|68|1|True|False|False",
+                                                           "SPACE RACE|69|0|False|False|True",
+                                                           "ALPHA|70|2|False|True|False"}));
+    EXPECT_EQ(settingsView.selected, -1);
+}
+
+TEST_F(SettingsFormTest, LoadOfNoGamesShowsAnEmptyListAndTheDefaultExitKey) {
+    Open("0\r\n0\r\n 100 \r\n1\r\n 0 \r\n");
+    EXPECT_EQ(settingsView.exitKey, "27");
+    EXPECT_EQ(settingsView.cpu, "100");
+    EXPECT_TRUE(settingsView.fps);
+    EXPECT_TRUE(settingsView.rows.empty());
+}
+
+TEST_F(SettingsFormTest, LoadShowsTheCpuSpeedWithAPointUnderACommaLocale) {
+    CurrentTextLocale().decimalSeparator = ',';
+    Open("27\r\n0\r\n 150 \r\n0\r\n 0 \r\n");
+    EXPECT_EQ(settingsView.cpu, "150");
+}
+
+TEST_F(SettingsFormTest, SaveAndExitWritesTheControlsThenEndsTheProgram) {
+    Open(kThreeGames);
+    settingsView.exitKey = "113";
+    settingsView.cpu = "87.5";
+    settingsView.fps = true;
+    settingsView.priority = false;
+    SaveAndExit();
+    EXPECT_EQ(SavedConfig(),
+              "113\r\n0\r\n 87.5 \r\n1\r\n 3 \r\n"
+              "SPACE RACE|68|1|True|False|False\r\n"
+              "ROAD FIGHT|69|0|False|False|True\r\n"
+              "ALPHA|70|2|False|True|False\r\n");
+    EXPECT_EQ(windows.events, std::vector<std::string>{"writes=1 EndProgram"});
+}
+
+TEST_F(SettingsFormTest, SavingWithoutEditsGivesBackTheSameFile) {
+    Open(kThreeGames);
+    SaveAndExit();
+    EXPECT_EQ(SavedConfig(), kThreeGames);
+}
+
+struct CpuSaveCase {
+    const char* typed;
+    double saved;
+};
+
+class CpuSpeedSaveTest : public SettingsFixture,
+                         public ::testing::WithParamInterface<CpuSaveCase> {};
+
+TEST_P(CpuSpeedSaveTest, StoresTheLeadingNumberOfTheText) {
+    Open(kThreeGames);
+    settingsView.cpu = GetParam().typed;
+    SaveAndExit();
+    EXPECT_EQ(CpuSpeed, GetParam().saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CpuSpeedSaveTest,
+                         ::testing::Values(CpuSaveCase{"90", 90}, CpuSaveCase{"87.5", 87.5},
+                                           CpuSaveCase{"150%", 150}, CpuSaveCase{"1 00", 100},
+                                           CpuSaveCase{"abc", 0}, CpuSaveCase{"", 0},
+                                           CpuSaveCase{"&H64", 100}));
+
+struct ExitKeySaveCase {
+    const char* typed;
+    const char* firstLine;
+    const char* reloaded;
+};
+
+class ExitKeySaveTest : public SettingsFixture,
+                        public ::testing::WithParamInterface<ExitKeySaveCase> {};
+
+TEST_P(ExitKeySaveTest, StoresTheTextAsTypedAndTheNextLoadReadsIt) {
+    Open(kThreeGames);
+    settingsView.exitKey = GetParam().typed;
+    SaveAndExit();
+    EXPECT_EQ(SavedConfig().substr(0, SavedConfig().find("\r\n")), GetParam().firstLine);
+    LoadConfig();
+    EXPECT_EQ(ExitKeyCodeText(), GetParam().reloaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ExitKeySaveTest,
+                         ::testing::Values(ExitKeySaveCase{"113", "113", "113"},
+                                           ExitKeySaveCase{"65", "65", "65"},
+                                           ExitKeySaveCase{"A", "A", "27"},
+                                           ExitKeySaveCase{"", "", "27"}));
+
+TEST_F(SettingsFormTest, AnEmptyListSavesNoGameLine) {
+    Open(kThreeGames);
+    for (int i = 0; i < 3; ++i) {
+        settingsView.selected = 0;
+        settings.cmdDelete_Click();
+    }
+    SaveAndExit();
+    EXPECT_EQ(SavedConfig(), "27\r\n0\r\n 100 \r\n1\r\n 0 \r\n");
+}
+
+TEST_F(SettingsFormTest, DeletingTheSecondOfThreeAndAddingOneKeepsListOrder) {
+    Open(kThreeGames);
+    settingsView.selected = 1;
+    settings.cmdDelete_Click();
+    AddGame("C:\\Images\\mygame.iso", 68, 1, {true, false, true});
+    SaveAndExit();
+    EXPECT_EQ(SavedConfig(),
+              "27\r\n0\r\n 100 \r\n1\r\n 3 \r\n"
+              "SPACE RACE|68|1|True|False|False\r\n"
+              "ALPHA|70|2|False|True|False\r\n"
+              "MYGAME|68|1|True|False|True\r\n");
+}
+
+TEST_F(SettingsFormTest, DeleteTwiceRemovesOnlyTheSelectedGame) {
+    Open(kThreeGames);
+    settingsView.selected = 0;
+    settings.cmdDelete_Click();
+    settings.cmdDelete_Click();
+    EXPECT_EQ(settingsView.rows, (std::vector<std::string>{"ROAD FIGHT|69|0|False|False|True",
+                                                           "ALPHA|70|2|False|True|False"}));
+}
+
+TEST_F(SettingsFormTest, DeleteWithoutSelectionDoesNothing) {
+    Open(kThreeGames);
+    settings.cmdDelete_Click();
+    EXPECT_EQ(settingsView.rows.size(), 3u);
+}
+
+TEST_F(SettingsFormTest, DeleteWithAnEmptyListDoesNothing) {
+    Open("27\r\n0\r\n 100 \r\n0\r\n 0 \r\n");
+    settings.cmdDelete_Click();
+    EXPECT_TRUE(settingsView.rows.empty());
+}
+
+TEST_F(SettingsFormTest, CancelledFileDialogOpensNothingAndKeepsTheList) {
+    Open(kThreeGames);
+    NewGameName = "EARLIER";
+    windows.chosenFile = "";
+    settings.cmdAdd_Click();
+    EXPECT_EQ(windows.events, std::vector<std::string>{"writes=0 ChooseFile"});
+    EXPECT_EQ(NewGameName, "EARLIER");
+    EXPECT_EQ(settingsView.rows.size(), 3u);
+}
+
+TEST_F(SettingsFormTest, AddGameUpperCasesTheNameAndWaitsForTheDriveKey) {
+    Open(kThreeGames);
+    ExitKeyCapture = true;
+    NewGameDriveKey = std::int16_t{70};
+    windows.chosenFile = "D:\\Images\\Space Race.Disc1.iso";
+    settings.cmdAdd_Click();
+    EXPECT_EQ(NewGameName, "SPACE RACE");
+    EXPECT_EQ(NewGameDriveKey, DriveKeyValue(std::string()));
+    EXPECT_FALSE(ExitKeyCapture);
+    EXPECT_TRUE(windows.keyBoxOpen);
+}
+
+TEST_F(SettingsFormTest, AGameWithAnEmptyNameIsStillAdded) {
+    Open(kThreeGames);
+    AddGame("C:\\Images\\.iso", 68, 0, {false, false, false});
+    EXPECT_EQ(settingsView.rows.back(), "|68|0|False|False|False");
+}
+
+TEST_F(SettingsFormTest, RedefineCapturesTheExitKeyIntoTheBoxOnly) {
+    Open(kThreeGames);
+    settings.cmdExit_Click();
+    ASSERT_TRUE(windows.keyBoxOpen);
+    keyBox.Form_Load();
+    EXPECT_EQ(keyBoxView.prompt, "");
+    keyBox.Form_KeyDown(113);
+    EXPECT_EQ(settingsView.exitKey, "113");
+    EXPECT_FALSE(windows.keyBoxOpen);
+    EXPECT_FALSE(windows.rendererOpen);
+    EXPECT_EQ(std::get<double>(ExitKeyCode), 27);
+    SaveAndExit();
+    EXPECT_EQ(SavedConfig().substr(0, 5), "113\r\n");
+}
+
+TEST_F(SettingsFormTest, AddGameAfterRedefineCapturesADriveKey) {
+    Open(kThreeGames);
+    settings.cmdExit_Click();
+    keyBox.Form_Load();
+    windows.chosenFile = "C:\\Images\\Road.iso";
+    settings.cmdAdd_Click();
+    // The dialog opened by Redefine is still open: it is only brought to the front.
+    EXPECT_EQ(windows.keyBoxLoads, 1);
+    keyBox.Form_KeyDown(68);
+    EXPECT_EQ(settingsView.exitKey, "27");
+    EXPECT_TRUE(windows.rendererOpen);
+    renderer.Form_Load();
+    renderer.cmdOk_Click();
+    EXPECT_EQ(settingsView.rows.back(), "ROAD|68|0|True|True|True");
+}
+
+TEST_F(SettingsFormTest, TestGameWithoutSelectionDoesNothing) {
+    Open(kThreeGames);
+    settingsView.exitKey = "65";
+    settings.cmdTest_Click();
+    EXPECT_EQ(disk.writes, 0);
+    EXPECT_TRUE(windows.events.empty());
+    EXPECT_EQ(SavedConfig(), kThreeGames);
+}
+
+TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
+    Open(kThreeGames);
+    settingsView.selected = 0;
+    settings.cmdDelete_Click();
+    AddGame("C:\\Images\\New One.iso", 81, 3, {false, false, false});
+    settingsView.cpu = "150";
+    settingsView.selected = 2;
+    GameName = "BEFORE";
+    windows.events.clear();
+    settings.cmdTest_Click();
+    EXPECT_EQ(windows.events,
+              (std::vector<std::string>{"writes=1 HideSettings", "writes=1 ShowLaunchForm"}));
+    EXPECT_EQ(GameName, "NEW ONE");
+    EXPECT_EQ(SavedConfig(),
+              "27\r\n0\r\n 150 \r\n1\r\n 3 \r\n"
+              "ROAD FIGHT|69|0|False|False|True\r\n"
+              "ALPHA|70|2|False|True|False\r\n"
+              "NEW ONE|81|3|False|False|False\r\n");
+    // What the launch reads back is what the window showed.
+    LoadConfig();
+    EXPECT_EQ(LookupGame(GameName), "81|3|False|False|False");
+}
+
+TEST_F(SettingsFormTest, ARowWithoutSixFieldsStopsTheSaveBeforeWriting) {
+    Open(kThreeGames);
+    settingsView.rows.push_back("BROKEN|68");
+    try {
+        settings.cmdOk_Click();
+        FAIL() << "no error";
+    } catch (const FatalError& error) {
+        EXPECT_EQ(error.number(), kSubscriptOutOfRange);
+        EXPECT_NE(error.description().find("BROKEN|68"), std::string::npos);
+    }
+    EXPECT_EQ(disk.writes, 0);
+}
+
+struct TwipsCase {
+    int twips, dpi, pixels;
+};
+
+class TwipsToPixelsTest : public ::testing::TestWithParam<TwipsCase> {};
+
+TEST_P(TwipsToPixelsTest, ScalesThroughTheDpi) {
+    EXPECT_EQ(TwipsToPixels(GetParam().twips, GetParam().dpi), GetParam().pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, TwipsToPixelsTest,
+                         ::testing::Values(TwipsCase{1440, 96, 96}, TwipsCase{15, 96, 1},
+                                           TwipsCase{3720, 96, 248}, TwipsCase{375, 144, 38},
+                                           TwipsCase{4980, 144, 498}, TwipsCase{195, 120, 16}));
+
+}  // namespace
+}  // namespace zent::testing
