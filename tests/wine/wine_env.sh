@@ -59,7 +59,8 @@ up)
     # A persistent server, with the prefix's services already running, spares
     # every test program the start-up; the services must not inherit the output
     # pipe of a test, or CTest would wait for them to end.
-    setsid "$WINESERVER" -p </dev/null >/dev/null 2>&1
+    # Idempotent: a server left running by an earlier "up" is simply reused.
+    setsid "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
     setsid "$WINE" wineboot </dev/null >/dev/null 2>&1
     ;;
 down)
