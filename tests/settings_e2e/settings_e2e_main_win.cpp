@@ -1,5 +1,5 @@
 // Drives the real launcher in Settings mode through its windows under Wine:
-//   settings_e2e save|close|redefine <launcher.exe>
+//   settings_e2e save|close|redefine|enter|resources <launcher.exe>
 //   settings_e2e test <launcher.exe> <stand-in emulator.exe>
 //   settings_e2e screenshots <launcher.exe> <folder for the images>
 // Each scenario runs the launcher without an argument in a fresh folder with
@@ -257,6 +257,15 @@ void RedefineExitKey(const std::string& program) {
     Click(launcher.Item(kCmdExit));
     HWND keyBox = WaitForWindow(launcher.Id(), L"Press Any Key");
     Check(TextOf(GetDlgItem(keyBox, kLblKey)).empty(), "the exit-key capture shows no prompt");
+    // A modifier alone is a key like any other; Alt arrives as a system key.
+    Activate(keyBox);
+    PressKey(VK_MENU);
+    Check(WaitUntil([&] { return TextOf(launcher.Item(kTxtExitKey)) == L"18"; }),
+          "Alt alone lands in the exit-key box as 18");
+    Check(WaitUntil([&] { return !IsWindow(keyBox); }), "the key capture dialog closes");
+
+    Click(launcher.Item(kCmdExit));
+    keyBox = WaitForWindow(launcher.Id(), L"Press Any Key");
     Activate(keyBox);
     PressKey(VK_F2);
     Check(WaitUntil([&] { return TextOf(launcher.Item(kTxtExitKey)) == L"113"; }),
@@ -267,6 +276,60 @@ void RedefineExitKey(const std::string& program) {
     CheckEnds(launcher, "Alt+S");
     const std::string saved = ReadFileBytes(launcher.File("zentconfig.ini"));
     Check(saved.rfind("113\r\n", 0) == 0, "the exit key 113 is saved");
+}
+
+// Enter on the focused Save and Exit button saves: the exit key 0 that the
+// file holds is shown and saved as 27.
+void EnterSaves(const std::string& program) {
+    Launcher launcher("enter", program);
+    WriteFileBytes(launcher.File("zentconfig.ini"), "0\r\n1\r\n 100 \r\n0\r\n 0 \r\n");
+    launcher.Start();
+    Check(launcher.Rows().empty(), "no games are listed");
+    Activate(launcher.settings);
+    PressKey(VK_RETURN);
+    CheckEnds(launcher, "Enter");
+    Check(ReadFileBytes(launcher.File("zentconfig.ini")) == "27\r\n1\r\n 100 \r\n0\r\n 0 \r\n",
+          "the file is saved with the exit key 27 and no game line");
+}
+
+// The launcher carries its manifest, version information and multi-size icon.
+void Resources(const std::string& program) {
+    HMODULE image = LoadLibraryExA(WindowsPath(program).c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    Check(image != nullptr, "the launcher's resources can be read");
+    const auto resource = [&](LPCSTR name, LPCSTR type) {
+        HRSRC found = FindResourceA(image, name, type);
+        if (found == nullptr) {
+            return std::string();
+        }
+        const char* bytes = static_cast<const char*>(LockResource(LoadResource(image, found)));
+        return std::string(bytes, SizeofResource(image, found));
+    };
+    const std::string manifest = resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    Check(manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+              manifest.find("PerMonitorV2") != std::string::npos &&
+              manifest.find("true/pm") != std::string::npos &&
+              manifest.find("asInvoker") != std::string::npos,
+          "the manifest asks for common controls 6, per-monitor DPI awareness and no elevation");
+    const std::string icons = resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));
+    std::vector<int> sizes;
+    for (std::size_t entry = 6; entry + 14 <= icons.size(); entry += 14) {
+        const int side = static_cast<unsigned char>(icons[entry]);
+        sizes.push_back(side == 0 ? 256 : side);
+    }
+    Check(sizes == std::vector<int>{16, 24, 32, 40, 48, 64, 72},
+          "the icon holds the seven sizes from 16 to 72 pixels");
+    FreeLibrary(image);
+
+    const std::string path = WindowsPath(program);
+    std::string version(GetFileVersionInfoSizeA(path.c_str(), nullptr), '\0');
+    GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(version.size()), version.data());
+    char* product = nullptr;
+    UINT length = 0;
+    VerQueryValueA(version.data(), "\\StringFileInfo\\040904B0\\ProductName",
+                   reinterpret_cast<void**>(&product), &length);
+    Check(product != nullptr && std::string(product) == "Zentavio Wrapper",
+          "the version information names the product Zentavio Wrapper");
 }
 
 void TestGame(const std::string& program, const std::string& standIn) {
@@ -351,6 +414,10 @@ int main(int argc, char** argv) {
         SaveAndExit(program);
     } else if (scenario == "close") {
         CloseWithoutSaving(program);
+    } else if (scenario == "enter") {
+        EnterSaves(program);
+    } else if (scenario == "resources") {
+        Resources(program);
     } else if (scenario == "redefine") {
         RedefineExitKey(program);
     } else if (scenario == "screenshots" && argc > 3) {
