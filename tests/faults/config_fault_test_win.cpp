@@ -1,0 +1,163 @@
+// "zentconfig.ini" that cannot be written or is held open by another program,
+// through the real Windows file code: the save fails with the path named and the
+// old file intact, and the launcher stops with its "Zentavio Wrapper" box.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "e2e_support_win.h"
+#include "fault_folder_win.h"
+#include "startup/config_store.h"
+#include "startup/fatal_error.h"
+#include "startup/file_system.h"
+#include "startup/file_system_win.h"
+
+namespace zent {
+namespace {
+
+constexpr char kConfig[] = "zentconfig.ini";
+constexpr char kOldBytes[] = "27\r\n0\r\n 100 \r\n1\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n";
+constexpr int kBoxWaitMs = 20000;
+
+// A launcher this test started; ended if a failed test left it running.
+class Launcher {
+public:
+    explicit Launcher(const PROCESS_INFORMATION& started)
+        : process_(started.hProcess), id_(started.dwProcessId) {}
+    Launcher(const Launcher&) = delete;
+    Launcher& operator=(const Launcher&) = delete;
+    ~Launcher() {
+        if (!WaitForExit(0)) {
+            TerminateProcess(process_, 1);
+            WaitForSingleObject(process_, 5000);
+        }
+        CloseHandle(process_);
+    }
+
+    DWORD id() const { return id_; }
+    bool WaitForExit(int timeoutMs) const {
+        return WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
+    }
+    DWORD ExitCode() const {
+        DWORD code = 0;
+        GetExitCodeProcess(process_, &code);
+        return code;
+    }
+
+private:
+    HANDLE process_;
+    DWORD id_;
+};
+
+// The launcher's error box: it must name the file and the error number that
+// the process then ends with.
+void ExpectStopNaming(const Launcher& launcher, const std::string& path) {
+    const auto box = ReadAndDismissBox(launcher.id(), kBoxWaitMs);
+    ASSERT_TRUE(box.has_value()) << "no \"Zentavio Wrapper\" box";
+    EXPECT_NE(box->find(path), std::string::npos) << *box;
+    ASSERT_TRUE(launcher.WaitForExit(kBoxWaitMs)) << "the launcher went on after its box";
+    const DWORD number = launcher.ExitCode();
+    EXPECT_TRUE(number == kPermissionDenied || number == kPathFileAccessError) << number;
+    EXPECT_NE(box->find("Run-time error " + std::to_string(number) + ":"), std::string::npos)
+        << *box;
+}
+
+class ConfigFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetActiveFileSystem(&files_);
+        SetProgramFolder(folder_.path());
+        folder_.Write(kConfig, kOldBytes);
+        ExitKeyCode = std::string("112");
+        HighPriority = true;
+        CpuSpeed = 150;
+        ShowFps = false;
+        GameCount = 1;
+        GameTable = {GameRecord{"ROAD FIGHT", "69", "0", "False", "False", "True"}};
+    }
+    void TearDown() override { SetActiveFileSystem(nullptr); }
+
+    // SaveConfig must fail with the path named, leave the old bytes and no
+    // temporary file behind.
+    void ExpectSaveFailsKeepingTheOldFile() {
+        try {
+            SaveConfig();
+            ADD_FAILURE() << "SaveConfig succeeded";
+        } catch (const FatalError& error) {
+            EXPECT_TRUE(error.number() == kPermissionDenied ||
+                        error.number() == kPathFileAccessError)
+                << error.number();
+            EXPECT_NE(error.description().find(folder_.PathOf(kConfig)), std::string::npos)
+                << error.description();
+        }
+    }
+
+    void ExpectOldFileIntact() const {
+        EXPECT_EQ(folder_.Read(kConfig), kOldBytes);
+        EXPECT_FALSE(folder_.Exists(std::string(kConfig) + ".tmp"));
+    }
+
+    WindowsFileSystem files_;
+    FaultFolder folder_;
+};
+
+TEST_F(ConfigFaultTest, SaveOverAReadOnlyFileFailsAndKeepsIt) {
+    folder_.MakeReadOnly(kConfig);
+    ExpectSaveFailsKeepingTheOldFile();
+    ExpectOldFileIntact();
+}
+
+TEST_F(ConfigFaultTest, SaveOverAFileHeldOpenFailsAndKeepsIt) {
+    {
+        FileLock lock(folder_.PathOf(kConfig));
+        ExpectSaveFailsKeepingTheOldFile();
+    }
+    ExpectOldFileIntact();
+}
+
+TEST_F(ConfigFaultTest, SaveSucceedsOnceTheFileIsFreeAgain) {
+    {
+        FileLock lock(folder_.PathOf(kConfig));
+        ExpectSaveFailsKeepingTheOldFile();
+    }
+    SaveConfig();
+    EXPECT_EQ(folder_.Read(kConfig), ComposeConfigText());
+}
+
+TEST_F(ConfigFaultTest, LaunchWithTheFileHeldOpenStopsWithTheBox) {
+    FileLock lock(folder_.PathOf(kConfig));
+    Launcher launcher(folder_.StartLauncher("D:\\Images\\Space Race.img"));
+    ExpectStopNaming(launcher, folder_.PathOf(kConfig));
+}
+
+TEST_F(ConfigFaultTest, SettingsWithTheFileHeldOpenStopsWithTheBox) {
+    FileLock lock(folder_.PathOf(kConfig));
+    Launcher launcher(folder_.StartLauncher(""));
+    ExpectStopNaming(launcher, folder_.PathOf(kConfig));
+}
+
+TEST_F(ConfigFaultTest, SaveAndExitOverAReadOnlyFileStopsWithTheBox) {
+    folder_.MakeReadOnly(kConfig);
+    Launcher launcher(folder_.StartLauncher(""));
+    HWND settings = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            settings = FindWindowW(nullptr, L"Settings");
+            DWORD owner = 0;
+            GetWindowThreadProcessId(settings, &owner);
+            return settings != nullptr && owner == launcher.id();
+        },
+        kBoxWaitMs))
+        << "no Settings window";
+    HWND save = FindWindowExW(settings, nullptr, L"Button", L"&Save and Exit");
+    ASSERT_NE(save, nullptr);
+    PostMessageW(settings, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(save));
+    ExpectStopNaming(launcher, folder_.PathOf(kConfig));
+    ExpectOldFileIntact();
+}
+
+}  // namespace
+}  // namespace zent
