@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "startup/fatal_error.h"
+#include "startup/message_loop_win.h"
 #include "startup/resources/resource_ids.h"
 
 namespace zent {
@@ -110,7 +111,7 @@ SIZE WindowSize(const ControlPlacement& control, HWND child, HFONT font, int dpi
 
 void PlaceControls(FormWindow& form) {
     HFONT oldFont = form.font;
-    form.font = form.makeFont(form.dpi);
+    form.font = form.kind->makeFont(form.dpi);
     for (const ControlPlacement& control : form.layout->controls) {
         HWND child = GetDlgItem(form.window, control.id);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font), FALSE);
@@ -141,23 +142,21 @@ bool IsPushButton(HWND control) {
            (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
 }
 
-}  // namespace
-
-void RegisterFormClass(const char* className, WNDPROC procedure, bool withIcon) {
+void RegisterFormClass(const FormClass& kind) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, className, &existing)) {
+    if (GetClassInfoExA(instance, kind.name, &existing)) {
         return;
     }
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
+    windowClass.lpfnWndProc = kind.procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = className;
-    if (withIcon) {
+    windowClass.lpszClassName = kind.name;
+    if (kind.withIcon) {
         const LPCSTR icon = MAKEINTRESOURCEA(ZENT_APP_ICON);
         windowClass.hIcon = static_cast<HICON>(
             LoadImageA(instance, icon, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -168,22 +167,33 @@ void RegisterFormClass(const char* className, WNDPROC procedure, bool withIcon) 
     RegisterClassExA(&windowClass);
 }
 
-void CreateForm(FormWindow& form, const char* className, DWORD style, DWORD extendedStyle) {
+}  // namespace
+
+void CreateForm(FormWindow& form) {
+    RegisterFormClass(*form.kind);
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    form.window = CreateWindowExA(extendedStyle, className, form.layout->caption, style,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  nullptr, nullptr, instance, nullptr);
+    form.window = CreateWindowExA(form.kind->extendedStyle, form.kind->name, form.layout->caption,
+                                  form.kind->style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (form.window == nullptr) {
         Fail(kOutOfMemory, std::string("The window ") + Quoted(form.layout->caption) +
                                " could not be created (error " + std::to_string(GetLastError()) +
                                ").");
     }
+    TopLevelWindowOpened();
+    if (form.kind->dialogKeys) {
+        EnableDialogKeys(form.window);
+    }
     // Creation order is tab order.
+    form.lastFocus = nullptr;
     for (const ControlPlacement& control : form.layout->controls) {
         const ControlClass kind = ClassOf(control.kind);
-        CreateWindowExA(kind.extendedStyle, kind.name, control.text, kind.style, 0, 0, 0, 0,
-                        form.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                        instance, nullptr);
+        HWND child = CreateWindowExA(
+            kind.extendedStyle, kind.name, control.text, kind.style, 0, 0, 0, 0, form.window,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        if (form.lastFocus == nullptr && (kind.style & WS_TABSTOP) != 0) {
+            form.lastFocus = child;
+        }
     }
     form.dpi = WindowDpi(form.window);
     PlaceControls(form);
@@ -215,6 +225,14 @@ bool HandleFormMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lPa
                 return true;
             }
             return false;
+        case WM_DESTROY:
+            if (form.kind->dialogKeys) {
+                DisableDialogKeys(form.window);
+            }
+            form.window = nullptr;
+            form.lastFocus = nullptr;
+            TopLevelWindowClosed();
+            return true;
         case WM_COMMAND:
             // Enter arrives as IDOK and Escape as IDCANCEL from the dialog-key
             // handling. There is no default or cancel button: Enter presses the

@@ -13,28 +13,41 @@ namespace zent {
 
 using FontMaker = HFONT (*)(int dpi);
 
-// One open form: its window, its table, and the font made for its current DPI.
+// What kind of window a form is.
+struct FormClass {
+    const char* name;
+    WNDPROC procedure;
+    DWORD style;
+    DWORD extendedStyle;
+    FontMaker makeFont;
+    bool withIcon;    // the application icon in the frame
+    bool dialogKeys;  // Tab, Enter and access keys handled for it
+};
+
+// One form: its window while it is loaded, its table, and the font made for
+// its current DPI.
 struct FormWindow {
-    HWND window = nullptr;
+    const FormClass* kind = nullptr;
     const FormLayout* layout = nullptr;
-    FontMaker makeFont = nullptr;
+    HWND window = nullptr;
     HFONT font = nullptr;
     int dpi = 96;
+    // The control that gets the focus when the form is activated: the first in
+    // tab order at first, later the one that had it when the form lost it.
     HWND lastFocus = nullptr;
 };
 
-// Registers a form's window class once; withIcon gives it the application icon.
-void RegisterFormClass(const char* className, WNDPROC procedure, bool withIcon);
-
 // Creates the top-level window and its controls in tab order, sized for the DPI
-// of the monitor it lands on. The window stays hidden.
-void CreateForm(FormWindow& form, const char* className, DWORD style, DWORD extendedStyle);
+// of the monitor it lands on, and counts it among the program's open windows.
+// The window stays hidden.
+void CreateForm(FormWindow& form);
 
 // Places the controls and sizes the window for a new DPI; the suggested rectangle
 // (from WM_DPICHANGED) gives the new position.
 void RescaleForm(FormWindow& form, int dpi, const RECT& suggested);
 
-// The form's messages that every form answers alike; true when handled.
+// The form's messages that every form answers alike (activation, Enter and
+// Escape, a DPI change, its destruction); true when handled.
 bool HandleFormMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lParam);
 
 void DestroyForm(FormWindow& form);

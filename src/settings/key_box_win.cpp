@@ -8,13 +8,11 @@
 #include "settings/key_box.h"
 #include "settings/settings_windows_win.h"
 #include "startup/fatal_error_win.h"
-#include "startup/message_loop_win.h"
 
 namespace zent {
 
 namespace {
 
-constexpr const char* kClassName = "ZentavioKeyBox";
 constexpr const char* kPromptFace = "Arial Unicode MS";
 
 int CALLBACK NoteFaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
@@ -57,7 +55,18 @@ private:
     const FormWindow& form_;
 };
 
-FormWindow g_form{nullptr, &KeyBoxLayout(), CreatePromptFont};
+LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A fixed tool-window frame. No dialog-key handling: every key is the answer.
+const FormClass kKeyBoxClass{"ZentavioKeyBox",
+                             KeyBoxProcedure,
+                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                             WS_EX_TOOLWINDOW,
+                             CreatePromptFont,
+                             false,
+                             false};
+
+FormWindow g_form{&kKeyBoxClass, &KeyBoxLayout()};
 KeyBoxLabel g_label(g_form);
 KeyBoxForm g_keyBox(g_label, TheSettingsWindows());
 
@@ -66,20 +75,11 @@ LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
             return 0;
         }
-        switch (message) {
-            // Alt, F10 and keys held with Alt arrive as system keys; they are keys
-            // like any other here, and the first one is the answer.
-            case WM_KEYDOWN:
-            case WM_SYSKEYDOWN:
-                g_keyBox.Form_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF));
-                return 0;
-            case WM_DESTROY:
-                g_form.window = nullptr;
-                g_form.lastFocus = nullptr;
-                TopLevelWindowClosed();
-                return 0;
-            default:
-                break;
+        // Alt, F10 and keys held with Alt arrive as system keys; they are keys like
+        // any other here, and the first one is the answer.
+        if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+            g_keyBox.Form_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF));
+            return 0;
         }
         return DefWindowProcA(window, message, wParam, lParam);
     });
@@ -89,9 +89,7 @@ LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 void ShowKeyBoxWindow() {
     if (g_form.window == nullptr) {
-        RegisterFormClass(kClassName, KeyBoxProcedure, false);
-        CreateForm(g_form, kClassName, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW);
-        TopLevelWindowOpened();
+        CreateForm(g_form);
         g_keyBox.Form_Load();
     }
     BringFormToFront(g_form);

@@ -4,13 +4,21 @@
 #include "settings/renderer_form.h"
 #include "settings/settings_windows_win.h"
 #include "startup/fatal_error_win.h"
-#include "startup/message_loop_win.h"
 
 namespace zent {
 
 namespace {
 
-constexpr const char* kClassName = "ZentavioRenderer";
+LRESULT CALLBACK RendererProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A fixed tool-window frame.
+const FormClass kRendererClass{"ZentavioRenderer",
+                               RendererProcedure,
+                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                               WS_EX_TOOLWINDOW,
+                               CreateMessageFont,
+                               false,
+                               true};
 
 class RendererList : public RendererView {
 public:
@@ -28,7 +36,7 @@ private:
     const FormWindow& form_;
 };
 
-FormWindow g_form{nullptr, &RendererLayout(), CreateMessageFont};
+FormWindow g_form{&kRendererClass, &RendererLayout()};
 RendererList g_list(g_form);
 RendererForm g_renderer(g_list, TheSettingsWindows());
 
@@ -37,21 +45,10 @@ LRESULT CALLBACK RendererProcedure(HWND window, UINT message, WPARAM wParam, LPA
         if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
             return 0;
         }
-        switch (message) {
-            case WM_COMMAND:
-                if (LOWORD(wParam) == kRendererCmdOk && HIWORD(wParam) == BN_CLICKED) {
-                    g_renderer.cmdOk_Click();
-                    return 0;
-                }
-                break;
-            case WM_DESTROY:
-                DisableDialogKeys(window);
-                g_form.window = nullptr;
-                g_form.lastFocus = nullptr;
-                TopLevelWindowClosed();
-                return 0;
-            default:
-                break;
+        if (message == WM_COMMAND && LOWORD(wParam) == kRendererCmdOk &&
+            HIWORD(wParam) == BN_CLICKED) {
+            g_renderer.cmdOk_Click();
+            return 0;
         }
         return DefWindowProcA(window, message, wParam, lParam);
     });
@@ -61,17 +58,12 @@ LRESULT CALLBACK RendererProcedure(HWND window, UINT message, WPARAM wParam, LPA
 
 void ShowRendererWindow() {
     if (g_form.window == nullptr) {
-        RegisterFormClass(kClassName, RendererProcedure, false);
-        CreateForm(g_form, kClassName, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW);
-        TopLevelWindowOpened();
-        EnableDialogKeys(g_form.window);
+        CreateForm(g_form);
         for (const char* name : kRendererNames) {
             SendDlgItemMessageA(g_form.window, kCmbRenderer, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(name));
         }
         g_renderer.Form_Load();
-        ShowWindow(g_form.window, SW_SHOW);
-        SetFocus(GetDlgItem(g_form.window, kCmbRenderer));
     }
     BringFormToFront(g_form);
 }

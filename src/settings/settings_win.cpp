@@ -8,13 +8,21 @@
 #include "settings/settings_form.h"
 #include "settings/settings_windows_win.h"
 #include "startup/fatal_error_win.h"
-#include "startup/message_loop_win.h"
 
 namespace zent {
 
 namespace {
 
-constexpr const char* kClassName = "ZentavioSettings";
+LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A standard resizable frame with the application icon; resizing moves nothing.
+const FormClass kSettingsClass{"ZentavioSettings",
+                               SettingsProcedure,
+                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                               0,
+                               CreateMessageFont,
+                               true,
+                               true};
 
 class SettingsControls : public SettingsView {
 public:
@@ -67,7 +75,7 @@ private:
     const FormWindow& form_;
 };
 
-FormWindow g_form{nullptr, &SettingsLayout(), CreateMessageFont};
+FormWindow g_form{&kSettingsClass, &SettingsLayout()};
 SettingsControls g_controls(g_form);
 SettingsForm g_settings(g_controls, TheSettingsWindows());
 
@@ -98,21 +106,9 @@ LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPA
         if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
             return 0;
         }
-        switch (message) {
-            case WM_COMMAND:
-                if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-                    OnClick(LOWORD(wParam));
-                    return 0;
-                }
-                break;
-            case WM_DESTROY:
-                DisableDialogKeys(window);
-                g_form.window = nullptr;
-                g_form.lastFocus = nullptr;
-                TopLevelWindowClosed();
-                return 0;
-            default:
-                break;
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+            OnClick(LOWORD(wParam));
+            return 0;
         }
         return DefWindowProcA(window, message, wParam, lParam);
     });
@@ -130,13 +126,8 @@ void Form_Initialize() {
 void ShowSettingsForm() {
     if (g_form.window == nullptr) {
         Form_Initialize();
-        RegisterFormClass(kClassName, SettingsProcedure, true);
-        CreateForm(g_form, kClassName, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0);
-        TopLevelWindowOpened();
-        EnableDialogKeys(g_form.window);
+        CreateForm(g_form);
         g_settings.Form_Load();
-        ShowWindow(g_form.window, SW_SHOWNORMAL);
-        SetFocus(GetDlgItem(g_form.window, kCmdOk));
     }
     BringFormToFront(g_form);
 }
