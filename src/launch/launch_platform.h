@@ -50,7 +50,7 @@ inline constexpr std::uint32_t kPositionShowWindow = 0x0040;
 inline constexpr int kShowNormal = 1;
 
 class LaunchPlatform {
-  public:
+public:
     virtual ~LaunchPlatform() = default;
 
     // One synthesised key event into the system's input stream.

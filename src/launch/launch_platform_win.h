@@ -9,7 +9,7 @@ namespace zent {
 // The launch's services from the Windows API. Timer1 is the timer timerId of
 // timerWindow, whose window procedure handles its ticks.
 class WindowsLaunchPlatform final : public LaunchPlatform {
-  public:
+public:
     WindowsLaunchPlatform(HWND timerWindow, UINT_PTR timerId)
         : timerWindow_(timerWindow), timerId_(timerId) {}
 
@@ -32,7 +32,7 @@ class WindowsLaunchPlatform final : public LaunchPlatform {
     void StartTimer(std::uint32_t milliseconds) override;
     [[noreturn]] void EndProcess() override;
 
-  private:
+private:
     HWND timerWindow_;
     UINT_PTR timerId_;
 };

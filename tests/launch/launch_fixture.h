@@ -18,7 +18,7 @@ inline constexpr const char* kFolder = "C:\\Games\\Zentavio";
 
 // Files to read, from memory; nothing may be written.
 class MemoryFiles : public FileSystem {
-  public:
+public:
     std::map<std::string, std::string> files;
 
     std::string ReadAll(const std::string& path) override;
@@ -28,7 +28,7 @@ class MemoryFiles : public FileSystem {
 };
 
 class LaunchTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -30,7 +30,7 @@ struct KeyEvent {
 };
 
 class RecordingPlatform : public LaunchPlatform {
-  public:
+public:
     static constexpr WindowHandle kBackdrop = 0xB0;
     static constexpr ProcessId kStartedProcess = 4242;
 
@@ -73,7 +73,7 @@ class RecordingPlatform : public LaunchPlatform {
     void StartTimer(std::uint32_t milliseconds) override;
     [[noreturn]] void EndProcess() override;
 
-  private:
+private:
     std::array<bool, 256> down_{};
     bool altUsed_ = false;
     bool altTappedAlone_ = false;
