@@ -41,7 +41,8 @@ for dpi in 96 144; do
         exit 1
     }
     for window in settings keybox renderer; do
-        convert "$shots/$window.bmp" "$out/$window-${dpi}dpi.png"
+        # No timestamps: a run that changes no pixel changes no file.
+        convert "$shots/$window.bmp" -strip "$out/$window-${dpi}dpi.png"
     done
     "$wine_env" down "$state"
     rm -rf "$state"
