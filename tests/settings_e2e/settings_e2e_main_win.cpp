@@ -239,6 +239,17 @@ void CloseWithoutSaving(const std::string& program) {
     Check(WaitUntil([&] { return launcher.Rows().size() == 2; }), "Delete Game removes a row");
     SendMessageW(launcher.Item(kTxtCpu), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"42"));
 
+    // Cancel in the open-file dialog: nothing opens and the list stays as it is.
+    Click(launcher.Item(kCmdAdd));
+    HWND open = WaitForWindow(launcher.Id(), L"Open");
+    Click(GetDlgItem(open, IDCANCEL));
+    Check(WaitUntil([&] { return !IsWindow(open); }), "Cancel closes the open-file dialog");
+    // Answered only once the click handler has returned.
+    SendMessageW(launcher.settings, WM_NULL, 0, 0);
+    Check(FindProcessWindow(launcher.Id(), L"Press Any Key") == nullptr &&
+              launcher.Rows().size() == 2,
+          "after Cancel no key capture dialog opens and the list is unchanged");
+
     // An open dialog keeps the program alive after the Settings window has closed.
     Click(launcher.Item(kCmdExit));
     HWND keyBox = WaitForWindow(launcher.Id(), L"Press Any Key");
