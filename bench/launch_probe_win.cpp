@@ -1,0 +1,167 @@
+// launch_probe bench            one launch, timed against its prescribed pauses,
+//                               then the Settings window with 32767 games
+// launch_probe soak <minutes>   one launch left watching its exit key that long
+// The real launcher under Wine against the stand-in emulator. Prints one
+// "name value" line per figure; scripts/bench.sh and scripts/soak.sh read them.
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "e2e_support_win.h"
+#include "launch_folder_win.h"
+
+namespace zent {
+namespace {
+
+constexpr char kArgument[] = "\"D:\\Images\\Space Race.img\"";
+// 10 speed presses, so the launch ends with a known key and 10 ms of pauses.
+constexpr int kSpeedPresses = 10;
+constexpr char kLastLine[] = "speed 110";
+constexpr double kPrescribedLaunchMs = 500 + 100 + 100 + kSpeedPresses * 1;
+constexpr double kPrescribedExitMs = 500;
+constexpr int kEscape = 27;
+constexpr int kTimeoutMs = 30000;
+
+double NowMs() {
+    LARGE_INTEGER count;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+bool LogHas(const LaunchFolder& folder, const std::string& line) {
+    for (const auto& logged : folder.LogLines()) {
+        if (logged == line) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Polls more often than WaitUntil: the figures are differences of a few ms.
+double WaitForLine(const LaunchFolder& folder, const std::string& line) {
+    const double end = NowMs() + kTimeoutMs;
+    while (!LogHas(folder, line)) {
+        if (NowMs() > end) {
+            std::fprintf(stderr, "no \"%s\" in the stand-in's log\n", line.c_str());
+            std::exit(1);
+        }
+        Sleep(1);
+    }
+    return NowMs();
+}
+
+// Each figure is flushed at once: the scripts sample the launcher's Linux
+// process while this program waits.
+void Figure(const std::string& name, double value) {
+    std::printf("%s %.1f\n", name.c_str(), value);
+    std::fflush(stdout);
+}
+
+void PrintResources(HANDLE process, const std::string& when) {
+    PROCESS_MEMORY_COUNTERS memory{};
+    GetProcessMemoryInfo(process, &memory, sizeof memory);
+    Figure(when + "_working_set_kb", static_cast<double>(memory.WorkingSetSize / 1024));
+    Figure(when + "_peak_working_set_kb", static_cast<double>(memory.PeakWorkingSetSize / 1024));
+    Figure(when + "_private_kb", static_cast<double>(memory.PagefileUsage / 1024));
+}
+
+// The Settings window opened on the most games the file can hold, until its
+// list shows all of them; then it is closed like a user closes it.
+int TimeSettingsWindow() {
+    constexpr int kMostGames = 32767;
+    std::vector<std::string> games;
+    for (int i = 1; i <= kMostGames; ++i) {
+        games.push_back("GAME NUMBER " + std::to_string(i) + "|68|0|False|False|False");
+    }
+    LaunchFolder folder;
+    folder.Write("zentconfig.ini", ConfigText(kEscape, false, " 100 ", true, games));
+
+    const double started = NowMs();
+    const auto launcher = folder.Start("");
+    HWND list = nullptr;
+    const bool filled = WaitUntil(
+        [&] {
+            HWND settings = FindWindowW(nullptr, L"Settings");
+            DWORD owner = 0;
+            GetWindowThreadProcessId(settings, &owner);
+            if (settings == nullptr || owner != launcher->id() || !IsWindowVisible(settings)) {
+                return false;
+            }
+            list = FindWindowExW(settings, nullptr, L"ListBox", nullptr);
+            DWORD_PTR count = 0;
+            return list != nullptr &&
+                   SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 1000, &count) &&
+                   count == kMostGames;
+        },
+        kTimeoutMs * 4);
+    if (!filled) {
+        std::fprintf(stderr, "the Settings window did not show %d games\n", kMostGames);
+        return 1;
+    }
+    Figure("settings_" + std::to_string(kMostGames) + "_games_ms", NowMs() - started);
+    PostMessageW(GetAncestor(list, GA_ROOT), WM_CLOSE, 0, 0);
+    if (!launcher->WaitForExit(kTimeoutMs)) {
+        std::fprintf(stderr, "the Settings window did not close\n");
+        return 1;
+    }
+    return 0;
+}
+
+int Run(bool soak, int minutes) {
+    LaunchFolder folder;
+    folder.Write("zentconfig.ini",
+                 ConfigText(kEscape, false, " 110 ", true, {"SPACE RACE|68|0|False|False|False"}));
+    folder.Write("tempavio.cfg", "[video]\r\nrenderer=saved\r\n");
+    folder.Write("zentavio.cfg", "[video]\r\n");
+
+    const double started = NowMs();
+    const auto launcher = folder.Start(kArgument);
+    const double lastKey = WaitForLine(folder, kLastLine);
+    Figure("launch_ms", lastKey - started);
+    Figure("launch_overhead_ms", lastKey - started - kPrescribedLaunchMs);
+
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, launcher->id());
+    PrintResources(process, "start");
+    const double watchStart = NowMs();
+    Sleep(soak ? static_cast<DWORD>(minutes) * 60000 : 10000);
+    const double watched = NowMs() - watchStart;
+    Figure("watch_s", watched / 1000);
+    PrintResources(process, "end");
+
+    const double keyDown = NowMs();
+    double closed = 0;
+    const bool ended = HoldKeyUntil(
+        kEscape,
+        [&] {
+            if (closed == 0 && LogHas(folder, "key alt+f4")) {
+                closed = NowMs();
+            }
+            return closed != 0;
+        },
+        kTimeoutMs);
+    if (!ended || !launcher->WaitForExit(kTimeoutMs)) {
+        std::fprintf(stderr, "the exit key did not end the launch\n");
+        return 1;
+    }
+    Figure("exit_ms", closed - keyDown);
+    Figure("exit_overhead_ms", closed - keyDown - kPrescribedExitMs);
+    CloseHandle(process);
+    return soak ? 0 : TimeSettingsWindow();
+}
+
+}  // namespace
+}  // namespace zent
+
+int main(int argc, char** argv) {
+    const bool soak = argc > 1 && std::string(argv[1]) == "soak";
+    const int minutes = argc > 2 ? std::atoi(argv[2]) : 10;
+    return zent::Run(soak, minutes);
+}

@@ -1,0 +1,66 @@
+#!/bin/bash
+# Measures the launcher; never part of the tests' pass or fail. Prints tables:
+#   1. the configuration store with 32767 games (native, Release build);
+#   2. the release exe: its size and the DLLs it imports;
+#   3. under Wine against the stand-in emulator: launch overhead beyond the
+#      prescribed pauses, exit reaction, the exit-key watcher's processor use and
+#      memory, and the Settings window filled with 32767 games.
+#   scripts/bench.sh [runs]      (runs of the native measures, default 11)
+# Builds in build/bench (native) and build/bench-windows (or $ZENT_BENCH_WINDOWS_BUILD).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-11}
+echo "machine: $(nproc) cores, $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)," \
+    "load $(cut -d' ' -f1-3 /proc/loadavg), $(date -u '+%Y-%m-%d %H:%M UTC')"
+
+cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DZENT_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/bench -j2 --target config_bench >/dev/null
+echo
+build/bench/bench/config_bench "$runs"
+
+windows=${ZENT_BENCH_WINDOWS_BUILD:-build/bench-windows}
+cmake --preset windows -B "$windows" -DZENT_BENCH=ON >/dev/null
+cmake --build "$windows" -j2 --target ZentavioWrapper launch_probe >/dev/null
+exe="$windows/ZentavioWrapper.exe"
+size=$(stat -c %s "$exe")
+echo
+printf '%-40s %10s %10s %5s\n' "release exe" "value" "target" ""
+printf '%-40s %10s %10s %5s\n' "size (bytes)" "$size" 1048576 "$( ((size <= 1048576)) && echo ok || echo BIG)"
+printf '%-40s %s\n' "DLL imports" \
+    "$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort | tr '\n' ' ')"
+
+# The probe drives the real launcher on a private display; its output is a file,
+# never a pipe, which Wine's services would hold open. While it waits 10 s
+# with the launch watching the exit key, the launcher's Linux process is sampled.
+source bench/wine_process.sh
+state="$windows/wine"
+env=tests/wine/wine_env.sh
+"$env" up "$state" >/dev/null
+trap '"$env" down "$state" >/dev/null 2>&1 || true' EXIT
+figures="$windows/launch_probe.txt"
+rm -f "$figures"
+timeout 600 "$env" run "$state" "$windows/bench/launch_probe.exe" bench >"$figures" 2>&1 </dev/null &
+probe=$!
+wait_for_line "$figures" start_private_kb 120 || { echo "launch probe failed:"; cat "$figures"; exit 1; }
+pid=$(launcher_pid "$(cd "$state/prefix" && pwd)")
+ticks=$(cpu_ticks "$pid")
+launch_peak_kb=$(status_kb "$pid" VmHWM)
+sleep 8
+watch_cpu=$(awk -v t="$(($(cpu_ticks "$pid") - ticks))" -v hz="$(getconf CLK_TCK)" \
+    'BEGIN { printf "%.2f", t * 100 / hz / 8 }')
+wait "$probe" || { echo "launch probe failed:"; cat "$figures"; exit 1; }
+figure() { sed -n "s/^$1 //p" "$figures" | tr -d '\r'; }
+echo
+printf '%-40s %10s %s\n' "launch under Wine" "value" "notes"
+printf '%-40s %10s %s\n' "launch, start to last key (ms)" "$(figure launch_ms)" "prescribed pauses 710 ms"
+printf '%-40s %10s %s\n' "launch overhead beyond pauses (ms)" "$(figure launch_overhead_ms)" \
+    "includes starting two Wine processes"
+printf '%-40s %10s %s\n' "exit, key down to Alt+F4 (ms)" "$(figure exit_ms)" "prescribed pause 500 ms"
+printf '%-40s %10s %s\n' "exit overhead beyond pause (ms)" "$(figure exit_overhead_ms)" ""
+printf '%-40s %10s %s\n' "watcher processor use (%)" "$watch_cpu" "8 s of /proc/$pid/stat"
+printf '%-40s %10s %s\n' "peak resident memory of launch (KB)" "$launch_peak_kb" "VmHWM of the Wine process"
+printf '%-40s %10s %s\n' "working set after launch (KB)" "$(figure start_working_set_kb)" \
+    "GetProcessMemoryInfo"
+printf '%-40s %10s %s\n' "Settings window, 32767 games (ms)" "$(figure settings_32767_games_ms)" \
+    "start to list filled"
