@@ -79,6 +79,10 @@ void Form_Load(LaunchPlatform& platform) {
     RestoreEmulatorConfig(platform);
     StartEmulator(platform);
     platform.Sleep(500);
+    // The keys go blind into whatever has the focus: on a slow or busy machine
+    // the emulator's window may not be up yet after 500 ms, and its start-up keys
+    // would be lost or reach another program.
+    platform.AwaitProgramReady(kEmulatorReadyTimeout);
     RunAutomation(platform);
     platform.StartTimer(kTimer1Interval);
 }

@@ -11,6 +11,8 @@ namespace zent {
 inline constexpr const char* kSavedEmulatorConfig = "tempavio.cfg";
 inline constexpr const char* kEmulatorConfig = "zentavio.cfg";
 inline constexpr std::uint32_t kTimer1Interval = 1;
+// How long a slow emulator may take, beyond the fixed 500 ms, to show its window.
+inline constexpr std::uint32_t kEmulatorReadyTimeout = 10000;
 
 // The emulator build for a renderer type (0..3).
 const char* EmulatorProgramName(std::int16_t rendererType);

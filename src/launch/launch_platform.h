@@ -79,6 +79,9 @@ public:
     // Starts the program at path, without arguments, with the given show-window
     // value; returns its process id, or throws a FatalError naming the path.
     virtual ProcessId StartProgram(const std::string& path, int showWindow) = 0;
+    // Returns once the program started last waits for input, its window up, or
+    // after the timeout, whichever comes first.
+    virtual void AwaitProgramReady(std::uint32_t timeoutMilliseconds) = 0;
 
     // Starts the exit-key watcher's timer (Timer1) with the given interval.
     virtual void StartTimer(std::uint32_t milliseconds) = 0;

@@ -123,8 +123,17 @@ ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showW
         FailFileOperation(GetLastError(), "could not be started", path);
     }
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (startedProcess_ != nullptr) {
+        CloseHandle(startedProcess_);
+    }
+    startedProcess_ = process.hProcess;
     return process.dwProcessId;
+}
+
+void WindowsLaunchPlatform::AwaitProgramReady(std::uint32_t timeoutMilliseconds) {
+    if (startedProcess_ != nullptr) {
+        WaitForInputIdle(startedProcess_, timeoutMilliseconds);
+    }
 }
 
 void WindowsLaunchPlatform::StartTimer(std::uint32_t milliseconds) {

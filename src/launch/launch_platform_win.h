@@ -29,12 +29,14 @@ public:
     void ChangeCurrentFolder(const std::string& folder) override;
     void CopyFileOver(const std::string& source, const std::string& target) override;
     ProcessId StartProgram(const std::string& path, int showWindow) override;
+    void AwaitProgramReady(std::uint32_t timeoutMilliseconds) override;
     void StartTimer(std::uint32_t milliseconds) override;
     [[noreturn]] void EndProcess() override;
 
 private:
     HWND timerWindow_;
     UINT_PTR timerId_;
+    HANDLE startedProcess_ = nullptr;
 };
 
 }  // namespace zent

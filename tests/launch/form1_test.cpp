@@ -20,7 +20,7 @@ std::vector<std::string> LaunchPrefix(const std::string& exe) {
     return {
         std::string("ChangeCurrentFolder ") + kFolder,
         std::string("CopyFileOver ") + kFolder + "\\tempavio.cfg > " + kFolder + "\\zentavio.cfg",
-        "StartProgram " + exe + " show 1", "Sleep 500"};
+        "StartProgram " + exe + " show 1", "Sleep 500", "AwaitProgramReady 10000"};
 }
 
 class Form1Test : public LaunchTest {
@@ -204,7 +204,7 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
         EXPECT_NE(error.description().find(kOldGfxExe), std::string::npos);
     }
     std::vector<std::string> expected = LaunchPrefix(kOldGfxExe);
-    expected.pop_back();
+    expected.resize(expected.size() - 2);  // no pause, no wait for a program never started
     EXPECT_EQ(platform.log, expected);
 }
 

@@ -118,6 +118,10 @@ ProcessId RecordingPlatform::StartProgram(const std::string& path, int showWindo
     return kStartedProcess;
 }
 
+void RecordingPlatform::AwaitProgramReady(std::uint32_t timeoutMilliseconds) {
+    log.push_back("AwaitProgramReady " + Number(timeoutMilliseconds));
+}
+
 void RecordingPlatform::StartTimer(std::uint32_t milliseconds) {
     log.push_back("StartTimer " + Number(milliseconds));
 }

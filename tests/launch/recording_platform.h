@@ -70,6 +70,7 @@ public:
     void ChangeCurrentFolder(const std::string& folder) override;
     void CopyFileOver(const std::string& source, const std::string& target) override;
     ProcessId StartProgram(const std::string& path, int showWindow) override;
+    void AwaitProgramReady(std::uint32_t timeoutMilliseconds) override;
     void StartTimer(std::uint32_t milliseconds) override;
     [[noreturn]] void EndProcess() override;
 
