@@ -141,18 +141,21 @@ TEST_F(ConfigFaultTest, SettingsWithTheFileHeldOpenStopsWithTheBox) {
 TEST_F(ConfigFaultTest, SaveAndExitOverAReadOnlyFileStopsWithTheBox) {
     folder_.MakeReadOnly(kConfig);
     Launcher launcher(folder_.StartLauncher(""));
+    // The window shows once its controls exist; the button is the evidence.
     HWND settings = nullptr;
+    HWND save = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] {
             settings = FindWindowW(nullptr, L"Settings");
             DWORD owner = 0;
             GetWindowThreadProcessId(settings, &owner);
-            return settings != nullptr && owner == launcher.id();
+            save = settings != nullptr && owner == launcher.id()
+                       ? FindWindowExW(settings, nullptr, L"Button", L"&Save and Exit")
+                       : nullptr;
+            return save != nullptr && IsWindowVisible(settings);
         },
         kBoxWaitMs))
-        << "no Settings window";
-    HWND save = FindWindowExW(settings, nullptr, L"Button", L"&Save and Exit");
-    ASSERT_NE(save, nullptr);
+        << "no Settings window with its Save and Exit button";
     PostMessageW(settings, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED),
                  reinterpret_cast<LPARAM>(save));
     ExpectStopNaming(launcher, folder_.PathOf(kConfig));
