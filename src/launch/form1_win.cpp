@@ -13,6 +13,7 @@
 #include "startup/fatal_error.h"
 #include "startup/fatal_error_win.h"
 #include "startup/message_loop_win.h"
+#include "startup/resources/resource_ids.h"
 
 namespace zent {
 
@@ -63,6 +64,8 @@ void RegisterForm1Class(HINSTANCE instance) {
     windowClass.lpfnWndProc = Form1Proc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    // The same icon as the Settings window: the launch form shows in the taskbar.
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZENT_APP_ICON));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     if (RegisterClassA(&windowClass) == 0) {

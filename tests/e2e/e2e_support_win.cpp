@@ -25,9 +25,16 @@ void KeyUp(int key) {
     keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
 }
 
+// A key held on a keyboard repeats its key-down; so does this hold. Wine can
+// drop a single injected key-down when the focus moves at that moment, and a
+// user's held key would come through on the next repeat.
 bool HoldKeyUntil(int key, const std::function<bool()>& done, int timeoutMs) {
-    KeyDown(key);
-    const bool held = WaitUntil(done, timeoutMs);
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    bool held = false;
+    while (!(held = done()) && GetTickCount64() < end) {
+        KeyDown(key);
+        Sleep(30);
+    }
     KeyUp(key);
     return held;
 }

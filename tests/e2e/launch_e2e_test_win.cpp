@@ -66,33 +66,13 @@ void PrintTo(const LaunchCase& run, std::ostream* out) {
     *out << run.name;
 }
 
-// Emulator windows that took longer than this after their start missed the
-// launcher's first keys, which it sends blind 500 ms after the start.
-constexpr int kLatestReadyMs = 480;
-constexpr int kLaunchAttempts = 5;
-
 class FullLaunchTest : public LaunchTest, public ::testing::WithParamInterface<LaunchCase> {
 protected:
-    // Starts the launch; false when the emulator's window came up too late for
-    // the launcher's blind start-up keys, which says nothing about the launcher->
-    bool StartInTime(std::unique_ptr<LauncherProcess>& launcher) {
+    std::unique_ptr<LauncherProcess> Start() {
         const LaunchCase& run = GetParam();
         WriteConfig(ConfigText(run.exitKey, run.highPriority, run.cpuSpeed, run.showFps,
                                {kOtherGame, run.gameLine}));
-        launcher = folder_->Start(kArgument);
-        std::map<std::string, std::string> start;
-        WaitUntil(
-            [&] { return !(start = LineFields(folder_->LogLines(), "snapshot start")).empty(); },
-            kStartTimeoutMs);
-        if (start.empty()) {
-            return false;
-        }
-        const int readyMs = std::stoi(start.at("ready-ms"));
-        if (readyMs > kLatestReadyMs) {
-            std::printf("the emulator's window came up %d ms after its start: launching again\n",
-                        readyMs);
-        }
-        return readyMs <= kLatestReadyMs;
+        return folder_->Start(kArgument);
     }
 
     // The launch is over once the game runs, the window is placed, the last
@@ -111,12 +91,7 @@ protected:
 
 TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
     const LaunchCase& run = GetParam();
-    std::unique_ptr<LauncherProcess> launcher;
-    for (int attempt = 1; !StartInTime(launcher); ++attempt) {
-        ASSERT_LT(attempt, kLaunchAttempts) << "the emulator never came up within 500 ms";
-        launcher.reset();
-        FreshFolder();
-    }
+    std::unique_ptr<LauncherProcess> launcher = Start();
     ASSERT_TRUE(WaitUntil([&] { return LaunchComplete(); }, kStartTimeoutMs));
     ASSERT_TRUE(launcher->WaitForIdle(kStartTimeoutMs));
 

@@ -56,12 +56,6 @@ protected:
         EXPECT_EQ(folder_->Read("tempavio.cfg"), kSavedConfig);
     }
 
-    // A new folder for a launch that has to be repeated.
-    void FreshFolder() {
-        folder_.reset();
-        folder_ = std::make_unique<LaunchFolder>();
-    }
-
     std::unique_ptr<LaunchFolder> folder_ = std::make_unique<LaunchFolder>();
 };
 
