@@ -1,7 +1,8 @@
 #!/bin/bash
-# Set-up, both builds and every test: the native core with its unit tests, the
-# same tests again under ASan and UBSan (any report fails them), then the Windows
-# build with the same unit tests and the end-to-end tests under Wine.
+# Set-up, both builds and every test: the native core with its unit tests and
+# the fuzz targets replaying their saved inputs, the same again under ASan and
+# UBSan (any report fails them), then the Windows build with the same unit tests,
+# the end-to-end and file-fault tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
