@@ -121,13 +121,24 @@ void Form_Initialize() {
     InitCommonControlsEx(&controls);
 }
 
+// Loading fills the games list in one go: a redraw and a reallocation per row
+// would make a long list take seconds to appear.
+void LoadWithoutRedraw() {
+    const HWND list = GetDlgItem(g_form.window, kLstGames);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_INITSTORAGE, 1024, 64 * 1024);
+    g_settings.Form_Load();
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
 }  // namespace
 
 void ShowSettingsForm() {
     if (g_form.window == nullptr) {
         Form_Initialize();
         CreateForm(g_form);
-        g_settings.Form_Load();
+        LoadWithoutRedraw();
     }
     BringFormToFront(g_form);
 }
