@@ -35,6 +35,9 @@ HWND FindTopLevel(const wchar_t* className, const wchar_t* title, DWORD processI
 // texts of its labels joined by new lines and dismisses it with its OK button.
 std::optional<std::string> ReadAndDismissBox(DWORD processId, int timeoutMs);
 
+// The bytes of a file that another program may be writing; nothing when it is missing.
+std::optional<std::string> ReadWholeFile(const std::wstring& path);
+
 // UTF-8 <-> UTF-16 for paths and window texts.
 std::wstring Widen(const std::string& text);
 std::string Narrow(const std::wstring& text);

@@ -101,20 +101,7 @@ void LaunchFolder::Write(const std::string& name, const std::string& bytes) cons
 }
 
 std::optional<std::string> LaunchFolder::Read(const std::string& name) const {
-    HANDLE file = CreateFileW(PathOf(name).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        bytes.append(buffer, got);
-    }
-    CloseHandle(file);
-    return bytes;
+    return ReadWholeFile(PathOf(name));
 }
 
 std::unique_ptr<LauncherProcess> LaunchFolder::Start(const std::string& argument) const {

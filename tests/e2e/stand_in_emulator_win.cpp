@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e_support_win.h"
 #include "fnv1a.h"
 #include "stand_in_controls.h"
 #include "stand_in_protocol.h"
@@ -53,20 +54,8 @@ void Log(const std::string& line) {
 }
 
 std::string ConfigDigest() {
-    const std::wstring path = g_folder + L"\\zentavio.cfg";
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return "missing";
-    }
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        bytes.append(buffer, got);
-    }
-    CloseHandle(file);
-    return Fnv1aHex(bytes);
+    const std::optional<std::string> bytes = ReadWholeFile(g_folder + L"\\zentavio.cfg");
+    return bytes ? Fnv1aHex(*bytes) : "missing";
 }
 
 std::string Hex(unsigned long value) {

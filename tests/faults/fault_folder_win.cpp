@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "e2e_support_win.h"
 #include "fault_programs.h"
 
 namespace zent {
@@ -47,20 +48,8 @@ void FaultFolder::Write(const std::string& name, const std::string& bytes) const
 }
 
 std::string FaultFolder::Read(const std::string& name) const {
-    HANDLE file = CreateFileA(PathOf(name).c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
-        bytes.append(buffer, got);
-    }
-    CloseHandle(file);
-    return bytes;
+    const std::string path = PathOf(name);
+    return ReadWholeFile(std::wstring(path.begin(), path.end())).value_or("");
 }
 
 bool FaultFolder::Exists(const std::string& name) const {
