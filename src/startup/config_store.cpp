@@ -70,7 +70,9 @@ private:
     std::string lastLine_;
 };
 
-bool FlagValue(const std::string& line) { return NumericValue(line) != 0; }
+bool FlagValue(const std::string& line) {
+    return NumericValue(line) != 0;
+}
 
 GameRecord ReadGameLine(LineReader& reader, int gameNumber) {
     const std::string line = reader.Next("a game");
@@ -82,8 +84,12 @@ GameRecord ReadGameLine(LineReader& reader, int gameNumber) {
                  " fields; a game line needs six fields separated by \"|\": name, drive key, "
                  "renderer type, Z-Writing, Alpha-Tested Z-Writing, NTSC mode.");
     }
-    return {UpperCase(fields[0]), UpperCase(fields[1]), UpperCase(fields[2]),
-            fields[3],            fields[4],            fields[5]};
+    return {UpperCase(fields[0]),
+            UpperCase(fields[1]),
+            UpperCase(fields[2]),
+            fields[3],
+            fields[4],
+            fields[5]};
 }
 
 void WriteThrough(FileSystem& files, const std::string& tempPath, const std::string& text) {
@@ -120,8 +126,9 @@ void LoadConfigText(std::string_view bytes, const std::string& path) {
     try {
         GameCount = WholeInteger(countLine);
     } catch (const FatalError& error) {
-        throw error.WithContext(reader.Where() + "the number of games must be a whole number from "
-                                                 "-32768 to 32767: ");
+        throw error.WithContext(reader.Where() +
+                                "the number of games must be a whole number from "
+                                "-32768 to 32767: ");
     }
 
     if (GameCount > 0) {

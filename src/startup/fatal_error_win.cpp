@@ -6,7 +6,9 @@ namespace {
 bool g_stopping = false;
 }
 
-bool FatalStopInProgress() { return g_stopping; }
+bool FatalStopInProgress() {
+    return g_stopping;
+}
 
 void FatalErrorStop(const FatalError& error) {
     g_stopping = true;

@@ -27,7 +27,8 @@ auto Guarded(Entry&& entry) -> decltype(entry()) {
     } catch (const std::bad_alloc&) {
         FatalErrorStop(FatalError(kOutOfMemory, "The launcher ran out of memory."));
     } catch (const std::exception& error) {
-        FatalErrorStop(FatalError(kInvalidArgument, std::string("Internal error: ") + error.what()));
+        FatalErrorStop(
+            FatalError(kInvalidArgument, std::string("Internal error: ") + error.what()));
     }
 }
 

@@ -16,11 +16,17 @@ FileSystem& ActiveFileSystem() {
     return *g_files;
 }
 
-void SetActiveFileSystem(FileSystem* files) { g_files = files; }
+void SetActiveFileSystem(FileSystem* files) {
+    g_files = files;
+}
 
-const std::string& ProgramFolder() { return g_programFolder; }
+const std::string& ProgramFolder() {
+    return g_programFolder;
+}
 
-void SetProgramFolder(std::string folder) { g_programFolder = std::move(folder); }
+void SetProgramFolder(std::string folder) {
+    g_programFolder = std::move(folder);
+}
 
 std::string ProgramFile(std::string_view name) {
     return g_programFolder + "\\" + std::string(name);

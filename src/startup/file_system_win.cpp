@@ -13,7 +13,8 @@ std::string SystemMessage(DWORD code) {
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : "Windows error " + std::to_string(code);
+    std::string text =
+        length ? std::string(buffer, length) : "Windows error " + std::to_string(code);
     LocalFree(buffer);
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
         text.pop_back();
@@ -32,7 +33,8 @@ public:
 
     void Write(std::string_view bytes) override {
         DWORD written = 0;
-        if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+        if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                       nullptr)) {
             FailFileOperation(GetLastError(), "could not be written", path_);
         }
         if (written != bytes.size()) {
@@ -91,8 +93,9 @@ void FailFileOperation(unsigned long code, const std::string& action, const std:
 }
 
 std::string WindowsFileSystem::ReadAll(const std::string& path) {
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         FailFileOperation(GetLastError(), "could not be opened", path);
     }
@@ -136,12 +139,15 @@ void WindowsFileSystem::Replace(const std::string& source, const std::string& ta
     }
 }
 
-void WindowsFileSystem::Remove(const std::string& path) noexcept { DeleteFileA(path.c_str()); }
+void WindowsFileSystem::Remove(const std::string& path) noexcept {
+    DeleteFileA(path.c_str());
+}
 
 std::string RunningProgramFolder() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
             break;

@@ -12,7 +12,9 @@ int g_openWindows = 0;
 std::vector<HWND> g_dialogs;
 }  // namespace
 
-void TopLevelWindowOpened() { ++g_openWindows; }
+void TopLevelWindowOpened() {
+    ++g_openWindows;
+}
 
 void TopLevelWindowClosed() {
     if (--g_openWindows <= 0) {
@@ -20,9 +22,13 @@ void TopLevelWindowClosed() {
     }
 }
 
-void EnableDialogKeys(HWND window) { g_dialogs.push_back(window); }
+void EnableDialogKeys(HWND window) {
+    g_dialogs.push_back(window);
+}
 
-void DisableDialogKeys(HWND window) { std::erase(g_dialogs, window); }
+void DisableDialogKeys(HWND window) {
+    std::erase(g_dialogs, window);
+}
 
 int RunMessageLoop() {
     if (g_openWindows <= 0) {

@@ -13,7 +13,9 @@ namespace zent {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexDigitValue(char c) {
     if (IsDigit(c)) {
@@ -129,7 +131,9 @@ std::optional<double> DecimalNumber(std::string_view text, std::size_t& pos, cha
     return value;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The whole text as one number, or nothing when it is not one.
 std::optional<double> StrictNumber(std::string_view text) {
@@ -158,7 +162,9 @@ std::optional<double> StrictNumber(std::string_view text) {
     return value;
 }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 template <typename Int>
 Int WholeIntegral(std::string_view text, const char* kind) {
@@ -209,7 +215,9 @@ std::int32_t WholeLong(std::string_view text) {
     return WholeIntegral<std::int32_t>(text, "-2147483648 to 2147483647");
 }
 
-std::uint8_t WholeByte(std::string_view text) { return WholeIntegral<std::uint8_t>(text, "0 to 255"); }
+std::uint8_t WholeByte(std::string_view text) {
+    return WholeIntegral<std::uint8_t>(text, "0 to 255");
+}
 
 bool WholeBoolean(std::string_view text) {
     const std::string upper = UpperCase(TrimSpaces(text));
