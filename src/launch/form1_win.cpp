@@ -10,10 +10,10 @@
 
 #include "launch/form1.h"
 #include "launch/launch_platform_win.h"
-#include "startup/fatal_error.h"
 #include "startup/fatal_error_win.h"
 #include "startup/message_loop_win.h"
 #include "startup/resources/resource_ids.h"
+#include "startup/window_class_win.h"
 
 namespace zent {
 
@@ -56,10 +56,6 @@ void Form_Initialize() {
 }
 
 void RegisterForm1Class(HINSTANCE instance) {
-    static bool registered = false;
-    if (registered) {
-        return;
-    }
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = Form1Proc;
     windowClass.hInstance = instance;
@@ -68,11 +64,7 @@ void RegisterForm1Class(HINSTANCE instance) {
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZENT_APP_ICON));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    if (RegisterClassA(&windowClass) == 0) {
-        Fail(kOutOfMemory, "The launch window could not be registered (Windows error " +
-                               std::to_string(GetLastError()) + ").");
-    }
-    registered = true;
+    RegisterWindowClassOnce(windowClass, "launch window");
 }
 
 // The window rectangle whose client area is the form's size in twips at the
@@ -92,15 +84,11 @@ HWND CreateForm1() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterForm1Class(instance);
     const RECT rectangle = Form1Rectangle();
-    const HWND window =
+    return RequireWindow(
         CreateWindowExA(0, kClassName, "Zentavio Wrapper", kForm1Style, CW_USEDEFAULT,
                         CW_USEDEFAULT, rectangle.right - rectangle.left,
-                        rectangle.bottom - rectangle.top, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) {
-        Fail(kOutOfMemory, "The launch window could not be created (Windows error " +
-                               std::to_string(GetLastError()) + ").");
-    }
-    return window;
+                        rectangle.bottom - rectangle.top, nullptr, nullptr, instance, nullptr),
+        "launch window");
 }
 
 }  // namespace

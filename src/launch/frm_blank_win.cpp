@@ -1,8 +1,8 @@
 #include "launch/frm_blank_win.h"
 
-#include "startup/fatal_error.h"
 #include "startup/fatal_error_win.h"
 #include "startup/message_loop_win.h"
+#include "startup/window_class_win.h"
 
 namespace zent {
 
@@ -28,34 +28,22 @@ LRESULT CALLBACK FrmBlankProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 void RegisterFrmBlankClass(HINSTANCE instance) {
-    static bool registered = false;
-    if (registered) {
-        return;
-    }
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = FrmBlankProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = kClassName;
-    if (RegisterClassA(&windowClass) == 0) {
-        Fail(kOutOfMemory, "The backdrop window could not be registered (Windows error " +
-                               std::to_string(GetLastError()) + ").");
-    }
-    registered = true;
+    RegisterWindowClassOnce(windowClass, "backdrop window");
 }
 
 HWND CreateFrmBlank() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterFrmBlankClass(instance);
-    const HWND window =
+    return RequireWindow(
         CreateWindowExA(0, kClassName, "Form2", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) {
-        Fail(kOutOfMemory, "The backdrop window could not be created (Windows error " +
-                               std::to_string(GetLastError()) + ").");
-    }
-    return window;
+                        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr),
+        "backdrop window");
 }
 
 }  // namespace
