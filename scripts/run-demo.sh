@@ -90,11 +90,16 @@ field() { log_lines | sed -n "/^snapshot $1 /{s/.* $2=\([^ ]*\).*/\1/p}"; }
 
 echo "== What the emulator received, step by step"
 log_lines | sed -n 's/^program /   started: /p'
+# FNV-1a, the digest the stand-in logs, over a file's bytes.
+fnv1a() {
+    local hash=2166136261 byte
+    for byte in $(od -An -v -tu1 "$1"); do
+        hash=$((((hash ^ byte) * 16777619) & 0xffffffff))
+    done
+    printf '%08x' "$hash"
+}
 echo "   its zentavio.cfg at start: digest $(log_lines | sed -n 's/^config-digest //p')" \
-    "(tempavio.cfg: $(python3 -c 'import sys
-h=2166136261
-for b in open(sys.argv[1],"rb").read(): h=((h^b)*16777619)&0xffffffff
-print("%08x"%h)' "$folder/tempavio.cfg"))"
+    "(tempavio.cfg: $(fnv1a "$folder/tempavio.cfg"))"
 describe() {
     case "$1" in
     command\ *.*)
