@@ -88,29 +88,28 @@ std::wstring TextOf(HWND window) {
     return text.c_str();
 }
 
-// The wide forms: Wine marshals them across processes correctly.
-std::vector<std::wstring> ListRows(HWND list) {
-    std::vector<std::wstring> rows;
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring row(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1,
-                         L'\0');
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()));
-        rows.push_back(row.c_str());
-    }
-    return rows;
-}
-
-std::vector<std::wstring> ComboItems(HWND combo) {
+// The items of a list or combo box, read with the given count, length and
+// text messages in their wide forms: Wine marshals those across processes
+// correctly, the ANSI ones overrun.
+std::vector<std::wstring> Items(HWND control, UINT countMessage, UINT lengthMessage,
+                                UINT textMessage) {
     std::vector<std::wstring> items;
-    const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    const LRESULT count = SendMessageW(control, countMessage, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        std::wstring item(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1,
+        std::wstring item(static_cast<std::size_t>(SendMessageW(control, lengthMessage, i, 0)) + 1,
                           L'\0');
-        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+        SendMessageW(control, textMessage, i, reinterpret_cast<LPARAM>(item.data()));
         items.push_back(item.c_str());
     }
     return items;
+}
+
+std::vector<std::wstring> ListRows(HWND list) {
+    return Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+}
+
+std::vector<std::wstring> ComboItems(HWND combo) {
+    return Items(combo, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
 }
 
 HWND FindDescendant(HWND parent, const std::wstring& className) {
