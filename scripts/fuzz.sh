@@ -4,8 +4,8 @@
 # Executions default to 10000000; targets to all of them.
 # The build lives in build/fuzz. Every input that makes a target fail is written
 # to fuzz/regressions/<target>/, which the normal test command replays; the
-# inputs found along the way stay in build/fuzz/corpus/<target>/, while the small
-# seed corpus in fuzz/corpus/<target>/ is only read.
+# inputs found along the way stay in build/fuzz/corpus/<target>/, while the
+# hand-written starting inputs in fuzz/corpus/<target>/ are only read.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
