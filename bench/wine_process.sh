@@ -32,3 +32,26 @@ wait_for_line() {
     done
     return 1
 }
+
+# The figure a probe printed as "<name> <value>" in $figures.
+figure() { sed -n "s/^$1 //p" "$figures" | tr -d '\r'; }
+
+# Starts the launch probe of the Windows build $1 under its private Wine world,
+# with a timeout of $2 seconds and the probe's arguments after it; waits until
+# the launch watches its exit key. Sets figures (the probe's output file), probe
+# (its PID, to wait for) and pid (the launcher's Linux PID). The probe's output
+# is a file, never a pipe, which Wine's services would hold open.
+start_launch_probe() {
+    local windows=$1 seconds=$2 env=tests/wine/wine_env.sh
+    shift 2
+    local state="$windows/wine"
+    "$env" up "$state" >/dev/null
+    trap "\"$env\" down \"$state\" >/dev/null 2>&1 || true" EXIT
+    figures="$windows/launch_probe_$1.txt"
+    rm -f "$figures"
+    timeout "$seconds" "$env" run "$state" "$windows/bench/launch_probe.exe" "$@" \
+        >"$figures" 2>&1 </dev/null &
+    probe=$!
+    wait_for_line "$figures" start_private_kb 120 || { echo "launch probe failed:"; cat "$figures"; exit 1; }
+    pid=$(launcher_pid "$(cd "$state/prefix" && pwd)")
+}

@@ -30,27 +30,16 @@ printf '%-40s %10s %10s %5s\n' "size (bytes)" "$size" 1048576 "$( ((size <= 1048
 printf '%-40s %s\n' "DLL imports" \
     "$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | sort | tr '\n' ' ')"
 
-# The probe drives the real launcher on a private display; its output is a file,
-# never a pipe, which Wine's services would hold open. While it waits 10 s
-# with the launch watching the exit key, the launcher's Linux process is sampled.
+# While the probe waits 10 s with the launch watching the exit key, the
+# launcher's Linux process is sampled.
 source bench/wine_process.sh
-state="$windows/wine"
-env=tests/wine/wine_env.sh
-"$env" up "$state" >/dev/null
-trap '"$env" down "$state" >/dev/null 2>&1 || true' EXIT
-figures="$windows/launch_probe.txt"
-rm -f "$figures"
-timeout 600 "$env" run "$state" "$windows/bench/launch_probe.exe" bench >"$figures" 2>&1 </dev/null &
-probe=$!
-wait_for_line "$figures" start_private_kb 120 || { echo "launch probe failed:"; cat "$figures"; exit 1; }
-pid=$(launcher_pid "$(cd "$state/prefix" && pwd)")
+start_launch_probe "$windows" 600 bench
 ticks=$(cpu_ticks "$pid")
 launch_peak_kb=$(status_kb "$pid" VmHWM)
 sleep 8
 watch_cpu=$(awk -v t="$(($(cpu_ticks "$pid") - ticks))" -v hz="$(getconf CLK_TCK)" \
     'BEGIN { printf "%.2f", t * 100 / hz / 8 }')
 wait "$probe" || { echo "launch probe failed:"; cat "$figures"; exit 1; }
-figure() { sed -n "s/^$1 //p" "$figures" | tr -d '\r'; }
 echo
 printf '%-40s %10s %s\n' "launch under Wine" "value" "notes"
 printf '%-40s %10s %s\n' "launch, start to last key (ms)" "$(figure launch_ms)" "prescribed pauses 710 ms"

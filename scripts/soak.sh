@@ -13,17 +13,7 @@ cmake --preset windows -B "$windows" -DZENT_BENCH=ON >/dev/null
 cmake --build "$windows" -j2 --target ZentavioWrapper launch_probe >/dev/null
 
 source bench/wine_process.sh
-state="$windows/wine"
-env=tests/wine/wine_env.sh
-"$env" up "$state" >/dev/null
-trap '"$env" down "$state" >/dev/null 2>&1 || true' EXIT
-figures="$windows/soak.txt"
-rm -f "$figures"
-timeout $((minutes * 60 + 300)) "$env" run "$state" "$windows/bench/launch_probe.exe" soak "$minutes" \
-    >"$figures" 2>&1 </dev/null &
-probe=$!
-wait_for_line "$figures" start_private_kb 120 || { echo "soak failed:"; cat "$figures"; exit 1; }
-pid=$(launcher_pid "$(cd "$state/prefix" && pwd)")
+start_launch_probe "$windows" $((minutes * 60 + 300)) soak "$minutes"
 sample() { echo "$(fd_count "$pid") $(status_kb "$pid" VmRSS) $(status_kb "$pid" VmSize) $(cpu_ticks "$pid")"; }
 read -r start_fds start_rss start_vm start_ticks <<<"$(sample)"
 started=$(date +%s)
@@ -31,7 +21,6 @@ sleep $((minutes * 60 - 5))
 read -r end_fds end_rss end_vm end_ticks <<<"$(sample)"
 elapsed=$(($(date +%s) - started))
 wait "$probe" || { echo "soak failed:"; cat "$figures"; exit 1; }
-figure() { sed -n "s/^$1 //p" "$figures" | tr -d '\r'; }
 
 echo "soak: launcher watched its exit key for ${elapsed} s (Linux PID $pid)"
 printf '%-36s %12s %12s\n' "" start end
