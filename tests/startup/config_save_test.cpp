@@ -118,12 +118,7 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     SaveConfig();
     const std::string saved = SavedBytes();
 
-    ExitKeyCode = 0.0;
-    HighPriority = false;
-    CpuSpeed = 0;
-    ShowFps = false;
-    GameCount = 0;
-    GameTable.clear();
+    ClearGlobals();
     LoadConfig();
 
     EXPECT_EQ(ExitKeyCodeValue(), 112);

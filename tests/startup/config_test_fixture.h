@@ -18,15 +18,20 @@ protected:
     static constexpr const char* kConfigPath = "C:\\Zent\\zentconfig.ini";
 
     void SetUp() override {
+        ClearGlobals();
+        CurrentTextLocale() = TextLocale{};
+        SetActiveFileSystem(&files_);
+        SetProgramFolder("C:\\Zent");
+    }
+
+    // The options and the games as a fresh process holds them.
+    static void ClearGlobals() {
         ExitKeyCode = 0.0;
         HighPriority = false;
         CpuSpeed = 0;
         ShowFps = false;
         GameCount = 0;
         GameTable.clear();
-        CurrentTextLocale() = TextLocale{};
-        SetActiveFileSystem(&files_);
-        SetProgramFolder("C:\\Zent");
     }
 
     void TearDown() override {
