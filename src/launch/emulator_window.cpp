@@ -24,15 +24,18 @@ void PlaceEmulatorWindow(LaunchPlatform& platform) {
     ScreenHeight = platform.SystemMetric(kScreenHeightMetric);
     platform.MoveCursor(ScreenWidth, 0);
 
+    // The backdrop never takes the focus: the emulator may still have menu keys
+    // queued, and a window that loses the keyboard can drop them.
     const WindowHandle backdrop = platform.ShowBackdrop();
-    platform.PlaceWindow(backdrop, kInsertAtTop, 0, 0, ScreenWidth, ScreenHeight, 0);
+    platform.PlaceWindow(backdrop, kInsertAtTop, 0, 0, ScreenWidth, ScreenHeight,
+                         kPositionNoActivate);
 
     if (EmulatorWindow == 0) {
         return;
     }
     StripWindowFrame(platform, EmulatorWindow);
-    // Activating the window (no "no activate" flag) gives the focus back to the
-    // emulator after the backdrop was shown, for the speed keys and Alt+F4.
+    // Shown and activated, so the speed keys and Alt+F4 reach it whatever
+    // happened to the focus meanwhile.
     platform.PlaceWindow(EmulatorWindow, kInsertTopMost, 0, -kHiddenTopRows, ScreenWidth,
                          ScreenHeight + kHiddenTopRows, kPositionShowWindow);
 }

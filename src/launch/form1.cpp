@@ -4,7 +4,8 @@
 
 #include "launch/automation_steps.h"
 #include "launch/emulator_window.h"
-#include "launch/keystrokes.h"
+#include "launch/exit_key.h"
+#include "launch/launch_guard.h"
 #include "launch/launch_state.h"
 #include "startup/command_line.h"
 #include "startup/config_store.h"
@@ -13,9 +14,6 @@
 namespace zent {
 
 namespace {
-
-// A held key reports the whole upper byte of its state word (0xFF80, 0xFF81).
-constexpr std::uint16_t kHeldBit = 0x1000;
 
 // The emulator reads "zentavio.cfg" when it starts, so every run begins from the
 // saved configuration, the state that the option toggles expect to switch.
@@ -68,38 +66,35 @@ const char* EmulatorProgramName(std::int16_t rendererType) {
     return rendererType >= 2 ? "zentavio_old_gfx.exe" : "zentavio.exe";
 }
 
+// A second launch from the same folder, such as a double press in the front
+// end, ends at once: two emulators would share one configuration and one
+// stream of keys.
 void Form_Load(LaunchPlatform& platform) {
+    if (!platform.ClaimLaunch(ProgramFolder())) {
+        platform.EndProcess();
+    }
     LoadConfig();
     const std::string record = LookupGame(GameName);
     if (record.empty()) {
         platform.EndProcess();
     }
     UnpackRecord(record);
+    RequireUsableExitKey();
+    LaunchGuard guard(platform);
+    guard.CheckExitKey();
     platform.ChangeCurrentFolder(ProgramFolder());
     RestoreEmulatorConfig(platform);
     StartEmulator(platform);
-    platform.Sleep(500);
-    // The keys go blind into whatever has the focus: on a slow or busy machine
-    // the emulator's window may not be up yet after 500 ms, and its start-up keys
-    // would be lost or reach another program.
-    platform.AwaitProgramReady(kEmulatorReadyTimeout);
-    RunAutomation(platform);
+    guard.Sleep(500);
+    guard.AwaitEmulatorInFront(ProgramFile(EmulatorProgramName(RendererType)));
+    RunAutomation(guard);
     platform.StartTimer(kTimer1Interval);
 }
 
-// Alt+F4 goes to whatever has the focus; it is sent only when that is the
-// emulator, so the exit key never closes another program. The launcher ends
-// either way.
 void Timer1_Timer(LaunchPlatform& platform) {
-    const std::int32_t exitKey = ExitKeyCodeValue();
-    if ((platform.KeyState(exitKey) & kHeldBit) == 0) {
-        return;
+    if (ExitKeyHeld(platform)) {
+        CloseEmulatorAndEnd(platform);
     }
-    platform.Sleep(500);
-    if (IsEmulatorWindow(platform, platform.ForegroundWindow())) {
-        PressAltChord(platform, kKeyF4);
-    }
-    platform.EndProcess();
 }
 
 }  // namespace zent

@@ -11,19 +11,18 @@ namespace zent {
 inline constexpr const char* kSavedEmulatorConfig = "tempavio.cfg";
 inline constexpr const char* kEmulatorConfig = "zentavio.cfg";
 inline constexpr std::uint32_t kTimer1Interval = 1;
-// How long a slow emulator may take, beyond the fixed 500 ms, to show its window.
-inline constexpr std::uint32_t kEmulatorReadyTimeout = 10000;
 
 // The emulator build for a renderer type (0..3).
 const char* EmulatorProgramName(std::int16_t rendererType);
 
 // The whole launch of GameName: configuration, record, the emulator started on
 // the saved configuration, the automation steps, then the exit-key watcher.
-// A game that is not configured ends the process silently.
+// A game that is not configured, or a second launch from the same folder,
+// ends the process silently.
 void Form_Load(LaunchPlatform& platform);
 
-// One tick of Timer1: when the exit key is held, closes the emulator with
-// Alt+F4 and ends the process.
+// One tick of Timer1: when the exit key is held, closes the emulator and ends
+// the process.
 void Timer1_Timer(LaunchPlatform& platform);
 
 }  // namespace zent

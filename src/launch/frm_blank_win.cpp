@@ -40,9 +40,12 @@ void RegisterFrmBlankClass(HINSTANCE instance) {
 HWND CreateFrmBlank() {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterFrmBlankClass(instance);
+    // Maximized from its creation, and never activated, not even by a click:
+    // the emulator in front of it keeps the keyboard throughout.
     return RequireWindow(
-        CreateWindowExA(0, kClassName, "Form2", WS_POPUP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                        GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr),
+        CreateWindowExA(WS_EX_NOACTIVATE, kClassName, "Form2", WS_POPUP | WS_MAXIMIZE, 0, 0,
+                        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                        nullptr, instance, nullptr),
         "backdrop window");
 }
 
@@ -52,7 +55,7 @@ HWND ShowFrmBlank() {
     if (g_frmBlank == nullptr) {
         g_frmBlank = CreateFrmBlank();
     }
-    ShowWindow(g_frmBlank, SW_SHOWMAXIMIZED);
+    ShowWindow(g_frmBlank, SW_SHOWNA);
     return g_frmBlank;
 }
 

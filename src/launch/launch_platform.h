@@ -4,7 +4,9 @@
 // that keeps the keyboard's state. The core sees no Windows type, only these.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace zent {
 
@@ -79,9 +81,22 @@ public:
     // Starts the program at path, without arguments, with the given show-window
     // value; returns its process id, or throws a FatalError naming the path.
     virtual ProcessId StartProgram(const std::string& path, int showWindow) = 0;
-    // Returns once the program started last waits for input, its window up, or
-    // after the timeout, whichever comes first.
-    virtual void AwaitProgramReady(std::uint32_t timeoutMilliseconds) = 0;
+    // The exit code of the program started last once it has ended; nothing while it runs.
+    virtual std::optional<std::uint32_t> ProgramExitCode() = 0;
+    // Ends the program started last, which has no window to close.
+    virtual void EndProgram() = 0;
+    // The visible top-level windows of a process.
+    virtual std::vector<WindowHandle> ProcessWindows(ProcessId process) = 0;
+    // The caption of a window, for messages.
+    virtual std::string WindowTitle(WindowHandle window) = 0;
+    // Gives window the Close command of its system menu, as Alt+F4 would, without
+    // waiting for it to be carried out.
+    virtual void CloseWindow(WindowHandle window) = 0;
+    // Milliseconds on a steady clock, for pauses that watch the keyboard.
+    virtual std::uint64_t Milliseconds() = 0;
+    // Claims the one launch of the launcher in folder for the life of the
+    // process; false when another process already holds it.
+    virtual bool ClaimLaunch(const std::string& folder) = 0;
 
     // Starts the exit-key watcher's timer (Timer1) with the given interval.
     virtual void StartTimer(std::uint32_t milliseconds) = 0;

@@ -1,8 +1,11 @@
 #include "launch/launch_platform_win.h"
 
+#include <cstdio>
+
 #include "launch/frm_blank_win.h"
 #include "startup/fatal_error.h"
 #include "startup/file_system_win.h"
+#include "startup/text_conversions.h"
 
 namespace zent {
 
@@ -130,10 +133,80 @@ ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showW
     return process.dwProcessId;
 }
 
-void WindowsLaunchPlatform::AwaitProgramReady(std::uint32_t timeoutMilliseconds) {
-    if (startedProcess_ != nullptr) {
-        WaitForInputIdle(startedProcess_, timeoutMilliseconds);
+std::optional<std::uint32_t> WindowsLaunchPlatform::ProgramExitCode() {
+    DWORD code = 0;
+    if (startedProcess_ == nullptr || WaitForSingleObject(startedProcess_, 0) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(startedProcess_, &code)) {
+        return std::nullopt;
     }
+    return code;
+}
+
+void WindowsLaunchPlatform::EndProgram() {
+    if (startedProcess_ != nullptr) {
+        TerminateProcess(startedProcess_, 1);
+    }
+}
+
+std::vector<WindowHandle> WindowsLaunchPlatform::ProcessWindows(ProcessId process) {
+    struct Search {
+        ProcessId process;
+        std::vector<WindowHandle> windows;
+    } search{process, {}};
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            auto* search = reinterpret_cast<Search*>(found);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == search->process && IsWindowVisible(window)) {
+                search->windows.push_back(reinterpret_cast<WindowHandle>(window));
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.windows;
+}
+
+std::string WindowsLaunchPlatform::WindowTitle(WindowHandle window) {
+    char title[256] = {};
+    GetWindowTextA(Window(window), title, sizeof title);
+    return title;
+}
+
+// Posted, not sent: an emulator that hangs must not hang the launcher with it.
+void WindowsLaunchPlatform::CloseWindow(WindowHandle window) {
+    PostMessageA(Window(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+std::uint64_t WindowsLaunchPlatform::Milliseconds() {
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<std::uint64_t>(now.QuadPart) * 1000 /
+           static_cast<std::uint64_t>(frequency.QuadPart);
+}
+
+// A named mutex per folder, held until the process ends. The name is a digest of
+// the folder, which may be longer than a name may be and holds backslashes.
+bool WindowsLaunchPlatform::ClaimLaunch(const std::string& folder) {
+    std::uint64_t digest = 14695981039346656037ull;
+    for (const char c : UpperCase(folder)) {
+        digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    char name[64];
+    std::snprintf(name, sizeof name, "Local\\ZentavioWrapper.Launch.%016llx",
+                  static_cast<unsigned long long>(digest));
+    const HANDLE mutex = CreateMutexA(nullptr, FALSE, name);
+    if (mutex == nullptr) {
+        Fail(kOutOfMemory, "The launcher could not check for another launch (Windows error " +
+                               std::to_string(GetLastError()) +
+                               "). Close some programs and try again.");
+    }
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex);
+        return false;
+    }
+    return true;
 }
 
 void WindowsLaunchPlatform::StartTimer(std::uint32_t milliseconds) {

@@ -29,7 +29,13 @@ public:
     void ChangeCurrentFolder(const std::string& folder) override;
     void CopyFileOver(const std::string& source, const std::string& target) override;
     ProcessId StartProgram(const std::string& path, int showWindow) override;
-    void AwaitProgramReady(std::uint32_t timeoutMilliseconds) override;
+    std::optional<std::uint32_t> ProgramExitCode() override;
+    void EndProgram() override;
+    std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
+    std::string WindowTitle(WindowHandle window) override;
+    void CloseWindow(WindowHandle window) override;
+    std::uint64_t Milliseconds() override;
+    bool ClaimLaunch(const std::string& folder) override;
     void StartTimer(std::uint32_t milliseconds) override;
     [[noreturn]] void EndProcess() override;
 

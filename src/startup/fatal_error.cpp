@@ -22,6 +22,8 @@ const char* StandardErrorText(int number) {
             return "Disk full";
         case kInputPastEndOfFile:
             return "Input past end of file";
+        case kDeviceUnavailable:
+            return "Device unavailable";
         case kPermissionDenied:
             return "Permission denied";
         case kPathFileAccessError:

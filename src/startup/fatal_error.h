@@ -18,6 +18,7 @@ enum ErrorNumber : int {
     kFileNotFound = 53,
     kDiskFull = 61,
     kInputPastEndOfFile = 62,
+    kDeviceUnavailable = 68,
     kPermissionDenied = 70,
     kPathFileAccessError = 75,
 };

@@ -35,6 +35,10 @@ HWND FindTopLevel(const wchar_t* className, const wchar_t* title, DWORD processI
 // texts of its labels joined by new lines and dismisses it with its OK button.
 std::optional<std::string> ReadAndDismissBox(DWORD processId, int timeoutMs);
 
+// Appends one line (and CR LF) to a log that a test may be reading meanwhile;
+// opened and closed for every line, so each line is on disk before the next event.
+void AppendLine(const std::wstring& path, const std::string& line);
+
 // The bytes of a file that another program may be writing; nothing when it is missing.
 std::optional<std::string> ReadWholeFile(const std::wstring& path);
 

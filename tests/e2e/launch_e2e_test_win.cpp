@@ -2,6 +2,8 @@
 // Wine starts the stand-in emulator and drives it with keys; the stand-in's log
 // says what arrived. Every wait polls for evidence with a time limit.
 
+#include <algorithm>
+
 #include "launch_test_fixture_win.h"
 
 namespace zent {
@@ -22,12 +24,14 @@ struct FatalCase {
     const char* name;
     const char* gameLine;
     const char* shownText;  // the offending text, as the box must quote it
+    const char* exitKey = "27";
 };
 
 class FatalLaunchTest : public LaunchTest, public ::testing::WithParamInterface<FatalCase> {};
 
 TEST_P(FatalLaunchTest, ShowsTheBoxQuotingTheFaultAndStartsNothing) {
-    WriteConfig(ConfigText(27, false, " 100 ", true, {kOtherGame, GetParam().gameLine}));
+    WriteConfig(
+        ConfigText(GetParam().exitKey, false, " 100 ", true, {kOtherGame, GetParam().gameLine}));
     const auto launcher = folder_->Start(kArgument);
 
     const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
@@ -45,7 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
         FatalCase{"RendererOutOfRange", "SPACE RACE|68|7|False|False|False", "\"7\""},
         FatalCase{"DriveKeyNotANumber", "SPACE RACE|DRIVE-E|0|False|False|False", "\"DRIVE-E\""},
         FatalCase{"DriveKeyOutOfRange", "SPACE RACE|300|0|False|False|False", "\"300\""},
-        FatalCase{"FlagNotABoolean", "SPACE RACE|68|0|False|Maybe|False", "\"Maybe\""}),
+        FatalCase{"FlagNotABoolean", "SPACE RACE|68|0|False|Maybe|False", "\"Maybe\""},
+        // An exit key no key produces would leave no way out of the game.
+        FatalCase{"ExitKeyBeyondAnInteger", "SPACE RACE|68|0|False|False|False", "\"99999999999\"",
+                  "99999999999"},
+        FatalCase{"ExitKeyOfNoKey", "SPACE RACE|68|0|False|False|False", "\"256\"", "256"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ----- launches that run to the end -----
@@ -70,8 +78,8 @@ class FullLaunchTest : public LaunchTest, public ::testing::WithParamInterface<L
 protected:
     std::unique_ptr<LauncherProcess> Start() {
         const LaunchCase& run = GetParam();
-        WriteConfig(ConfigText(run.exitKey, run.highPriority, run.cpuSpeed, run.showFps,
-                               {kOtherGame, run.gameLine}));
+        WriteConfig(ConfigText(std::to_string(run.exitKey), run.highPriority, run.cpuSpeed,
+                               run.showFps, {kOtherGame, run.gameLine}));
         return folder_->Start(kArgument);
     }
 
@@ -130,8 +138,12 @@ TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
     EXPECT_EQ(atKey.at("below-pid"), std::to_string(launcher->id()));
     EXPECT_EQ(atKey.at("below-full-screen"), "1");
 
-    // Closed by Alt+F4, full screen and topmost to the end.
+    // Closed by Alt+F4, full screen and topmost to the end, and never lost the
+    // keyboard on the way: the backdrop is shown without taking it.
     EXPECT_TRUE(LogHas("key alt+f4"));
+    const auto altF4 = std::find(lines.begin(), lines.end(), "key alt+f4");
+    EXPECT_EQ(std::find(lines.begin(), altF4, "deactivated"), altF4)
+        << "the emulator lost the keyboard during the launch";
     const auto atStart = LineFields(lines, "snapshot start");
     const auto atClose = LineFields(lines, "snapshot close");
     ASSERT_FALSE(atClose.empty());
@@ -200,6 +212,130 @@ INSTANTIATE_TEST_SUITE_P(
                                   kHighPriority, kStartGame},
                                  0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ----- the launch guard: slow, crashing and windowless emulators, a front end
+// that takes the focus, impatient players -----
+
+const std::vector<std::string> kPlainRun = {kDriveDialog, "drive D", kStartGame};
+
+class GuardedLaunchTest : public LaunchTest {
+protected:
+    std::unique_ptr<LauncherProcess> Start(const std::string& mode = "") {
+        WriteConfig(ConfigText("27", false, "100", true,
+                               {kOtherGame, "SPACE RACE|68|0|False|False|False"}));
+        if (!mode.empty()) {
+            folder_->Write(Narrow(kStandInModeName), mode);
+        }
+        return folder_->Start(kArgument);
+    }
+
+    bool GameRunsFullScreen() const {
+        RECT rect{};
+        const HWND standIn = FindTopLevel(kStandInClass, nullptr, 0);
+        return standIn != nullptr && GetWindowRect(standIn, &rect) && rect.top == -20 &&
+               LogHas(kStartGame);
+    }
+
+    // Holds the exit key until the launcher has ended and the emulator closed.
+    bool ExitKeyEndsBoth(const LauncherProcess& launcher) const {
+        return HoldKeyUntil(
+            27, [&] { return launcher.WaitForExit(0) && LogHas("closed"); }, kExitTimeoutMs);
+    }
+
+    bool EmulatorProcessGone() const {
+        const auto pid = LineFields(folder_->LogLines(), "pid");
+        if (pid.empty()) {
+            return false;
+        }
+        const HANDLE process =
+            OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(std::stoul(pid.at("value"))));
+        if (process == nullptr) {
+            return true;
+        }
+        const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+        CloseHandle(process);
+        return ended;
+    }
+};
+
+TEST_F(GuardedLaunchTest, AnEmulatorThatNeverShowsAWindowIsEndedAndNothingIsTyped) {
+    const ForeignWindow frontEnd(*folder_);
+    const auto launcher = Start(kModeNoWindow);
+
+    const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_THAT(*box, HasSubstr("showed no window within 10 seconds"));
+    EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
+    EXPECT_TRUE(EmulatorProcessGone()) << "the windowless emulator was left running";
+    EXPECT_THAT(frontEnd.Received(), ::testing::IsEmpty());
+}
+
+TEST_F(GuardedLaunchTest, AnEmulatorThatEndsAtOnceIsReportedWithItsExitCode) {
+    const ForeignWindow frontEnd(*folder_);
+    const auto launcher = Start(kModeExitAtOnce);
+
+    const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_THAT(*box,
+                HasSubstr("zentavio.exe ended with exit code " + std::to_string(kExitAtOnceCode)));
+    EXPECT_EQ(FindTopLevel(L"ZentavioWrapperBlank", nullptr, launcher->id()), nullptr)
+        << "the backdrop covers the screen";
+    EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
+    EXPECT_THAT(frontEnd.Received(), ::testing::IsEmpty());
+}
+
+TEST_F(GuardedLaunchTest, AWindowThatComesLateGetsEveryKeyAndTheFrontEndNone) {
+    const ForeignWindow frontEnd(*folder_);
+    const auto launcher = Start(kModeLateWindow);
+
+    ASSERT_TRUE(WaitUntil([&] { return GameRunsFullScreen(); }, kStartTimeoutMs));
+    EXPECT_THAT(CommandLines(folder_->LogLines()), ElementsAreArray(kPlainRun));
+    EXPECT_THAT(frontEnd.Received(), ::testing::IsEmpty());
+    ASSERT_TRUE(launcher->WaitForIdle(kStartTimeoutMs));
+    EXPECT_TRUE(ExitKeyEndsBoth(*launcher));
+}
+
+TEST_F(GuardedLaunchTest, TheExitKeyInTheFirstPauseClosesTheEmulatorBeforeTheGameStarts) {
+    const auto launcher = Start();
+    // The emulator's window is up: the launcher is in its first pause.
+    ASSERT_TRUE(
+        WaitUntil([&] { return !LineFields(folder_->LogLines(), "snapshot start").empty(); },
+                  kStartTimeoutMs));
+    EXPECT_TRUE(ExitKeyEndsBoth(*launcher));
+    EXPECT_TRUE(LogHas("key alt+f4"));
+    EXPECT_FALSE(LogHas(kStartGame)) << "the launch went on after the exit key";
+}
+
+TEST_F(GuardedLaunchTest, TheExitKeyClosesTheEmulatorAfterAnotherWindowTookTheFocus) {
+    const auto launcher = Start();
+    ASSERT_TRUE(WaitUntil([&] { return GameRunsFullScreen(); }, kStartTimeoutMs));
+    ASSERT_TRUE(launcher->WaitForIdle(kStartTimeoutMs));
+    const ForeignWindow toast(*folder_);
+
+    EXPECT_TRUE(ExitKeyEndsBoth(*launcher));
+    EXPECT_TRUE(LogHas("close-command"));
+    EXPECT_FALSE(LogHas("key alt+f4"));
+    for (const auto& received : toast.Received()) {
+        EXPECT_EQ(received, "key 27") << "the launcher typed into or closed another program";
+    }
+}
+
+TEST_F(GuardedLaunchTest, ADoublePressStartsOneEmulator) {
+    const auto first = Start();
+    Sleep(150);  // the two presses of a double press in a front end
+    const auto second = folder_->Start(kArgument);
+
+    ASSERT_TRUE(second->WaitForExit(kExitTimeoutMs));
+    EXPECT_EQ(second->ExitCode(), 0u);
+    ASSERT_TRUE(WaitUntil([&] { return GameRunsFullScreen(); }, kStartTimeoutMs));
+    ASSERT_TRUE(first->WaitForIdle(kStartTimeoutMs));
+    const auto lines = folder_->LogLines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.starts_with("program "); }),
+              1);
+    EXPECT_THAT(CommandLines(lines), ElementsAreArray(kPlainRun));
+    EXPECT_TRUE(ExitKeyEndsBoth(*first));
+}
 
 }  // namespace
 }  // namespace zent

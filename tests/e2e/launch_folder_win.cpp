@@ -118,9 +118,9 @@ std::unique_ptr<LauncherProcess> LaunchFolder::Start(const std::string& argument
     return std::make_unique<LauncherProcess>(started);
 }
 
-std::vector<std::string> LaunchFolder::LogLines() const {
+std::vector<std::string> LaunchFolder::Lines(const std::string& name) const {
     std::vector<std::string> lines;
-    std::istringstream log(Read(Narrow(kStandInLogName)).value_or(""));
+    std::istringstream log(Read(name).value_or(""));
     for (std::string line; std::getline(log, line);) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
@@ -128,6 +128,47 @@ std::vector<std::string> LaunchFolder::LogLines() const {
         lines.push_back(line);
     }
     return lines;
+}
+
+namespace {
+constexpr char kForeignLogName[] = "front_end.log";
+constexpr int kForeignWindowTimeoutMs = 10000;
+}  // namespace
+
+ForeignWindow::ForeignWindow(const LaunchFolder& folder) : folder_(folder) {
+    std::wstring commandLine =
+        L"\"" + HostPath(kForeignWindowProgram) + L"\" \"" + folder.PathOf(kForeignLogName) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process_)) {
+        throw std::runtime_error("cannot start the foreign window");
+    }
+    CloseHandle(process_.hThread);
+    if (!WaitUntil([this] { return InFront(); }, kForeignWindowTimeoutMs)) {
+        throw std::runtime_error("the foreign window did not come to the front");
+    }
+}
+
+ForeignWindow::~ForeignWindow() {
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hProcess);
+}
+
+std::vector<std::string> ForeignWindow::Received() const {
+    std::vector<std::string> received;
+    for (const auto& line : folder_.Lines(kForeignLogName)) {
+        if (line != "up") {
+            received.push_back(line);
+        }
+    }
+    return received;
+}
+
+bool ForeignWindow::InFront() const {
+    const HWND window = FindTopLevel(kForeignWindowClass, nullptr, process_.dwProcessId);
+    return window != nullptr && GetForegroundWindow() == window;
 }
 
 std::map<std::string, std::string> LineFields(const std::vector<std::string>& lines,
@@ -160,11 +201,11 @@ std::vector<std::string> CommandLines(const std::vector<std::string>& lines) {
     return commands;
 }
 
-std::string ConfigText(int exitKey, bool highPriority, const std::string& cpuSpeed, bool showFps,
-                       const std::vector<std::string>& games) {
-    std::string text = std::to_string(exitKey) + "\r\n" + (highPriority ? "1" : "0") + "\r\n" +
-                       cpuSpeed + "\r\n" + (showFps ? "1" : "0") + "\r\n" + " " +
-                       std::to_string(games.size()) + " \r\n";
+std::string ConfigText(const std::string& exitKey, bool highPriority, const std::string& cpuSpeed,
+                       bool showFps, const std::vector<std::string>& games) {
+    std::string text = exitKey + "\r\n" + (highPriority ? "1" : "0") + "\r\n" + cpuSpeed + "\r\n" +
+                       (showFps ? "1" : "0") + "\r\n" + " " + std::to_string(games.size()) +
+                       " \r\n";
     for (const auto& game : games) {
         text += game + "\r\n";
     }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "e2e_support_win.h"
+
 namespace zent {
 
 // A launcher process this test started; waits on it and ends it if a test
@@ -47,12 +49,32 @@ public:
     std::unique_ptr<LauncherProcess> Start(const std::string& argument) const;
 
     // The stand-in emulator's log, line by line; empty while nothing started.
-    std::vector<std::string> LogLines() const;
+    std::vector<std::string> LogLines() const { return Lines(Narrow(kStandInLogName)); }
+    // A text file of the folder, line by line; empty when it is missing.
+    std::vector<std::string> Lines(const std::string& name) const;
 
-private:
     std::wstring PathOf(const std::string& name) const;
 
+private:
     std::wstring path_;
+};
+
+// A window of another program in front of the launch, as a front end's would
+// be, that writes down the keys and commands it receives; ended when the test is.
+class ForeignWindow {
+public:
+    explicit ForeignWindow(const LaunchFolder& folder);
+    ForeignWindow(const ForeignWindow&) = delete;
+    ForeignWindow& operator=(const ForeignWindow&) = delete;
+    ~ForeignWindow();
+
+    // What reached it: "key 27", "key alt+115", "close-command", ...
+    std::vector<std::string> Received() const;
+    bool InFront() const;
+
+private:
+    const LaunchFolder& folder_;
+    PROCESS_INFORMATION process_{};
 };
 
 // The fields of the first log line that starts with the words of prefix, such
@@ -66,7 +88,7 @@ std::map<std::string, std::string> LineFields(const std::vector<std::string>& li
 std::vector<std::string> CommandLines(const std::vector<std::string>& lines);
 
 // "zentconfig.ini" text: the four global lines, the count and the game lines.
-std::string ConfigText(int exitKey, bool highPriority, const std::string& cpuSpeed, bool showFps,
-                       const std::vector<std::string>& games);
+std::string ConfigText(const std::string& exitKey, bool highPriority, const std::string& cpuSpeed,
+                       bool showFps, const std::vector<std::string>& games);
 
 }  // namespace zent

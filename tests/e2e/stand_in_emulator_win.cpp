@@ -38,19 +38,8 @@ void SplitOwnPath() {
     g_programName.assign(name.begin(), name.end());
 }
 
-// Opened and closed for every line: each line is on disk before the next key.
 void Log(const std::string& line) {
-    const std::wstring path = g_folder + L"\\" + kStandInLogName;
-    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    const std::string text = line + "\r\n";
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    AppendLine(g_folder + L"\\" + kStandInLogName, line);
 }
 
 std::string ConfigDigest() {
@@ -195,6 +184,15 @@ void OnKeyDown(HWND window, WPARAM key, LPARAM flags) {
     InvalidateRect(window, nullptr, FALSE);
 }
 
+// Shows the window and takes the focus, as the emulator does when it is up.
+void ShowUp(HWND window) {
+    ShowWindow(window, SW_SHOWNORMAL);
+    const std::string readyMs = ReadyMilliseconds();
+    SetForegroundWindow(window);
+    UpdateWindow(window);
+    LogSnapshot(window, "start ready-ms=" + readyMs);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_KEYDOWN:
@@ -215,6 +213,21 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_PAINT:
             Paint(window);
             return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                Log("deactivated");
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                Log("close-command");
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_TIMER:
+            // The late window of StandInMode::kLateWindow.
+            KillTimer(window, wParam);
+            ShowUp(window);
+            return 0;
         case WM_CLOSE:
             LogSnapshot(window, "close");
             Log("closed");
@@ -232,10 +245,27 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+// How a test wants the emulator to misbehave: the first word of
+// "zentavio_standin.mode" beside it, if that file exists.
+std::string Mode() {
+    const std::string text = ReadWholeFile(g_folder + L"\\" + kStandInModeName).value_or("");
+    return text.substr(0, text.find_first_of(" \r\n"));
+}
+
 int Run(HINSTANCE instance) {
     SplitOwnPath();
     Log("program " + g_programName);
     Log("config-digest " + ConfigDigest());
+    Log("pid " + std::to_string(GetCurrentProcessId()));
+    const std::string mode = Mode();
+    if (mode == kModeExitAtOnce) {
+        return kExitAtOnceCode;
+    }
+    if (mode == kModeNoWindow) {
+        // Ends by itself long after the launcher's wait, should no one end it.
+        Sleep(30000);
+        return 0;
+    }
 
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = WindowProc;
@@ -252,11 +282,13 @@ int Run(HINSTANCE instance) {
     HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES, kStandInClass,
                                   title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80,
                                   640, 480, nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, SW_SHOWNORMAL);
-    const std::string readyMs = ReadyMilliseconds();
-    SetForegroundWindow(window);
-    UpdateWindow(window);
-    LogSnapshot(window, "start ready-ms=" + readyMs);
+    if (mode == kModeLateWindow) {
+        // Hidden at first while its message loop already runs, as a program
+        // that loads before it shows itself.
+        SetTimer(window, 1, kLateWindowDelayMs, nullptr);
+    } else {
+        ShowUp(window);
+    }
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -7,6 +7,20 @@ namespace zent {
 inline constexpr wchar_t kStandInClass[] = L"ZentavioStandIn";
 inline constexpr wchar_t kStandInLogName[] = L"zentavio_standin.log";
 
+// Modes a test can ask of the stand-in, by writing one into this file beside it.
+inline constexpr wchar_t kStandInModeName[] = L"zentavio_standin.mode";
+// It ends at once with this exit code, as an emulator missing a file would.
+inline constexpr char kModeExitAtOnce[] = "exit-at-once";
+inline constexpr unsigned kExitAtOnceCode = 3;
+// It runs but never shows a window.
+inline constexpr char kModeNoWindow[] = "no-window";
+// It creates its window hidden, runs its message loop, and shows the window later.
+inline constexpr char kModeLateWindow[] = "late-window";
+inline constexpr unsigned kLateWindowDelayMs = 1500;
+
+// The window of another program that a test puts in front of the launch.
+inline constexpr wchar_t kForeignWindowClass[] = L"ZentavioForeignWindow";
+
 // Posted to the stand-in's window (registered message): it looks through a
 // small hole in itself at what lies below and logs "backdrop-pixel <rrggbb>".
 inline constexpr wchar_t kCheckBackdropMessage[] = L"ZentavioStandInCheckBackdrop";

@@ -10,14 +10,15 @@ namespace {
 using ::testing::HasSubstr;
 
 TEST_F(LaunchTest, GameNotConfiguredEndsSilentlyAndTouchesNothing) {
-    WriteConfig(ConfigText(27, false, " 100 ", true, {kOtherGame}));
+    WriteConfig(ConfigText("27", false, " 100 ", true, {kOtherGame}));
     const auto launcher = folder_->Start(kArgument);
 
     // A box would hold the launcher open until dismissed.
     ASSERT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
     EXPECT_EQ(launcher->ExitCode(), 0u);
     ExpectNothingStarted();
-    EXPECT_EQ(folder_->Read("zentconfig.ini"), ConfigText(27, false, " 100 ", true, {kOtherGame}));
+    EXPECT_EQ(folder_->Read("zentconfig.ini"),
+              ConfigText("27", false, " 100 ", true, {kOtherGame}));
 }
 
 TEST_F(LaunchTest, MissingConfigurationShowsTheBoxNamingTheFileAndEndsWhenDismissed) {
@@ -35,7 +36,7 @@ TEST_F(LaunchTest, MissingConfigurationShowsTheBoxNamingTheFileAndEndsWhenDismis
 
 TEST_F(LaunchTest, ShortGameLineShowsTheBoxQuotingItAndStartsNothing) {
     const std::string shortLine = "SPACE RACE|68|0|True|False";
-    WriteConfig(ConfigText(27, false, " 100 ", true, {kOtherGame, shortLine}));
+    WriteConfig(ConfigText("27", false, " 100 ", true, {kOtherGame, shortLine}));
     const auto launcher = folder_->Start(kArgument);
 
     const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);

@@ -45,8 +45,7 @@ TEST_F(EmulatorWindowTest, ClearWindowStyleSelectsTheWordAndRepaintsTheFrameInPl
     platform.windowLongs[{kEmulator, -20}] = -1;
     ClearWindowStyle(platform, kEmulator, true, 0x80000001u);
     EXPECT_EQ(platform.log,
-              (std::vector<std::string>{"ReadWindowLong 1280 -20",
-                                        Line("WriteWindowLong 1280 -20 ", 0x7FFFFFFE),
+              (std::vector<std::string>{Line("WriteWindowLong 1280 -20 ", 0x7FFFFFFE),
                                         "PlaceWindow 1280 after 0 at 0,0 size 0x0 flags 55"}));
 }
 
@@ -73,8 +72,8 @@ TEST_F(EmulatorWindowTest, PlacementFollowsTheScreenSize) {
     platform.screenWidth = 1920;
     platform.screenHeight = 1080;
     PlaceEmulatorWindow(platform);
-    EXPECT_EQ(platform.log[4], "MoveCursor 1920,0");
-    EXPECT_EQ(platform.log[6], "PlaceWindow 176 after 0 at 0,0 size 1920x1080 flags 0");
+    EXPECT_EQ(platform.log[1], "MoveCursor 1920,0");
+    EXPECT_EQ(platform.log[3], "PlaceWindow 176 after 0 at 0,0 size 1920x1080 flags 16");
     EXPECT_EQ(platform.log.back(),
               "PlaceWindow 1280 after TOPMOST at 0,-20 size 1920x1100 flags 64");
 }

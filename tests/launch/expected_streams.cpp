@@ -47,22 +47,17 @@ const std::vector<std::string>& StreamOf(const std::string& stepName) {
 }
 
 std::vector<std::string> BackdropStream() {
-    return {"Sleep 100",
-            "ForegroundWindow",
-            "SystemMetric 0",
-            "SystemMetric 1",
-            "MoveCursor 1024,0",
-            "ShowBackdrop",
-            "PlaceWindow 176 after 0 at 0,0 size 1024x768 flags 0"};
+    return {"Sleep 100", "MoveCursor 1024,0", "ShowBackdrop",
+            "PlaceWindow 176 after 0 at 0,0 size 1024x768 flags 16"};
 }
 
 std::vector<std::string> FullPlacementStream() {
     const std::string repaint = "PlaceWindow 1280 after 0 at 0,0 size 0x0 flags 55";
     return Join({BackdropStream(),
-                 {"ReadWindowLong 1280 -16", Line("WriteWindowLong 1280 -16 ", 0x16C70000), repaint,
-                  "ReadWindowLong 1280 -16", Line("WriteWindowLong 1280 -16 ", 0x16C30000), repaint,
-                  "ReadWindowLong 1280 -16", Line("WriteWindowLong 1280 -16 ", 0x16030000), repaint,
-                  "ReadWindowLong 1280 -20", Line("WriteWindowLong 1280 -20 ", 0x00000100), repaint,
+                 {Line("WriteWindowLong 1280 -16 ", 0x16C70000), repaint,
+                  Line("WriteWindowLong 1280 -16 ", 0x16C30000), repaint,
+                  Line("WriteWindowLong 1280 -16 ", 0x16030000), repaint,
+                  Line("WriteWindowLong 1280 -20 ", 0x00000100), repaint,
                   "PlaceWindow 1280 after TOPMOST at 0,-20 size 1024x788 flags 64"}});
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "expected_streams.h"
 #include "launch/emulator_window.h"
 #include "launch/form1.h"
@@ -15,12 +17,13 @@ namespace {
 
 const std::string kStandardExe = std::string(kFolder) + "\\zentavio.exe";
 const std::string kOldGfxExe = std::string(kFolder) + "\\zentavio_old_gfx.exe";
+constexpr WindowHandle kFrontEnd = 0x600;
 
 std::vector<std::string> LaunchPrefix(const std::string& exe) {
     return {
         std::string("ChangeCurrentFolder ") + kFolder,
         std::string("CopyFileOver ") + kFolder + "\\tempavio.cfg > " + kFolder + "\\zentavio.cfg",
-        "StartProgram " + exe + " show 1", "Sleep 500", "AwaitProgramReady 10000"};
+        "StartProgram " + exe + " show 1", "Sleep 500"};
 }
 
 class Form1Test : public LaunchTest {
@@ -204,24 +207,169 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
         EXPECT_NE(error.description().find(kOldGfxExe), std::string::npos);
     }
     std::vector<std::string> expected = LaunchPrefix(kOldGfxExe);
-    expected.resize(expected.size() - 2);  // no pause, no wait for a program never started
+    expected.pop_back();  // no pause for a program never started
     EXPECT_EQ(platform.log, expected);
 }
 
-TEST_F(Form1Test, AnotherProgramInFrontKeepsItsWindowButTheLaunchGoesOn) {
-    Configure("SPACE RACE|68|0|False|False|False", false, true);
-    platform.foreground = 0x600;
-    platform.windowProcesses[0x600] = 999;
-    Form_Load(platform);
-    EXPECT_EQ(platform.log, Join({LaunchPrefix(kStandardExe),
-                                  StreamOf("StartUpSequence"),
-                                  {"Sleep 100"},
-                                  Press(68),
-                                  Press(13),
-                                  StreamOf("InitGame"),
-                                  BackdropStream(),
-                                  {"StartTimer 1"}}));
+TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
+    for (const char* exitKey : {"99999999999", "256", "-5", "255"}) {
+        SCOPED_TRACE(exitKey);
+        WriteConfig(std::string(exitKey) + "\r\n0\r\n100\r\n1\r\n",
+                    {"SPACE RACE|68|0|False|False|False"});
+        try {
+            Form_Load(platform);
+            FAIL() << "launched with exit key " << exitKey;
+        } catch (const FatalError& error) {
+            EXPECT_NE(error.description().find(std::string("\"") + exitKey + "\""),
+                      std::string::npos)
+                << error.description();
+            EXPECT_NE(error.description().find("Redefine"), std::string::npos);
+        }
+        EXPECT_TRUE(platform.log.empty()) << platform.log.front();
+    }
 }
+
+TEST_F(Form1Test, ASecondLaunchFromTheFolderEndsBeforeAnything) {
+    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    platform.anotherLaunchRuns = true;
+    EXPECT_THROW(Form_Load(platform), ProcessEnded);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndProcess"}));
+}
+
+TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
+    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    platform.foreground = kFrontEnd;
+    platform.windowProcesses[kFrontEnd] = 999;
+    platform.At(2000, [this] { platform.foreground = kEmulatorWindow; });
+    Form_Load(platform);
+    std::vector<std::string> expected = LaunchStream(kStandardExe, {}, "68");
+    expected[3] = "Sleep 2500";  // in front at 2000 ms, 500 ms to settle
+    EXPECT_EQ(platform.log, expected);
+}
+
+TEST_F(Form1Test, AFocusMovingBetweenTwoEmulatorWindowsDoesNotStopTheLaunch) {
+    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    platform.AfterKeyEvents(4, [this] {
+        platform.foreground = 0;
+        platform.At(platform.now + 50, [this] { platform.foreground = kEmulatorWindow; });
+    });
+    Form_Load(platform);
+    EXPECT_EQ(platform.keyEvents.size(), 20u);
+    EXPECT_EQ(platform.log.back(), "StartTimer 1");
+}
+
+// ----- the guard: what stops a launch, and how the emulator is then closed -----
+
+enum class Closing { kAltF4, kCloseCommand, kEnded, kLeftOpen };
+
+struct GuardCase {
+    const char* name;
+    void (*arrange)(RecordingPlatform&);
+    const char* stop;       // part of the box's text; empty when the launcher ends without one
+    std::size_t keyEvents;  // injected before the stop
+    Closing closing;
+};
+
+void PrintTo(const GuardCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+void HoldEscape(RecordingPlatform& platform) {
+    platform.keyStates[27] = 0xFF81;
+}
+
+void FrontEndInFront(RecordingPlatform& platform) {
+    platform.windowProcesses[kFrontEnd] = 999;
+    platform.titles[kFrontEnd] = "Front End";
+    platform.foreground = kFrontEnd;
+}
+
+class Form1GuardTest : public Form1Test, public ::testing::WithParamInterface<GuardCase> {};
+
+// The run: StartUpSequence 10 key events, SelectDrive 4, InitGame 6, two speed keys 4.
+TEST_P(Form1GuardTest, StopsBeforeAKeyCouldGoAstrayAndClosesOnlyTheEmulator) {
+    const GuardCase& c = GetParam();
+    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {"SPACE RACE|68|0|False|False|False"});
+    c.arrange(platform);
+    try {
+        Form_Load(platform);
+        FAIL() << "the launch ran to its end";
+    } catch (const ProcessEnded&) {
+        EXPECT_STREQ(c.stop, "");
+    } catch (const FatalError& error) {
+        EXPECT_EQ(error.number(), kDeviceUnavailable);
+        EXPECT_STRNE(c.stop, "");
+        EXPECT_NE(error.description().find(c.stop), std::string::npos) << error.description();
+    }
+    const std::vector<KeyEvent> altF4 = {
+        {18, 0, 0, 0}, {115, 0, 0, 0}, {18, 0, 2, 0}, {115, 0, 2, 0}};
+    ASSERT_GE(platform.keyEvents.size(), c.keyEvents);
+    const std::vector<KeyEvent> afterStop(platform.keyEvents.begin() + c.keyEvents,
+                                          platform.keyEvents.end());
+    EXPECT_EQ(afterStop, c.closing == Closing::kAltF4 ? altF4 : std::vector<KeyEvent>{});
+    EXPECT_EQ(platform.closedWindows, c.closing == Closing::kCloseCommand
+                                          ? std::vector<WindowHandle>{kEmulatorWindow}
+                                          : std::vector<WindowHandle>{});
+    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "EndProgram"),
+              c.closing == Closing::kEnded ? 1 : 0);
+    if (c.keyEvents == 0) {
+        EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "ShowBackdrop"), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stops, Form1GuardTest,
+    ::testing::Values(
+        GuardCase{"ExitKeyHeldAtTheStart", HoldEscape, "", 0, Closing::kLeftOpen},
+        GuardCase{"ExitKeyTappedInTheFirstPause",
+                  [](RecordingPlatform& p) {
+                      p.At(100, [&p] { HoldEscape(p); });
+                      p.At(200, [&p] { p.keyStates.clear(); });
+                  },
+                  "", 0, Closing::kAltF4},
+        GuardCase{"ExitKeyWhileTheDriveDialogOpens",
+                  [](RecordingPlatform& p) { p.AfterKeyEvents(10, [&p] { HoldEscape(p); }); }, "",
+                  10, Closing::kAltF4},
+        GuardCase{"ExitKeyBetweenTwoSpeedKeys",
+                  [](RecordingPlatform& p) { p.AfterKeyEvents(22, [&p] { HoldEscape(p); }); }, "",
+                  22, Closing::kAltF4},
+        GuardCase{"ExitKeyWhileWaitingForTheWindow",
+                  [](RecordingPlatform& p) {
+                      FrontEndInFront(p);
+                      p.At(3000, [&p] { HoldEscape(p); });
+                  },
+                  "", 0, Closing::kCloseCommand},
+        GuardCase{"EmulatorEndsAtOnce",
+                  [](RecordingPlatform& p) {
+                      FrontEndInFront(p);
+                      p.programExitCode = 0xC0000135;
+                  },
+                  "zentavio.exe ended with exit code 3221225781 (0xC0000135)", 0,
+                  Closing::kLeftOpen},
+        GuardCase{"EmulatorShowsNoWindow",
+                  [](RecordingPlatform& p) {
+                      FrontEndInFront(p);
+                      p.hiddenWindows.insert(kEmulatorWindow);
+                  },
+                  "showed no window within 10 seconds, so it was ended", 0, Closing::kEnded},
+        GuardCase{"EmulatorWindowNeverInFront", FrontEndInFront,
+                  "(the window \"Front End\" kept the focus), so nothing was typed", 0,
+                  Closing::kLeftOpen},
+        GuardCase{"FocusTakenAfterTheFirstChord",
+                  [](RecordingPlatform& p) { p.AfterKeyEvents(4, [&p] { FrontEndInFront(p); }); },
+                  "no key reached the window \"Front End\"", 4, Closing::kCloseCommand},
+        GuardCase{"FocusTakenBeforeTheSpeedKeys",
+                  [](RecordingPlatform& p) { p.AfterKeyEvents(20, [&p] { FrontEndInFront(p); }); },
+                  "no key reached the window \"Front End\"", 20, Closing::kCloseCommand},
+        GuardCase{"EmulatorCrashesDuringTheLaunch",
+                  [](RecordingPlatform& p) {
+                      p.AfterKeyEvents(14, [&p] {
+                          p.programExitCode = 5;
+                          p.foreground = 0x700;
+                      });
+                  },
+                  "The emulator ended during the launch with exit code 5", 14, Closing::kLeftOpen}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class Timer1Test : public LaunchTest {
 protected:
@@ -238,19 +386,18 @@ TEST_F(Timer1Test, AHeldExitKeyClosesTheEmulatorWithAltF4AfterHalfASecondAndEnds
         platform.log.clear();
         platform.keyStates[27] = held;
         EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-        EXPECT_EQ(platform.log, Join({{"KeyState 27", "Sleep 500", "ForegroundWindow"},
-                                      {"down 18", "down 115", "up 18", "up 115"},
-                                      {"EndProcess"}}));
+        EXPECT_EQ(
+            platform.log,
+            Join({{"Sleep 500"}, {"down 18", "down 115", "up 18", "up 115"}, {"EndProcess"}}));
     }
 }
 
 TEST_F(Timer1Test, AKeyThatIsUpDoesNothingToggledOrNot) {
     for (const std::uint16_t up : {0x0000, 0x0001}) {
         SCOPED_TRACE(up);
-        platform.log.clear();
         platform.keyStates[27] = up;
         Timer1_Timer(platform);
-        EXPECT_EQ(platform.log, (std::vector<std::string>{"KeyState 27"}));
+        EXPECT_TRUE(platform.log.empty());
     }
 }
 
@@ -258,7 +405,6 @@ TEST_F(Timer1Test, ReadsTheExitKeyStoredAsText) {
     ExitKeyCode = std::string("112");
     platform.keyStates[112] = 0xFF80;
     EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-    EXPECT_EQ(platform.log.front(), "KeyState 112");
 }
 
 TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
@@ -267,13 +413,24 @@ TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
     EXPECT_TRUE(platform.log.empty());
 }
 
-TEST_F(Timer1Test, AnotherProgramInFrontIsNotClosedButTheLauncherEnds) {
-    platform.foreground = 0x600;
-    platform.windowProcesses[0x600] = 999;
+// Another program in front never gets a key; the emulator is closed all the same.
+TEST_F(Timer1Test, TheEmulatorIsClosedWhateverHasTheFocus) {
     platform.keyStates[27] = 0xFF80;
+    platform.windowProcesses[kFrontEnd] = 999;
+    platform.foreground = kFrontEnd;
     EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"KeyState 27", "Sleep 500",
-                                                      "ForegroundWindow", "EndProcess"}));
+    EXPECT_EQ(platform.log,
+              (std::vector<std::string>{"Sleep 500", "CloseWindow 1280", "EndProcess"}));
+
+    platform.log.clear();
+    platform.hiddenWindows.insert(kEmulatorWindow);
+    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"Sleep 500", "EndProgram", "EndProcess"}));
+
+    // Closed by other means: nothing is left to close.
+    platform.log.clear();
+    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"Sleep 500", "EndProcess"}));
 }
 
 }  // namespace

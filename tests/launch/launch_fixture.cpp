@@ -51,6 +51,7 @@ void LaunchTest::SetUp() {
 void LaunchTest::TearDown() {
     EXPECT_FALSE(platform.AnyKeyDown()) << "a key was left down";
     EXPECT_FALSE(platform.AltTappedAlone()) << "Alt was pressed and released alone";
+    EXPECT_EQ(platform.KeysIntoOtherPrograms(), 0) << "a key went into another program";
     SetActiveFileSystem(nullptr);
 }
 

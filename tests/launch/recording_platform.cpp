@@ -32,8 +32,20 @@ std::vector<std::string> RecordingPlatform::KeyLog() const {
     return keys;
 }
 
+void RecordingPlatform::At(std::uint64_t milliseconds, std::function<void()> action) {
+    timed_.emplace(milliseconds, std::move(action));
+}
+
+void RecordingPlatform::AfterKeyEvents(std::size_t count, std::function<void()> action) {
+    afterKeys_.emplace(count, std::move(action));
+}
+
 void RecordingPlatform::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
                                       std::uintptr_t extraInfo) {
+    const ProcessId target = WindowProcess(foreground);
+    if (target != 0 && target != kStartedProcess) {
+        ++keysIntoOtherPrograms_;
+    }
     keyEvents.push_back({key, scanCode, flags, extraInfo});
     const bool up = (flags & kKeyEventKeyUp) != 0;
     log.push_back((up ? "up " : "down ") + Number(key));
@@ -48,20 +60,32 @@ void RecordingPlatform::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::u
         altUsed_ = true;
     }
     down_[key] = !up;
+    for (auto due = afterKeys_.begin(); due != afterKeys_.end() && due->first <= keyEvents.size();
+         due = afterKeys_.erase(due)) {
+        due->second();
+    }
 }
 
 void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
-    log.push_back("Sleep " + Number(milliseconds));
+    std::uint64_t slept = milliseconds;
+    if (!log.empty() && log.back().starts_with("Sleep ")) {
+        slept += std::stoull(log.back().substr(6));
+        log.pop_back();
+    }
+    log.push_back("Sleep " + Number(static_cast<std::int64_t>(slept)));
+    now += milliseconds;
+    for (auto due = timed_.begin(); due != timed_.end() && due->first <= now;
+         due = timed_.erase(due)) {
+        due->second();
+    }
 }
 
 std::uint16_t RecordingPlatform::KeyState(std::int32_t key) {
-    log.push_back("KeyState " + Number(key));
     const auto found = keyStates.find(key);
     return found == keyStates.end() ? 0 : found->second;
 }
 
 WindowHandle RecordingPlatform::ForegroundWindow() {
-    log.push_back("ForegroundWindow");
     return foreground;
 }
 
@@ -71,7 +95,6 @@ ProcessId RecordingPlatform::WindowProcess(WindowHandle window) {
 }
 
 std::int32_t RecordingPlatform::SystemMetric(int index) {
-    log.push_back("SystemMetric " + Number(index));
     return index == kScreenWidthMetric ? screenWidth : screenHeight;
 }
 
@@ -87,7 +110,6 @@ void RecordingPlatform::PlaceWindow(WindowHandle window, WindowHandle insertAfte
 }
 
 std::int32_t RecordingPlatform::ReadWindowLong(WindowHandle window, int index) {
-    log.push_back("ReadWindowLong " + Handle(window) + " " + Number(index));
     return windowLongs[{window, index}];
 }
 
@@ -118,8 +140,41 @@ ProcessId RecordingPlatform::StartProgram(const std::string& path, int showWindo
     return kStartedProcess;
 }
 
-void RecordingPlatform::AwaitProgramReady(std::uint32_t timeoutMilliseconds) {
-    log.push_back("AwaitProgramReady " + Number(timeoutMilliseconds));
+std::optional<std::uint32_t> RecordingPlatform::ProgramExitCode() {
+    return programExitCode;
+}
+
+void RecordingPlatform::EndProgram() {
+    log.push_back("EndProgram");
+    programExitCode = 1;
+}
+
+std::vector<WindowHandle> RecordingPlatform::ProcessWindows(ProcessId process) {
+    std::vector<WindowHandle> windows;
+    for (const auto& [window, owner] : windowProcesses) {
+        if (owner == process && !hiddenWindows.contains(window)) {
+            windows.push_back(window);
+        }
+    }
+    return windows;
+}
+
+std::string RecordingPlatform::WindowTitle(WindowHandle window) {
+    const auto found = titles.find(window);
+    return found == titles.end() ? "" : found->second;
+}
+
+void RecordingPlatform::CloseWindow(WindowHandle window) {
+    log.push_back("CloseWindow " + Handle(window));
+    closedWindows.push_back(window);
+}
+
+std::uint64_t RecordingPlatform::Milliseconds() {
+    return now;
+}
+
+bool RecordingPlatform::ClaimLaunch(const std::string&) {
+    return !anotherLaunchRuns;
 }
 
 void RecordingPlatform::StartTimer(std::uint32_t milliseconds) {

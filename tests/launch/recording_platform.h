@@ -1,11 +1,16 @@
 #pragma once
-// A LaunchPlatform for tests: it records every call as one line of a log, keeps
-// the keyboard's state (which keys are down, whether Alt was ever released
-// without another key pressed under it) and plays a small desktop of windows.
+// A LaunchPlatform for tests: it records every call that changes something as
+// one line of a log (reads are not logged), keeps the keyboard's state (which
+// keys are down, whether Alt was ever released without another key pressed
+// under it, how many key events reached another program's window) and plays a
+// small desktop of windows on a clock that only its Sleep advances, with
+// changes the test schedules at given moments.
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -35,6 +40,7 @@ public:
     static constexpr ProcessId kStartedProcess = 4242;
 
     // Every call in order: "down 18", "up 79", "Sleep 100", "copy A > B", ...
+    // Pauses back to back are one line with their sum.
     std::vector<std::string> log;
     std::vector<KeyEvent> keyEvents;
 
@@ -47,10 +53,25 @@ public:
     std::map<std::int32_t, std::uint16_t> keyStates;
     // Programs that exist; starting another throws the FatalError a missing file gives.
     std::set<std::string> programs;
+    // The started program's exit code once it has ended.
+    std::optional<std::uint32_t> programExitCode;
+    // Windows of windowProcesses that exist but are not visible.
+    std::set<WindowHandle> hiddenWindows;
+    std::map<WindowHandle, std::string> titles;
+    std::vector<WindowHandle> closedWindows;
+    bool anotherLaunchRuns = false;
+    std::uint64_t now = 0;
+
+    // Runs action once the clock reaches milliseconds, or once that many key
+    // events have been injected.
+    void At(std::uint64_t milliseconds, std::function<void()> action);
+    void AfterKeyEvents(std::size_t count, std::function<void()> action);
 
     bool KeyIsDown(KeyCode key) const { return down_[key]; }
     bool AnyKeyDown() const;
     bool AltTappedAlone() const { return altTappedAlone_; }
+    // Key events injected while a window of another process was in front.
+    int KeysIntoOtherPrograms() const { return keysIntoOtherPrograms_; }
     // The log lines of the key events only.
     std::vector<std::string> KeyLog() const;
 
@@ -70,11 +91,20 @@ public:
     void ChangeCurrentFolder(const std::string& folder) override;
     void CopyFileOver(const std::string& source, const std::string& target) override;
     ProcessId StartProgram(const std::string& path, int showWindow) override;
-    void AwaitProgramReady(std::uint32_t timeoutMilliseconds) override;
+    std::optional<std::uint32_t> ProgramExitCode() override;
+    void EndProgram() override;
+    std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
+    std::string WindowTitle(WindowHandle window) override;
+    void CloseWindow(WindowHandle window) override;
+    std::uint64_t Milliseconds() override;
+    bool ClaimLaunch(const std::string& folder) override;
     void StartTimer(std::uint32_t milliseconds) override;
     [[noreturn]] void EndProcess() override;
 
 private:
+    std::multimap<std::uint64_t, std::function<void()>> timed_;
+    std::multimap<std::size_t, std::function<void()>> afterKeys_;
+    int keysIntoOtherPrograms_ = 0;
     std::array<bool, 256> down_{};
     bool altUsed_ = false;
     bool altTappedAlone_ = false;

@@ -1,0 +1,136 @@
+#include "launch/launch_guard.h"
+
+#include <algorithm>
+
+#include "launch/emulator_window.h"
+#include "launch/exit_key.h"
+#include "launch/launch_state.h"
+#include "startup/fatal_error.h"
+
+namespace zent {
+
+namespace {
+
+std::string ExitCodeText(std::uint32_t code) {
+    // Windows' own codes for a process that could not run (0xC0000135: a DLL
+    // is missing) mean more in hexadecimal.
+    if (code < 0x10000) {
+        return std::to_string(code);
+    }
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        hex += kDigits[(code >> shift) & 0xF];
+    }
+    return std::to_string(code) + " (0x" + hex + ")";
+}
+
+}  // namespace
+
+void LaunchGuard::CheckExitKey() {
+    if (ExitKeyHeld(platform_)) {
+        CloseEmulatorAndEnd(platform_);
+    }
+}
+
+bool LaunchGuard::EmulatorInFront() {
+    return IsEmulatorWindow(platform_, platform_.ForegroundWindow());
+}
+
+bool LaunchGuard::WaitFor(const std::function<bool()>& done, std::uint32_t milliseconds) {
+    const std::uint64_t deadline = platform_.Milliseconds() + milliseconds;
+    for (;;) {
+        CheckExitKey();
+        if (done()) {
+            return true;
+        }
+        const std::uint64_t now = platform_.Milliseconds();
+        if (now >= deadline) {
+            return false;
+        }
+        platform_.Sleep(
+            static_cast<std::uint32_t>(std::min<std::uint64_t>(deadline - now, kWatchInterval)));
+    }
+}
+
+void LaunchGuard::Sleep(std::uint32_t milliseconds) {
+    WaitFor([] { return false; }, milliseconds);
+}
+
+std::string LaunchGuard::Describe(WindowHandle window) {
+    if (window == 0) {
+        return "the desktop (no window had the focus)";
+    }
+    const std::string title = platform_.WindowTitle(window);
+    return title.empty() ? "a window without a title" : "the window " + Quoted(title);
+}
+
+// The emulator's contract gives its window 500 ms to come up; a slow machine,
+// a loading emulator or a front end that takes the focus back can make that
+// longer, and until then every key would go to another program.
+void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
+    if (EmulatorInFront()) {
+        return;
+    }
+    std::optional<std::uint32_t> exitCode;
+    const bool inFront = WaitFor(
+        [&] {
+            exitCode = platform_.ProgramExitCode();
+            return exitCode.has_value() || EmulatorInFront();
+        },
+        kEmulatorWindowTimeout);
+    if (exitCode) {
+        Fail(kDeviceUnavailable, programPath + " ended with exit code " + ExitCodeText(*exitCode) +
+                                     " before its window came up, so nothing was typed. Start it "
+                                     "once by itself to see why it does not run.");
+    }
+    if (!inFront) {
+        if (platform_.ProcessWindows(EmulatorProcess).empty()) {
+            // A program without a window has nothing to close and would be left behind.
+            platform_.EndProgram();
+            Fail(kDeviceUnavailable,
+                 programPath +
+                     " showed no window within 10 seconds, so it was ended and nothing was "
+                     "typed. Start it once by itself to see why its window does not come up.");
+        }
+        Fail(kDeviceUnavailable,
+             "The window of " + programPath + " did not come to the front within 10 seconds (" +
+                 Describe(platform_.ForegroundWindow()) +
+                 " kept the focus), so nothing was typed. The emulator was left open: close it "
+                 "and start the game again.");
+    }
+    Sleep(kEmulatorSettleTime);
+}
+
+void LaunchGuard::RequireEmulatorInFront() {
+    WindowHandle front = platform_.ForegroundWindow();
+    if (front == 0) {
+        WaitFor([&] { return (front = platform_.ForegroundWindow()) != 0; }, kFocusMoveTimeout);
+    }
+    if (IsEmulatorWindow(platform_, front)) {
+        return;
+    }
+    if (const auto exitCode = platform_.ProgramExitCode()) {
+        Fail(kDeviceUnavailable,
+             "The emulator ended during the launch with exit code " + ExitCodeText(*exitCode) +
+                 ". The launch was stopped so that no key reached " + Describe(front) + ".");
+    }
+    CloseEmulator(platform_);
+    Fail(kDeviceUnavailable,
+         "The launch was stopped so that no key reached " + Describe(front) +
+             ", which took the focus from the emulator; the emulator was closed. Start the game "
+             "again and leave the emulator in front until the game runs.");
+}
+
+void LaunchGuard::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
+                                std::uintptr_t extraInfo) {
+    const bool up = (flags & kKeyEventKeyUp) != 0;
+    if (!up && keysDown_ == 0) {
+        CheckExitKey();
+        RequireEmulatorInFront();
+    }
+    keysDown_ += up ? -1 : 1;
+    platform_.KeyboardEvent(key, scanCode, flags, extraInfo);
+}
+
+}  // namespace zent
