@@ -1,14 +1,20 @@
 // launch_probe bench            one launch, timed against its prescribed pauses,
 //                               then the Settings window with 32767 games
 // launch_probe soak <minutes>   one launch left watching its exit key that long
+// launch_probe compare <exe> <rounds>
+//                               launches and exits of an earlier build of the
+//                               launcher (a host path) and of this one, taken in
+//                               turns; the medians of both
 // The real launcher under Wine against the stand-in emulator. Prints one
 // "name value" line per figure; scripts/bench.sh and scripts/soak.sh read them.
 
 #include <windows.h>
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -81,7 +87,7 @@ int TimeSettingsWindow() {
         games.push_back("GAME NUMBER " + std::to_string(i) + "|68|0|False|False|False");
     }
     LaunchFolder folder;
-    folder.Write("zentconfig.ini", ConfigText(kEscape, false, " 100 ", true, games));
+    folder.Write("zentconfig.ini", ConfigText("27", false, " 100 ", true, games));
 
     const double started = NowMs();
     const auto launcher = folder.Start("");
@@ -114,28 +120,30 @@ int TimeSettingsWindow() {
     return 0;
 }
 
-int Run(bool soak, int minutes) {
-    LaunchFolder folder;
-    folder.Write("zentconfig.ini",
-                 ConfigText(kEscape, false, " 110 ", true, {"SPACE RACE|68|0|False|False|False"}));
-    folder.Write("tempavio.cfg", "[video]\r\nrenderer=saved\r\n");
-    folder.Write("zentavio.cfg", "[video]\r\n");
+// The folder of one launch; the launcher is replaced by launcherExe when given.
+std::unique_ptr<LaunchFolder> PrepareLaunch(const std::string& launcherExe = "") {
+    auto folder = std::make_unique<LaunchFolder>();
+    folder->Write("zentconfig.ini",
+                  ConfigText("27", false, " 110 ", true, {"SPACE RACE|68|0|False|False|False"}));
+    folder->Write("tempavio.cfg", "[video]\r\nrenderer=saved\r\n");
+    folder->Write("zentavio.cfg", "[video]\r\n");
+    if (!launcherExe.empty() && !CopyFileW(Widen("Z:" + launcherExe).c_str(),
+                                           folder->PathOf("ZentavioWrapper.exe").c_str(), FALSE)) {
+        std::fprintf(stderr, "cannot copy %s\n", launcherExe.c_str());
+        std::exit(1);
+    }
+    return folder;
+}
 
+// From the start to the last speed key; returns the time beyond the prescribed pauses.
+double TimeLaunch(const LaunchFolder& folder, std::unique_ptr<LauncherProcess>& launcher) {
     const double started = NowMs();
-    const auto launcher = folder.Start(kArgument);
-    const double lastKey = WaitForLine(folder, kLastLine);
-    Figure("launch_ms", lastKey - started);
-    Figure("launch_overhead_ms", lastKey - started - kPrescribedLaunchMs);
+    launcher = folder.Start(kArgument);
+    return WaitForLine(folder, kLastLine) - started - kPrescribedLaunchMs;
+}
 
-    HANDLE process =
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, launcher->id());
-    PrintResources(process, "start");
-    const double watchStart = NowMs();
-    Sleep(soak ? static_cast<DWORD>(minutes) * 60000 : 10000);
-    const double watched = NowMs() - watchStart;
-    Figure("watch_s", watched / 1000);
-    PrintResources(process, "end");
-
+// From the exit key's press to Alt+F4 in the emulator, and the launcher ended.
+double TimeExit(const LaunchFolder& folder, const LauncherProcess& launcher) {
     const double keyDown = NowMs();
     double closed = 0;
     const bool ended = HoldKeyUntil(
@@ -147,12 +155,59 @@ int Run(bool soak, int minutes) {
             return closed != 0;
         },
         kTimeoutMs);
-    if (!ended || !launcher->WaitForExit(kTimeoutMs)) {
+    if (!ended || !launcher.WaitForExit(kTimeoutMs)) {
         std::fprintf(stderr, "the exit key did not end the launch\n");
-        return 1;
+        std::exit(1);
     }
-    Figure("exit_ms", closed - keyDown);
-    Figure("exit_overhead_ms", closed - keyDown - kPrescribedExitMs);
+    return closed - keyDown;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+int Compare(const std::string& baselineExe, int rounds) {
+    std::vector<double> overhead[2], exit[2];
+    for (int round = 0; round < rounds; ++round) {
+        for (int which = 0; which < 2; ++which) {
+            const auto folder = PrepareLaunch(which == 0 ? baselineExe : "");
+            std::unique_ptr<LauncherProcess> launcher;
+            overhead[which].push_back(TimeLaunch(*folder, launcher));
+            if (!launcher->WaitForIdle(kTimeoutMs)) {
+                std::fprintf(stderr, "the launcher did not settle after its launch\n");
+                return 1;
+            }
+            exit[which].push_back(TimeExit(*folder, *launcher));
+        }
+    }
+    const char* names[2] = {"baseline", "current"};
+    for (int which = 0; which < 2; ++which) {
+        Figure(std::string(names[which]) + "_launch_overhead_ms", Median(overhead[which]));
+        Figure(std::string(names[which]) + "_exit_ms", Median(exit[which]));
+    }
+    return 0;
+}
+
+int Run(bool soak, int minutes) {
+    const auto folder = PrepareLaunch();
+    std::unique_ptr<LauncherProcess> launcher;
+    const double overhead = TimeLaunch(*folder, launcher);
+    Figure("launch_ms", overhead + kPrescribedLaunchMs);
+    Figure("launch_overhead_ms", overhead);
+
+    HANDLE process =
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, launcher->id());
+    PrintResources(process, "start");
+    const double watchStart = NowMs();
+    Sleep(soak ? static_cast<DWORD>(minutes) * 60000 : 10000);
+    const double watched = NowMs() - watchStart;
+    Figure("watch_s", watched / 1000);
+    PrintResources(process, "end");
+
+    const double exitMs = TimeExit(*folder, *launcher);
+    Figure("exit_ms", exitMs);
+    Figure("exit_overhead_ms", exitMs - kPrescribedExitMs);
     CloseHandle(process);
     return soak ? 0 : TimeSettingsWindow();
 }
@@ -161,7 +216,9 @@ int Run(bool soak, int minutes) {
 }  // namespace zent
 
 int main(int argc, char** argv) {
-    const bool soak = argc > 1 && std::string(argv[1]) == "soak";
-    const int minutes = argc > 2 ? std::atoi(argv[2]) : 10;
-    return zent::Run(soak, minutes);
+    const std::string mode = argc > 1 ? argv[1] : "bench";
+    if (mode == "compare" && argc == 4) {
+        return zent::Compare(argv[2], std::atoi(argv[3]));
+    }
+    return zent::Run(mode == "soak", argc > 2 ? std::atoi(argv[2]) : 10);
 }

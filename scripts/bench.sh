@@ -5,8 +5,12 @@
 #   3. under Wine against the stand-in emulator: launch overhead beyond the
 #      prescribed pauses, exit reaction, the exit-key watcher's processor use and
 #      memory, and the Settings window filled with 32767 games.
+#   4. with ZENT_BENCH_BASELINE=<git revision>: the launch overhead and the exit
+#      reaction of that revision's launcher and of this one, launched in turns
+#      in the same run (ZENT_BENCH_ROUNDS rounds, default 5; medians).
 #   scripts/bench.sh [runs]      (runs of the native measures, default 11)
-# Builds in build/bench (native) and build/bench-windows (or $ZENT_BENCH_WINDOWS_BUILD).
+# Builds in build/bench (native) and build/bench-windows (or $ZENT_BENCH_WINDOWS_BUILD),
+# the baseline in build/bench-baseline.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -53,3 +57,25 @@ printf '%-40s %10s %s\n' "working set after launch (KB)" "$(figure start_working
     "GetProcessMemoryInfo"
 printf '%-40s %10s %s\n' "Settings window, 32767 games (ms)" "$(figure settings_32767_games_ms)" \
     "start to list filled"
+
+if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
+    baseline_src=build/bench-baseline/source
+    rm -rf "$baseline_src" && mkdir -p "$baseline_src"
+    git archive "$ZENT_BENCH_BASELINE" | tar -x -C "$baseline_src"
+    cmake -S "$baseline_src" -B build/bench-baseline/windows -DBUILD_TESTING=OFF \
+        -DCMAKE_TOOLCHAIN_FILE="$PWD/$baseline_src/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+    cmake --build build/bench-baseline/windows -j2 --target ZentavioWrapper >/dev/null
+    figures="$windows/launch_probe_compare.txt"
+    tests/wine/wine_env.sh run "$windows/wine" "$windows/bench/launch_probe.exe" compare \
+        "$PWD/build/bench-baseline/windows/ZentavioWrapper.exe" "${ZENT_BENCH_ROUNDS:-5}" \
+        >"$figures" 2>&1 </dev/null || { echo "comparison failed:"; cat "$figures"; exit 1; }
+    echo
+    printf '%-40s %10s %10s %7s\n' "against $ZENT_BENCH_BASELINE (median)" "baseline" "current" "ratio"
+    for name in launch_overhead_ms exit_ms; do
+        base=$(figure "baseline_$name")
+        current=$(figure "current_$name")
+        printf '%-40s %10s %10s %7s\n' "$name" "$base" "$current" \
+            "$(awk -v b="$base" -v c="$current" 'BEGIN { printf "%.2f", c / b }')"
+    done
+fi

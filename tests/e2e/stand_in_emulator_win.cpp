@@ -96,8 +96,8 @@ void LogSnapshot(HWND window, const std::string& occasion) {
         " speed=" + std::to_string(g_controls.speed()) + DescribeWindowBelow(window));
 }
 
-// How long after its process was created the window was up: the launcher sends
-// its first keys 500 ms after the start, blind, so later than that they are lost.
+// How long after its process was created the window was up: the emulator's
+// contract gives it 500 ms, and the launcher waits for it beyond that.
 std::string ReadyMilliseconds() {
     FILETIME created, exited, kernel, user, now;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
