@@ -2,6 +2,8 @@
 
 #include "launch/launch_state.h"
 #include "launch/styles.h"
+#include "startup/fatal_error.h"
+#include "startup/trace.h"
 
 namespace zent {
 
@@ -31,6 +33,8 @@ void PlaceEmulatorWindow(LaunchPlatform& platform) {
                          kPositionNoActivate);
 
     if (EmulatorWindow == 0) {
+        Trace("the backdrop is shown; the window in front, " +
+              Quoted(platform.WindowTitle(foreground)) + ", is not the emulator's: left as it is");
         return;
     }
     StripWindowFrame(platform, EmulatorWindow);
@@ -38,6 +42,10 @@ void PlaceEmulatorWindow(LaunchPlatform& platform) {
     // happened to the focus meanwhile.
     platform.PlaceWindow(EmulatorWindow, kInsertTopMost, 0, -kHiddenTopRows, ScreenWidth,
                          ScreenHeight + kHiddenTopRows, kPositionShowWindow);
+    Trace("the emulator's window " + Quoted(platform.WindowTitle(EmulatorWindow)) +
+          " placed at 0," + std::to_string(-kHiddenTopRows) + " size " +
+          std::to_string(ScreenWidth) + "x" + std::to_string(ScreenHeight + kHiddenTopRows) +
+          ", topmost, over the backdrop");
 }
 
 }  // namespace zent

@@ -7,6 +7,7 @@
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/file_system.h"
+#include "startup/trace.h"
 
 namespace zent {
 
@@ -43,22 +44,28 @@ bool ExitKeyHeld(LaunchPlatform& platform) {
 
 void CloseEmulator(LaunchPlatform& platform) {
     if (EmulatorProcess == 0 || platform.ProgramExitCode()) {
+        Trace("no emulator runs: nothing to close");
         return;
     }
     if (IsEmulatorWindow(platform, platform.ForegroundWindow())) {
+        Trace("Alt+F4 into the emulator's window");
         PressAltChord(platform, kKeyF4);
         return;
     }
     const std::vector<WindowHandle> windows = platform.ProcessWindows(EmulatorProcess);
     if (windows.empty()) {
+        Trace("the emulator has no window: its process is ended");
         platform.EndProgram();
     }
     for (const WindowHandle window : windows) {
+        Trace("another window has the focus: the Close command to the emulator's window " +
+              Quoted(platform.WindowTitle(window)));
         platform.CloseWindow(window);
     }
 }
 
 void CloseEmulatorAndEnd(LaunchPlatform& platform) {
+    Trace("the exit key is held");
     platform.Sleep(500);
     CloseEmulator(platform);
     platform.EndProcess();

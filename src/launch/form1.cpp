@@ -9,7 +9,9 @@
 #include "launch/launch_state.h"
 #include "startup/command_line.h"
 #include "startup/config_store.h"
+#include "startup/fatal_error.h"
 #include "startup/file_system.h"
+#include "startup/trace.h"
 
 namespace zent {
 
@@ -19,6 +21,7 @@ namespace {
 // saved configuration, the state that the option toggles expect to switch.
 void RestoreEmulatorConfig(LaunchPlatform& platform) {
     platform.CopyFileOver(ProgramFile(kSavedEmulatorConfig), ProgramFile(kEmulatorConfig));
+    Trace(std::string("copied ") + kSavedEmulatorConfig + " over " + kEmulatorConfig);
 }
 
 // By full path in the launcher's folder: a bare name would also be looked for
@@ -27,37 +30,43 @@ void StartEmulator(LaunchPlatform& platform) {
     if (RendererType == 1 || RendererType == 3) {
         CapcomHack = true;
     }
-    EmulatorProcess =
-        platform.StartProgram(ProgramFile(EmulatorProgramName(RendererType)), kShowNormal);
+    const std::string program = ProgramFile(EmulatorProgramName(RendererType));
+    EmulatorProcess = platform.StartProgram(program, kShowNormal);
+    Trace("started " + program + ", process id " + std::to_string(EmulatorProcess));
+}
+
+void RunStep(LaunchGuard& guard, const char* name, void (*step)(LaunchPlatform&)) {
+    step(guard);
+    Trace(std::string(name) + ": " + guard.TakeKeys());
 }
 
 // The options come before InitGame, since the emulator reads them when the game
 // starts; the window is placed before the speed keys so that they reach it.
-void RunAutomation(LaunchPlatform& platform) {
-    StartUpSequence(platform);
-    SelectDrive(platform);
+void RunAutomation(LaunchGuard& guard) {
+    RunStep(guard, "StartUpSequence", StartUpSequence);
+    RunStep(guard, "SelectDrive", SelectDrive);
     if (CapcomHack) {
-        InitCapcom(platform);
+        RunStep(guard, "InitCapcom", InitCapcom);
     }
     // The saved configuration shows the frame rate: the toggle turns it off.
     if (!ShowFps) {
-        InitFps(platform);
+        RunStep(guard, "InitFps", InitFps);
     }
     if (NtscMode) {
-        InitNTSC(platform);
+        RunStep(guard, "InitNTSC", InitNTSC);
     }
     if (ZWrite) {
-        InitZwrite(platform);
+        RunStep(guard, "InitZwrite", InitZwrite);
     }
     if (ZWriteAlpha) {
-        InitZwriteAlpha(platform);
+        RunStep(guard, "InitZwriteAlpha", InitZwriteAlpha);
     }
     if (HighPriority) {
-        InitHighPriority(platform);
+        RunStep(guard, "InitHighPriority", InitHighPriority);
     }
-    InitGame(platform);
-    PlaceEmulatorWindow(platform);
-    SetCpuSpeed(platform);
+    RunStep(guard, "InitGame", InitGame);
+    PlaceEmulatorWindow(guard);
+    RunStep(guard, "SetCpuSpeed", SetCpuSpeed);
 }
 
 }  // namespace
@@ -71,13 +80,16 @@ const char* EmulatorProgramName(std::int16_t rendererType) {
 // stream of keys.
 void Form_Load(LaunchPlatform& platform) {
     if (!platform.ClaimLaunch(ProgramFolder())) {
+        Trace("another launch from this folder runs: this one ends");
         platform.EndProcess();
     }
     LoadConfig();
     const std::string record = LookupGame(GameName);
     if (record.empty()) {
+        Trace("no game " + Quoted(GameName) + " in " + kConfigFileName + ": the launcher ends");
         platform.EndProcess();
     }
+    Trace("game " + Quoted(GameName) + ": " + record);
     UnpackRecord(record);
     RequireUsableExitKey();
     LaunchGuard guard(platform);
@@ -89,6 +101,7 @@ void Form_Load(LaunchPlatform& platform) {
     guard.AwaitEmulatorInFront(ProgramFile(EmulatorProgramName(RendererType)));
     RunAutomation(guard);
     platform.StartTimer(kTimer1Interval);
+    Trace("the launch is done; watching the exit key");
 }
 
 void Timer1_Timer(LaunchPlatform& platform) {

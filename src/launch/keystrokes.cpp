@@ -29,4 +29,30 @@ void PressAltChord(LaunchPlatform& platform, KeyCode key) {
     KeyUp(platform, key);
 }
 
+std::string KeyName(KeyCode key) {
+    switch (key) {
+        case kKeyTab:
+            return "Tab";
+        case kKeyReturn:
+            return "Enter";
+        case kKeyAlt:
+            return "Alt";
+        case kKeyRight:
+            return "Right";
+        case kKeyDown:
+            return "Down";
+        case kKeyAdd:
+            return "Num+";
+        case kKeySubtract:
+            return "Num-";
+        case kKeyF4:
+            return "F4";
+        default:
+            if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) {
+                return std::string(1, static_cast<char>(key));
+            }
+            return "key " + std::to_string(key);
+    }
+}
+
 }  // namespace zent

@@ -1,6 +1,8 @@
 #pragma once
 // The two keystroke primitives: every key the launcher injects goes through them.
 
+#include <string>
+
 #include "launch/launch_platform.h"
 
 namespace zent {
@@ -10,5 +12,8 @@ void PressKey(LaunchPlatform& platform, KeyCode key);
 
 // Alt down, key down, Alt up, key up.
 void PressAltChord(LaunchPlatform& platform, KeyCode key);
+
+// The name of a key on the keyboard ("Enter", "O", "Num+"), for the trace.
+std::string KeyName(KeyCode key);
 
 }  // namespace zent

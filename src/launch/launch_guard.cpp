@@ -4,8 +4,10 @@
 
 #include "launch/emulator_window.h"
 #include "launch/exit_key.h"
+#include "launch/keystrokes.h"
 #include "launch/launch_state.h"
 #include "startup/fatal_error.h"
+#include "startup/trace.h"
 
 namespace zent {
 
@@ -29,8 +31,28 @@ std::string ExitCodeText(std::uint32_t code) {
 
 void LaunchGuard::CheckExitKey() {
     if (ExitKeyHeld(platform_)) {
+        Trace("the exit key is held: the launch ends");
         CloseEmulatorAndEnd(platform_);
     }
+}
+
+std::string LaunchGuard::TakeKeys() {
+    std::string keys;
+    for (std::size_t i = 0; i < strokes_.size();) {
+        std::size_t same = i + 1;
+        while (same < strokes_.size() && strokes_[same] == strokes_[i]) {
+            ++same;
+        }
+        keys += (keys.empty() ? "" : " ") + strokes_[i];
+        if (same - i > 2) {
+            keys += " x" + std::to_string(same - i);
+        } else if (same - i == 2) {
+            keys += " " + strokes_[i];
+        }
+        i = same;
+    }
+    strokes_.clear();
+    return keys.empty() ? "no key" : keys;
 }
 
 bool LaunchGuard::EmulatorInFront() {
@@ -70,8 +92,10 @@ std::string LaunchGuard::Describe(WindowHandle window) {
 // longer, and until then every key would go to another program.
 void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
     if (EmulatorInFront()) {
+        Trace("the emulator's window is in front");
         return;
     }
+    const std::uint64_t started = platform_.Milliseconds();
     std::optional<std::uint32_t> exitCode;
     const bool inFront = WaitFor(
         [&] {
@@ -79,6 +103,11 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
             return exitCode.has_value() || EmulatorInFront();
         },
         kEmulatorWindowTimeout);
+    Trace("waited " + std::to_string(platform_.Milliseconds() - started) +
+          " ms for the emulator's window: " +
+          (exitCode  ? "the emulator ended"
+           : inFront ? "in front"
+                     : "time is up"));
     if (exitCode) {
         Fail(kDeviceUnavailable, programPath + " ended with exit code " + ExitCodeText(*exitCode) +
                                      " before its window came up, so nothing was typed. Start it "
@@ -130,6 +159,11 @@ void LaunchGuard::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_
         RequireEmulatorInFront();
     }
     keysDown_ += up ? -1 : 1;
+    if (key == kKeyAlt) {
+        altDown_ = !up;
+    } else if (!up) {
+        strokes_.push_back((altDown_ ? "Alt+" : "") + KeyName(key));
+    }
     platform_.KeyboardEvent(key, scanCode, flags, extraInfo);
 }
 

@@ -35,6 +35,9 @@ public:
     // emulator ends first or shows no window in front within the time allowed.
     void AwaitEmulatorInFront(const std::string& programPath);
 
+    // The keys pressed since the last call, for the trace: "Alt+O Enter Tab Tab".
+    std::string TakeKeys();
+
     // Checks before the first event of every press or chord, never between the
     // events of one, so a stopped launch leaves no key down.
     void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
@@ -91,6 +94,8 @@ private:
 
     LaunchPlatform& platform_;
     int keysDown_ = 0;
+    bool altDown_ = false;
+    std::vector<std::string> strokes_;
 };
 
 }  // namespace zent

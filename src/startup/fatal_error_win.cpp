@@ -1,5 +1,7 @@
 #include "startup/fatal_error_win.h"
 
+#include "startup/trace.h"
+
 namespace zent {
 
 namespace {
@@ -12,6 +14,7 @@ bool FatalStopInProgress() {
 
 void FatalErrorStop(const FatalError& error) {
     g_stopping = true;
+    Trace("error " + std::to_string(error.number()) + ": " + error.description());
     MessageBoxA(nullptr, error.MessageText().c_str(), "Zentavio Wrapper",
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
     ExitProcess(static_cast<UINT>(error.number()));

@@ -10,6 +10,7 @@
 #include "startup/file_system_win.h"
 #include "startup/message_loop_win.h"
 #include "startup/text_locale_win.h"
+#include "startup/trace_win.h"
 
 namespace zent {
 
@@ -20,13 +21,18 @@ void Main() {
     SetActiveFileSystem(&files);
     SetProgramFolder(RunningProgramFolder());
     UseSystemTextLocale();
+    static FileTraceSink trace(ProgramFile(kTraceFileName));
+    SetTraceSink(&trace);
+    Trace(std::string("command line: ") + GetCommandLineA());
 
     const std::string argument = ArgumentText(GetCommandLineA());
     if (argument.empty()) {
+        Trace("no game named: the Settings window opens");
         ShowSettingsForm();
         return;
     }
     GameName = DeriveGameName(argument);
+    Trace("game name: " + Quoted(GameName));
     LoadForm1();
 }
 

@@ -3,6 +3,7 @@
 // says what arrived. Every wait polls for evidence with a time limit.
 
 #include <algorithm>
+#include <regex>
 
 #include "launch_test_fixture_win.h"
 
@@ -13,6 +14,7 @@ using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 
 constexpr unsigned long kStripped = WS_SYSMENU | WS_THICKFRAME | WS_CAPTION;
+constexpr char kTraceName[] = "ZentavioWrapper.log";
 
 unsigned long HexField(const std::map<std::string, std::string>& fields, const char* name) {
     return std::stoul(fields.at(name), nullptr, 16);
@@ -68,6 +70,9 @@ struct LaunchCase {
     const char* program;
     std::vector<std::string> commands;
     int speed;
+    // "ZentavioWrapper.log" beside the launcher: none, empty, or held open by
+    // another program that lets no one write it.
+    enum class TraceFile { kNone, kEmpty, kLocked } trace = TraceFile::kNone;
 };
 
 void PrintTo(const LaunchCase& run, std::ostream* out) {
@@ -80,8 +85,24 @@ protected:
         const LaunchCase& run = GetParam();
         WriteConfig(ConfigText(std::to_string(run.exitKey), run.highPriority, run.cpuSpeed,
                                run.showFps, {kOtherGame, run.gameLine}));
+        if (run.trace != LaunchCase::TraceFile::kNone) {
+            folder_->Write(kTraceName, "");
+        }
+        if (run.trace == LaunchCase::TraceFile::kLocked) {
+            traceLock_ = CreateFileW(folder_->PathOf(kTraceName).c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        }
         return folder_->Start(kArgument);
     }
+
+    void TearDown() override {
+        if (traceLock_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(traceLock_);
+        }
+        LaunchTest::TearDown();
+    }
+
+    HANDLE traceLock_ = INVALID_HANDLE_VALUE;
 
     // The launch is over once the game runs, the window is placed, the last
     // speed key has arrived and the launcher waits in its message loop.
@@ -138,6 +159,32 @@ TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
     EXPECT_EQ(atKey.at("below-pid"), std::to_string(launcher->id()));
     EXPECT_EQ(atKey.at("below-full-screen"), "1");
 
+    // The trace only when the player asked for it, and a failing one is no failure.
+    const std::optional<std::string> trace = folder_->Read(kTraceName);
+    switch (run.trace) {
+        case LaunchCase::TraceFile::kNone:
+            EXPECT_FALSE(trace.has_value()) << "the launcher created its trace file";
+            break;
+        case LaunchCase::TraceFile::kLocked:
+            EXPECT_NE(traceLock_, INVALID_HANDLE_VALUE);
+            EXPECT_EQ(trace, "");
+            break;
+        case LaunchCase::TraceFile::kEmpty:
+            ASSERT_TRUE(trace.has_value());
+            for (const char* event :
+                 {"] command line: ", "] game name: \"Space Race\"", "] started ",
+                  "] StartUpSequence: Alt+O Enter Tab Tab", "] SelectDrive: E Enter",
+                  "] Alt+F4 into the emulator's window"}) {
+                EXPECT_THAT(*trace, HasSubstr(event));
+            }
+            // Every line time-stamped and with the launcher's process id, ended by CR LF.
+            EXPECT_TRUE(std::regex_match(
+                *trace,
+                std::regex(R"((\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} \[\d+\] [^\r\n]*\r\n)+)")))
+                << *trace;
+            break;
+    }
+
     // Closed by Alt+F4, full screen and topmost to the end, and never lost the
     // keyboard on the way: the backdrop is shown without taking it.
     EXPECT_TRUE(LogHas("key alt+f4"));
@@ -182,7 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "zentavio.exe",
                                  {kDriveDialog, "drive E", kCapcom, kFps, kNtsc, kZWrite,
                                   kZWriteAlpha, kHighPriority, kStartGame},
-                                 150},
+                                 150,
+                                 LaunchCase::TraceFile::kEmpty},
                       LaunchCase{"NoOptionStandard",
                                  "SPACE RACE|68|0|False|False|False",
                                  false,
@@ -200,7 +248,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  27,
                                  "zentavio_old_gfx.exe",
                                  {kDriveDialog, "drive G", kFps, kNtsc, kStartGame},
-                                 75},
+                                 75,
+                                 LaunchCase::TraceFile::kLocked},
                       LaunchCase{"OldGfxCapcomZWritingExitKeyQ",
                                  "SPACE RACE|70|3|True|-1|0",
                                  true,

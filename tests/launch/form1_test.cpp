@@ -11,6 +11,7 @@
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/text_conversions.h"
+#include "startup/trace.h"
 
 namespace zent::testing {
 namespace {
@@ -177,6 +178,32 @@ TEST_F(Form1Test, SetsTheCpuSpeedLastAfterThePlacement) {
                           Press(107),
                           {"Sleep 1"},
                           {"StartTimer 1"}}));
+}
+
+struct RecordingTrace : TraceSink {
+    std::vector<std::string> events;
+    void Append(const std::string& event) noexcept override { events.push_back(event); }
+};
+
+TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
+    WriteConfig("27\r\n1\r\n 102 \r\n0\r\n", {"SPACE RACE|68|1|True|False|False"});
+    platform.titles[kEmulatorWindow] = "Zentavio";
+    RecordingTrace trace;
+    SetTraceSink(&trace);
+    Form_Load(platform);
+    SetTraceSink(nullptr);
+    EXPECT_EQ(
+        trace.events,
+        (std::vector<std::string>{
+            "game \"SPACE RACE\": 68|1|True|False|False", "copied tempavio.cfg over zentavio.cfg",
+            "started " + kStandardExe + ", process id 4242", "the emulator's window is in front",
+            "StartUpSequence: Alt+O Enter Tab Tab", "SelectDrive: D Enter",
+            "InitCapcom: Alt+O Down x5 Enter", "InitFps: Alt+O Down Right Down x3 Enter",
+            "InitZwrite: Alt+O Down Right Enter",
+            "InitHighPriority: Alt+O Down x4 Right Down Enter", "InitGame: Alt+R Enter",
+            "the emulator's window \"Zentavio\" placed at 0,-20 size 1024x788, topmost, "
+            "over the backdrop",
+            "SetCpuSpeed: Num+ Num+", "the launch is done; watching the exit key"}));
 }
 
 TEST_F(Form1Test, AGameNotConfiguredEndsTheProcessBeforeAnythingIsCopiedOrStarted) {
