@@ -8,27 +8,29 @@
 
 namespace zent {
 
-// Key codes the stand-in reacts to (Windows virtual-key values).
-enum StandInKey : int {
-    kKeyTab = 0x09,
-    kKeyReturn = 0x0D,
-    kKeyEscape = 0x1B,
-    kKeyLeft = 0x25,
-    kKeyUp = 0x26,
-    kKeyRight = 0x27,
-    kKeyDown = 0x28,
-    kKeyAdd = 0x6B,
-    kKeySubtract = 0x6D,
-};
-
 struct KeyReaction {
     bool consumed = false;
     // Log lines, in order: "command O2.4 frame-rate-display", "drive E", "speed 101".
     std::vector<std::string> lines;
 };
 
+// Platform-independent, so the launcher's unit tests run its steps against the
+// same menus as the end-to-end tests do.
 class StandInControls {
 public:
+    // Key codes the stand-in reacts to (Windows virtual-key values).
+    enum Key : int {
+        kKeyTab = 0x09,
+        kKeyReturn = 0x0D,
+        kKeyEscape = 0x1B,
+        kKeyLeft = 0x25,
+        kKeyUp = 0x26,
+        kKeyRight = 0x27,
+        kKeyDown = 0x28,
+        kKeyAdd = 0x6B,
+        kKeySubtract = 0x6D,
+    };
+
     // One key going down; alt is true while Alt is held with it.
     KeyReaction Press(int key, bool alt);
 

@@ -2,11 +2,10 @@
 
 #include <cmath>
 #include <limits>
-#include <map>
 
+#include "emulator_model.h"
 #include "launch/automation_steps.h"
 #include "launch/launch_state.h"
-#include "expected_streams.h"
 #include "launch_fixture.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
@@ -14,39 +13,57 @@
 namespace zent::testing {
 namespace {
 
-constexpr KeyCode kEnter = 13;
+struct MenuCase {
+    const char* name;
+    void (*step)(LaunchPlatform&);
+    std::vector<std::string> reactions;  // the entry of the emulator's menus it must choose
+};
 
-// Four events for an Alt chord, two for every other key.
-const std::map<std::string, std::size_t> kEventCounts = {
-    {"StartUpSequence", 10}, {"InitGame", 6},    {"InitCapcom", 16},      {"InitFps", 16},
-    {"InitNTSC", 16},        {"InitZwrite", 10}, {"InitZwriteAlpha", 12}, {"InitHighPriority", 18}};
+void PrintTo(const MenuCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
-using AutomationStepsTest = LaunchTest;
+class MenuStepTest : public LaunchTest, public ::testing::WithParamInterface<MenuCase> {};
 
-TEST_F(AutomationStepsTest, EachMenuStepInjectsExactlyItsKeysWithoutPause) {
-    for (const MenuStep& c : MenuSteps()) {
-        SCOPED_TRACE(c.name);
-        RecordingPlatform step;
-        c.step(step);
-        EXPECT_EQ(step.log, c.events);
-        EXPECT_EQ(step.keyEvents.size(), kEventCounts.at(c.name));
-        for (const KeyEvent& event : step.keyEvents) {
-            EXPECT_EQ(event.scanCode, 0);
-            EXPECT_EQ(event.extraInfo, 0u);
-            EXPECT_TRUE(event.flags == 0 || event.flags == 2);
-        }
-        EXPECT_FALSE(step.AnyKeyDown());
-        EXPECT_FALSE(step.AltTappedAlone());
+// Each step injects its keys back to back, with no pause, as plain key events,
+// and they choose the step's own entry of the emulator's menus and nothing else.
+TEST_P(MenuStepTest, ChoosesItsEntryOfTheEmulatorsMenus) {
+    GetParam().step(platform);
+    EXPECT_EQ(EmulatorReactions(platform.keyEvents), GetParam().reactions);
+    EXPECT_EQ(platform.LogWithoutKeys(), std::vector<std::string>{}) << "a pause inside a step";
+    for (const KeyEvent& event : platform.keyEvents) {
+        EXPECT_EQ(event.scanCode, 0);
+        EXPECT_EQ(event.extraInfo, 0u);
+        EXPECT_TRUE(event.flags == 0 || event.flags == kKeyEventKeyUp);
     }
 }
 
-TEST_F(AutomationStepsTest, SelectDriveWaitsForTheDialogThenPressesTheDriveKeyAndEnter) {
+INSTANTIATE_TEST_SUITE_P(
+    Steps, MenuStepTest,
+    ::testing::Values(
+        MenuCase{"InitGame", InitGame, {"command R1 start-game"}},
+        MenuCase{"InitCapcom", InitCapcom, {"command O6 capcom-hack"}},
+        MenuCase{"InitFps", InitFps, {"command O2.4 frame-rate-display"}},
+        MenuCase{"InitNTSC", InitNTSC, {"command O4.2 ntsc"}},
+        MenuCase{"InitZwrite", InitZwrite, {"command O2.1 z-writing"}},
+        MenuCase{"InitZwriteAlpha", InitZwriteAlpha, {"command O2.2 alpha-z-writing"}},
+        MenuCase{"InitHighPriority", InitHighPriority, {"command O5.2 high-priority"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// StartUpSequence opens the drive dialog with the focus on the drive choice,
+// where SelectDrive's key picks the drive, after the dialog had 100 ms to open.
+TEST_F(LaunchTest, StartUpSequenceAndSelectDriveMountTheGamesDrive) {
     DriveKey = "69";
+    StartUpSequence(platform);
+    EXPECT_TRUE(platform.log.back().starts_with("up ")) << "a pause before the dialog's keys";
     SelectDrive(platform);
-    EXPECT_EQ(platform.log, Join({{"Sleep 100"}, Press(69), Press(kEnter)}));
+    EXPECT_EQ(EmulatorReactions(platform.keyEvents),
+              (std::vector<std::string>{"command O1 drive-dialog", "drive E"}));
+    EXPECT_EQ(platform.LogWithoutKeys(), std::vector<std::string>{"Sleep 100"});
+    EXPECT_EQ(platform.log[platform.log.size() - 5], "Sleep 100") << "not right before the key";
 }
 
-TEST_F(AutomationStepsTest, SelectDriveWithABadDriveKeyFailsBeforeAnyKey) {
+TEST_F(LaunchTest, SelectDriveWithABadDriveKeyFailsBeforeAnyKey) {
     for (const char* key : {"E", "256", "-1", ""}) {
         SCOPED_TRACE(key);
         DriveKey = key;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "emulator_model.h"
 #include "launch/emulator_window.h"
 #include "launch/launch_state.h"
 #include "launch/styles.h"
-#include "expected_streams.h"
 #include "launch_fixture.h"
 
 namespace zent::testing {
@@ -11,9 +11,19 @@ namespace {
 
 constexpr WindowHandle kEmulator = kEmulatorWindow;
 constexpr WindowHandle kOther = 0x600;
+constexpr std::uint32_t kFrameBits = 0x00080000 | 0x00040000 | 0x00C00000;
 
-std::string Line(const char* text, std::uint32_t value) {
-    return text + std::to_string(value);
+struct Rectangle {
+    int x, y, width, height;
+    bool operator==(const Rectangle&) const = default;
+};
+
+void PrintTo(const Rectangle& r, std::ostream* out) {
+    *out << r.x << "," << r.y << " " << r.width << "x" << r.height;
+}
+
+Rectangle PlaceOf(const FakeWindow& window) {
+    return {window.x, window.y, window.width, window.height};
 }
 
 class EmulatorWindowTest : public LaunchTest {
@@ -21,61 +31,75 @@ protected:
     void SetUp() override {
         LaunchTest::SetUp();
         EmulatorProcess = RecordingPlatform::kStartedProcess;
+        platform.windows[kOther] = {.process = 999, .title = "Front End", .x = 10, .width = 300};
+        platform.zOrder.push_back(kOther);
         PutEmulatorWindowInFront(platform);
-        platform.windowProcesses[kOther] = 999;
     }
 };
 
-TEST_F(EmulatorWindowTest, CoversTheScreenAndStretchesTheStrippedEmulatorWindowTopmost) {
+struct ScreenCase {
+    int width, height;
+};
+
+class PlacementTest : public EmulatorWindowTest,
+                      public ::testing::WithParamInterface<ScreenCase> {};
+
+TEST_P(PlacementTest, CoversTheScreenAndStretchesTheStrippedEmulatorWindowTopmost) {
+    const auto [width, height] = GetParam();
+    platform.screenWidth = width;
+    platform.screenHeight = height;
     PlaceEmulatorWindow(platform);
-    EXPECT_EQ(platform.log, FullPlacementStream());
+
+    const FakeWindow& emulator = platform.windows[kEmulator];
+    EXPECT_EQ(PlaceOf(emulator), (Rectangle{0, -20, width, height + 20}));
+    EXPECT_TRUE(emulator.topmost && emulator.visible);
+    EXPECT_EQ(emulator.style, kOverlappedVisible & ~kFrameBits);
+    EXPECT_EQ(emulator.extendedStyle, kToolWindowEdge & ~0x80u);
+    EXPECT_EQ(PlaceOf(platform.windows[RecordingPlatform::kBackdrop]),
+              (Rectangle{0, 0, width, height}));
+    EXPECT_EQ(platform.zOrder,
+              (std::vector<WindowHandle>{kEmulator, RecordingPlatform::kBackdrop, kOther}));
+    EXPECT_EQ(platform.foreground, kEmulator) << "the emulator lost the keyboard";
+    EXPECT_EQ(platform.cursorX, width - 1);
+    EXPECT_EQ(platform.cursorY, 0);
     EXPECT_EQ(EmulatorWindow, kEmulator);
-    EXPECT_EQ(ScreenWidth, 1024);
-    EXPECT_EQ(ScreenHeight, 768);
+    EXPECT_EQ(ScreenWidth, width);
+    EXPECT_EQ(ScreenHeight, height);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"Sleep 100"});
 }
 
-TEST_F(EmulatorWindowTest, StrippingKeepsEveryOtherStyleBit) {
-    StripWindowFrame(platform, kEmulator);
-    EXPECT_EQ(static_cast<std::uint32_t>(platform.windowLongs[{kEmulator, -16}]),
-              kOverlappedVisible & ~0x00CC0000u);
-    EXPECT_EQ(static_cast<std::uint32_t>(platform.windowLongs[{kEmulator, -20}]), 0x100u);
-}
+INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest,
+                         ::testing::Values(ScreenCase{1024, 768}, ScreenCase{1920, 1080}));
 
-TEST_F(EmulatorWindowTest, ClearWindowStyleSelectsTheWordAndRepaintsTheFrameInPlace) {
-    platform.windowLongs[{kEmulator, -20}] = -1;
+TEST_F(EmulatorWindowTest, ClearWindowStyleClearsOnlyItsBitsOfTheChosenWordInPlace) {
+    platform.windows[kEmulator].extendedStyle = 0xFFFFFFFF;
     ClearWindowStyle(platform, kEmulator, true, 0x80000001u);
-    EXPECT_EQ(platform.log,
-              (std::vector<std::string>{Line("WriteWindowLong 1280 -20 ", 0x7FFFFFFE),
-                                        "PlaceWindow 1280 after 0 at 0,0 size 0x0 flags 55"}));
+    const FakeWindow& window = platform.windows[kEmulator];
+    EXPECT_EQ(window.extendedStyle, 0x7FFFFFFEu);
+    EXPECT_EQ(window.style, kOverlappedVisible);
+    EXPECT_EQ(PlaceOf(window), (Rectangle{100, 80, 640, 480}));
+    EXPECT_EQ(platform.zOrder, (std::vector<WindowHandle>{kEmulator, kOther}));
 }
 
-TEST_F(EmulatorWindowTest, AForeignForegroundWindowKeepsItsFrameAndPlace) {
-    for (const WindowHandle foreground : {kOther, WindowHandle{0}}) {
+// The foreground window is the emulator's only when its process is the one
+// started: any other keeps its frame and place, with the backdrop behind it.
+TEST_F(EmulatorWindowTest, AWindowNotOfTheEmulatorKeepsItsFrameAndPlace) {
+    for (const auto& [foreground, process] :
+         std::vector<std::pair<WindowHandle, ProcessId>>{{kOther, 999}, {0, 0}, {0x700, 0}}) {
         SCOPED_TRACE(foreground);
-        platform.log.clear();
+        platform.windows[0x700] = {.process = process};
+        const auto before = platform.windows;
         platform.foreground = foreground;
         PlaceEmulatorWindow(platform);
-        EXPECT_EQ(platform.log, BackdropStream());
         EXPECT_EQ(EmulatorWindow, 0u);
+        for (const WindowHandle window : {kEmulator, kOther, WindowHandle{0x700}}) {
+            EXPECT_EQ(PlaceOf(platform.windows[window]), PlaceOf(before.at(window)));
+            EXPECT_EQ(platform.windows[window].style, before.at(window).style);
+            EXPECT_FALSE(platform.windows[window].topmost);
+        }
+        EXPECT_TRUE(platform.windows.contains(RecordingPlatform::kBackdrop));
+        EXPECT_EQ(platform.foreground, foreground);
     }
-}
-
-TEST_F(EmulatorWindowTest, NoEmulatorStartedMeansNoWindowIsTheEmulators) {
-    EmulatorProcess = 0;
-    platform.windowProcesses[0x700] = 0;
-    platform.foreground = 0x700;
-    PlaceEmulatorWindow(platform);
-    EXPECT_EQ(platform.log, BackdropStream());
-}
-
-TEST_F(EmulatorWindowTest, PlacementFollowsTheScreenSize) {
-    platform.screenWidth = 1920;
-    platform.screenHeight = 1080;
-    PlaceEmulatorWindow(platform);
-    EXPECT_EQ(platform.log[1], "MoveCursor 1920,0");
-    EXPECT_EQ(platform.log[3], "PlaceWindow 176 after 0 at 0,0 size 1920x1080 flags 16");
-    EXPECT_EQ(platform.log.back(),
-              "PlaceWindow 1280 after TOPMOST at 0,-20 size 1920x1100 flags 64");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "expected_streams.h"
+#include "emulator_model.h"
 #include "launch/emulator_window.h"
 #include "launch/form1.h"
 #include "launch/launch_state.h"
@@ -42,20 +42,33 @@ protected:
                     {"ROAD FIGHT|70|0|False|False|False", game});
     }
 
-    // The whole log of a launch of GameName whose steps are the named menu steps.
-    std::vector<std::string> LaunchStream(const std::string& exe, std::vector<std::string> options,
-                                          const std::string& driveKey) {
-        std::vector<std::string> expected = Join({LaunchPrefix(exe),
-                                                  StreamOf("StartUpSequence"),
-                                                  {"Sleep 100"},
-                                                  Press(std::stoi(driveKey) & 0xFF),
-                                                  Press(13)});
-        for (const std::string& option : options) {
-            expected = Join({expected, StreamOf(option)});
-        }
-        return Join({expected, StreamOf("InitGame"), FullPlacementStream(), {"StartTimer 1"}});
+    // The launch's pauses and outside effects, without its keys.
+    static std::vector<std::string> LaunchOutline(const std::string& exe) {
+        std::vector<std::string> outline = LaunchPrefix(exe);
+        outline.insert(outline.end(), {"Sleep 100", "Sleep 100", "StartTimer 1"});
+        return outline;
+    }
+
+    // The emulator's window full screen and topmost in front of the backdrop,
+    // and still the one with the keyboard.
+    void ExpectFullScreen() {
+        const FakeWindow& emulator = platform.windows[kEmulatorWindow];
+        EXPECT_EQ(std::vector<int>({emulator.x, emulator.y, emulator.width, emulator.height}),
+                  std::vector<int>({0, -20, 1024, 788}));
+        EXPECT_TRUE(emulator.topmost);
+        EXPECT_EQ(platform.zOrder.at(1), RecordingPlatform::kBackdrop);
+        EXPECT_EQ(platform.foreground, kEmulatorWindow);
     }
 };
+
+const std::string kDriveDialog = "command O1 drive-dialog";
+const std::string kCapcom = "command O6 capcom-hack";
+const std::string kFps = "command O2.4 frame-rate-display";
+const std::string kNtsc = "command O4.2 ntsc";
+const std::string kZWrite = "command O2.1 z-writing";
+const std::string kZWriteAlpha = "command O2.2 alpha-z-writing";
+const std::string kHighPriority = "command O5.2 high-priority";
+const std::string kStartGame = "command R1 start-game";
 
 struct OptionCase {
     const char* name;
@@ -63,7 +76,7 @@ struct OptionCase {
     bool highPriority;
     bool showFps;
     std::string exe;
-    std::vector<std::string> options;
+    std::vector<std::string> reactions;  // of the emulator's menus, in order
 };
 
 void PrintTo(const OptionCase& c, std::ostream* out) {
@@ -77,65 +90,81 @@ TEST_P(Form1OptionTest, RunsTheStepsOfTheOptionsInTheFixedOrder) {
     Configure(c.game, c.highPriority, c.showFps);
     GameName = "Space Race";
     Form_Load(platform);
-    EXPECT_EQ(platform.log, LaunchStream(c.exe, c.options, Split(c.game, '|')[1]));
+    EXPECT_EQ(EmulatorReactions(platform.keyEvents), c.reactions);
+    EXPECT_EQ(platform.LogWithoutKeys(), LaunchOutline(c.exe));
+    ExpectFullScreen();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Options, Form1OptionTest,
-    ::testing::Values(
-        OptionCase{"nothing", "SPACE RACE|68|0|False|False|False", false, true, kStandardExe, {}},
-        OptionCase{"everything",
-                   "SPACE RACE|68|1|True|True|True",
-                   true,
-                   false,
-                   kStandardExe,
-                   {"InitCapcom", "InitFps", "InitNTSC", "InitZwrite", "InitZwriteAlpha",
-                    "InitHighPriority"}},
-        OptionCase{"fps off",
-                   "SPACE RACE|68|0|False|False|False",
-                   false,
-                   false,
-                   kStandardExe,
-                   {"InitFps"}},
-        OptionCase{"capcom",
-                   "SPACE RACE|69|1|False|False|False",
-                   false,
-                   true,
-                   kStandardExe,
-                   {"InitCapcom"}},
-        OptionCase{"old gfx capcom",
-                   "SPACE RACE|69|3|False|False|False",
-                   false,
-                   true,
-                   kOldGfxExe,
-                   {"InitCapcom"}},
-        OptionCase{"old gfx", "SPACE RACE|69|2|False|False|False", false, true, kOldGfxExe, {}},
-        OptionCase{
-            "ntsc", "SPACE RACE|68|0|False|False|true", false, true, kStandardExe, {"InitNTSC"}},
-        OptionCase{"z-writing",
-                   "SPACE RACE|68|0|TRUE|False|False",
-                   false,
-                   true,
-                   kStandardExe,
-                   {"InitZwrite"}},
-        OptionCase{"alpha z-writing",
-                   "SPACE RACE|68|0|False|-1|False",
-                   false,
-                   true,
-                   kStandardExe,
-                   {"InitZwriteAlpha"}},
-        OptionCase{"high priority",
-                   "SPACE RACE|68|0|False|False|False",
-                   true,
-                   true,
-                   kStandardExe,
-                   {"InitHighPriority"}},
-        OptionCase{"ntsc before z-writing",
-                   "SPACE RACE|68|2|True|True|True",
-                   true,
-                   true,
-                   kOldGfxExe,
-                   {"InitNTSC", "InitZwrite", "InitZwriteAlpha", "InitHighPriority"}}),
+    ::testing::Values(OptionCase{"nothing",
+                                 "SPACE RACE|68|0|False|False|False",
+                                 false,
+                                 true,
+                                 kStandardExe,
+                                 {kDriveDialog, "drive D", kStartGame}},
+                      OptionCase{"everything",
+                                 "SPACE RACE|68|1|True|True|True",
+                                 true,
+                                 false,
+                                 kStandardExe,
+                                 {kDriveDialog, "drive D", kCapcom, kFps, kNtsc, kZWrite,
+                                  kZWriteAlpha, kHighPriority, kStartGame}},
+                      OptionCase{"fps off",
+                                 "SPACE RACE|68|0|False|False|False",
+                                 false,
+                                 false,
+                                 kStandardExe,
+                                 {kDriveDialog, "drive D", kFps, kStartGame}},
+                      OptionCase{"capcom",
+                                 "SPACE RACE|69|1|False|False|False",
+                                 false,
+                                 true,
+                                 kStandardExe,
+                                 {kDriveDialog, "drive E", kCapcom, kStartGame}},
+                      OptionCase{"old gfx capcom",
+                                 "SPACE RACE|69|3|False|False|False",
+                                 false,
+                                 true,
+                                 kOldGfxExe,
+                                 {kDriveDialog, "drive E", kCapcom, kStartGame}},
+                      OptionCase{"old gfx",
+                                 "SPACE RACE|69|2|False|False|False",
+                                 false,
+                                 true,
+                                 kOldGfxExe,
+                                 {kDriveDialog, "drive E", kStartGame}},
+                      OptionCase{"ntsc",
+                                 "SPACE RACE|68|0|False|False|true",
+                                 false,
+                                 true,
+                                 kStandardExe,
+                                 {kDriveDialog, "drive D", kNtsc, kStartGame}},
+                      OptionCase{"z-writing",
+                                 "SPACE RACE|68|0|TRUE|False|False",
+                                 false,
+                                 true,
+                                 kStandardExe,
+                                 {kDriveDialog, "drive D", kZWrite, kStartGame}},
+                      OptionCase{"alpha z-writing",
+                                 "SPACE RACE|68|0|False|-1|False",
+                                 false,
+                                 true,
+                                 kStandardExe,
+                                 {kDriveDialog, "drive D", kZWriteAlpha, kStartGame}},
+                      OptionCase{"high priority",
+                                 "SPACE RACE|68|0|False|False|False",
+                                 true,
+                                 true,
+                                 kStandardExe,
+                                 {kDriveDialog, "drive D", kHighPriority, kStartGame}},
+                      OptionCase{"ntsc before z-writing",
+                                 "SPACE RACE|68|2|True|True|True",
+                                 true,
+                                 true,
+                                 kOldGfxExe,
+                                 {kDriveDialog, "drive D", kNtsc, kZWrite, kZWriteAlpha,
+                                  kHighPriority, kStartGame}}),
     [](const auto& info) {
         std::string name = info.param.name;
         std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
@@ -168,16 +197,21 @@ INSTANTIATE_TEST_SUITE_P(Renderers, Form1RendererTest,
                                            RendererCase{"2", kOldGfxExe, false},
                                            RendererCase{"3", kOldGfxExe, true}));
 
+// The speed keys reach the game window: it is placed before the first of them.
 TEST_F(Form1Test, SetsTheCpuSpeedLastAfterThePlacement) {
     WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {"SPACE RACE|68|0|False|False|False"});
+    bool placedBeforeSpeedKeys = false;
+    platform.AfterKeyEvents(21, [this, &placedBeforeSpeedKeys] {
+        placedBeforeSpeedKeys = platform.windows[kEmulatorWindow].topmost;
+    });
     Form_Load(platform);
-    const std::vector<std::string> tail(platform.log.end() - 8, platform.log.end());
-    EXPECT_EQ(tail, Join({{"PlaceWindow 1280 after TOPMOST at 0,-20 size 1024x788 flags 64"},
-                          Press(107),
-                          {"Sleep 1"},
-                          Press(107),
-                          {"Sleep 1"},
-                          {"StartTimer 1"}}));
+    EXPECT_TRUE(placedBeforeSpeedKeys);
+    const auto reactions = EmulatorReactions(platform.keyEvents);
+    EXPECT_EQ(std::vector<std::string>(reactions.end() - 3, reactions.end()),
+              (std::vector<std::string>{kStartGame, "speed 101", "speed 102"}));
+    const auto outline = platform.LogWithoutKeys();
+    EXPECT_EQ(std::vector<std::string>(outline.end() - 3, outline.end()),
+              (std::vector<std::string>{"Sleep 1", "Sleep 1", "StartTimer 1"}));
 }
 
 struct RecordingTrace : TraceSink {
@@ -187,7 +221,6 @@ struct RecordingTrace : TraceSink {
 
 TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
     WriteConfig("27\r\n1\r\n 102 \r\n0\r\n", {"SPACE RACE|68|1|True|False|False"});
-    platform.titles[kEmulatorWindow] = "Zentavio";
     RecordingTrace trace;
     SetTraceSink(&trace);
     Form_Load(platform);
@@ -265,13 +298,14 @@ TEST_F(Form1Test, ASecondLaunchFromTheFolderEndsBeforeAnything) {
 
 TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
     Configure("SPACE RACE|68|0|False|False|False", false, true);
-    platform.foreground = kFrontEnd;
-    platform.windowProcesses[kFrontEnd] = 999;
+    platform.AddWindowInFront(kFrontEnd, 999, "Front End");
     platform.At(2000, [this] { platform.foreground = kEmulatorWindow; });
     Form_Load(platform);
-    std::vector<std::string> expected = LaunchStream(kStandardExe, {}, "68");
+    std::vector<std::string> expected = LaunchOutline(kStandardExe);
     expected[3] = "Sleep 2500";  // in front at 2000 ms, 500 ms to settle
-    EXPECT_EQ(platform.log, expected);
+    EXPECT_EQ(platform.LogWithoutKeys(), expected);
+    EXPECT_EQ(EmulatorReactions(platform.keyEvents),
+              (std::vector<std::string>{kDriveDialog, "drive D", kStartGame}));
 }
 
 TEST_F(Form1Test, AFocusMovingBetweenTwoEmulatorWindowsDoesNotStopTheLaunch) {
@@ -306,9 +340,7 @@ void HoldEscape(RecordingPlatform& platform) {
 }
 
 void FrontEndInFront(RecordingPlatform& platform) {
-    platform.windowProcesses[kFrontEnd] = 999;
-    platform.titles[kFrontEnd] = "Front End";
-    platform.foreground = kFrontEnd;
+    platform.AddWindowInFront(kFrontEnd, 999, "Front End");
 }
 
 class Form1GuardTest : public Form1Test, public ::testing::WithParamInterface<GuardCase> {};
@@ -376,7 +408,7 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"EmulatorShowsNoWindow",
                   [](RecordingPlatform& p) {
                       FrontEndInFront(p);
-                      p.hiddenWindows.insert(kEmulatorWindow);
+                      p.windows[kEmulatorWindow].visible = false;
                   },
                   "showed no window within 10 seconds, so it was ended", 0, Closing::kEnded},
         GuardCase{"EmulatorWindowNeverInFront", FrontEndInFront,
@@ -392,7 +424,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](RecordingPlatform& p) {
                       p.AfterKeyEvents(14, [&p] {
                           p.programExitCode = 5;
-                          p.foreground = 0x700;
+                          p.AddWindowInFront(0x700, 0, "");
                       });
                   },
                   "The emulator ended during the launch with exit code 5", 14, Closing::kLeftOpen}),
@@ -413,9 +445,8 @@ TEST_F(Timer1Test, AHeldExitKeyClosesTheEmulatorWithAltF4AfterHalfASecondAndEnds
         platform.log.clear();
         platform.keyStates[27] = held;
         EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-        EXPECT_EQ(
-            platform.log,
-            Join({{"Sleep 500"}, {"down 18", "down 115", "up 18", "up 115"}, {"EndProcess"}}));
+        EXPECT_EQ(platform.log, (std::vector<std::string>{"Sleep 500", "down 18", "down 115",
+                                                          "up 18", "up 115", "EndProcess"}));
     }
 }
 
@@ -443,14 +474,13 @@ TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
 // Another program in front never gets a key; the emulator is closed all the same.
 TEST_F(Timer1Test, TheEmulatorIsClosedWhateverHasTheFocus) {
     platform.keyStates[27] = 0xFF80;
-    platform.windowProcesses[kFrontEnd] = 999;
-    platform.foreground = kFrontEnd;
+    platform.AddWindowInFront(kFrontEnd, 999, "Front End");
     EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
     EXPECT_EQ(platform.log,
               (std::vector<std::string>{"Sleep 500", "CloseWindow 1280", "EndProcess"}));
 
     platform.log.clear();
-    platform.hiddenWindows.insert(kEmulatorWindow);
+    platform.windows[kEmulatorWindow].visible = false;
     EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
     EXPECT_EQ(platform.log, (std::vector<std::string>{"Sleep 500", "EndProgram", "EndProcess"}));
 

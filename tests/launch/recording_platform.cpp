@@ -6,38 +6,31 @@
 
 namespace zent::testing {
 
-namespace {
-
-std::string Number(std::int64_t value) {
-    return std::to_string(value);
-}
-
-std::string Handle(WindowHandle window) {
-    return window == kInsertTopMost ? "TOPMOST" : Number(static_cast<std::int64_t>(window));
-}
-
-}  // namespace
-
-bool RecordingPlatform::AnyKeyDown() const {
-    return std::any_of(down_.begin(), down_.end(), [](bool down) { return down; });
-}
-
-std::vector<std::string> RecordingPlatform::KeyLog() const {
-    std::vector<std::string> keys;
-    for (const std::string& line : log) {
-        if (line.starts_with("down ") || line.starts_with("up ")) {
-            keys.push_back(line);
-        }
-    }
-    return keys;
-}
-
 void RecordingPlatform::At(std::uint64_t milliseconds, std::function<void()> action) {
     timed_.emplace(milliseconds, std::move(action));
 }
 
 void RecordingPlatform::AfterKeyEvents(std::size_t count, std::function<void()> action) {
     afterKeys_.emplace(count, std::move(action));
+}
+
+void RecordingPlatform::AddWindowInFront(WindowHandle window, ProcessId process,
+                                         const std::string& title) {
+    windows[window] = {.process = process, .title = title};
+    Raise(window);
+    foreground = window;
+}
+
+bool RecordingPlatform::AnyKeyDown() const {
+    return std::any_of(down_.begin(), down_.end(), [](bool down) { return down; });
+}
+
+std::vector<std::string> RecordingPlatform::LogWithoutKeys() const {
+    std::vector<std::string> rest;
+    std::copy_if(log.begin(), log.end(), std::back_inserter(rest), [](const std::string& line) {
+        return !line.starts_with("down ") && !line.starts_with("up ");
+    });
+    return rest;
 }
 
 void RecordingPlatform::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
@@ -48,7 +41,7 @@ void RecordingPlatform::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::u
     }
     keyEvents.push_back({key, scanCode, flags, extraInfo});
     const bool up = (flags & kKeyEventKeyUp) != 0;
-    log.push_back((up ? "up " : "down ") + Number(key));
+    log.push_back((up ? "up " : "down ") + std::to_string(key));
     if (key == kKeyAlt) {
         if (up && down_[kKeyAlt] && !altUsed_) {
             altTappedAlone_ = true;
@@ -72,7 +65,7 @@ void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
         slept += std::stoull(log.back().substr(6));
         log.pop_back();
     }
-    log.push_back("Sleep " + Number(static_cast<std::int64_t>(slept)));
+    log.push_back("Sleep " + std::to_string(slept));
     now += milliseconds;
     for (auto due = timed_.begin(); due != timed_.end() && due->first <= now;
          due = timed_.erase(due)) {
@@ -90,37 +83,76 @@ WindowHandle RecordingPlatform::ForegroundWindow() {
 }
 
 ProcessId RecordingPlatform::WindowProcess(WindowHandle window) {
-    const auto found = windowProcesses.find(window);
-    return found == windowProcesses.end() ? 0 : found->second;
+    const auto found = windows.find(window);
+    return found == windows.end() ? 0 : found->second.process;
 }
 
 std::int32_t RecordingPlatform::SystemMetric(int index) {
     return index == kScreenWidthMetric ? screenWidth : screenHeight;
 }
 
+// Windows keeps the pointer on the screen.
 void RecordingPlatform::MoveCursor(int x, int y) {
-    log.push_back("MoveCursor " + Number(x) + "," + Number(y));
+    cursorX = std::clamp(x, 0, screenWidth - 1);
+    cursorY = std::clamp(y, 0, screenHeight - 1);
+}
+
+void RecordingPlatform::Raise(WindowHandle window) {
+    std::erase(zOrder, window);
+    const bool topmost = windows[window].topmost;
+    const auto place = std::find_if(zOrder.begin(), zOrder.end(), [&](WindowHandle other) {
+        return topmost || !windows[other].topmost;
+    });
+    zOrder.insert(place, window);
 }
 
 void RecordingPlatform::PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                     int width, int height, std::uint32_t flags) {
-    log.push_back("PlaceWindow " + Handle(window) + " after " + Handle(insertAfter) + " at " +
-                  Number(x) + "," + Number(y) + " size " + Number(width) + "x" + Number(height) +
-                  " flags " + Number(flags));
+    const auto found = windows.find(window);
+    if (found == windows.end()) {
+        return;  // no such window: the call fails, as SetWindowPos does
+    }
+    FakeWindow& placed = found->second;
+    if ((flags & kPositionNoMove) == 0) {
+        placed.x = x;
+        placed.y = y;
+    }
+    if ((flags & kPositionNoSize) == 0) {
+        placed.width = width;
+        placed.height = height;
+    }
+    if ((flags & kPositionNoZOrder) == 0) {
+        if (insertAfter == kInsertTopMost) {
+            placed.topmost = true;
+        }
+        Raise(window);
+    }
+    if ((flags & kPositionShowWindow) != 0) {
+        placed.visible = true;
+    }
+    if ((flags & kPositionNoActivate) == 0) {
+        foreground = window;
+    }
 }
 
 std::int32_t RecordingPlatform::ReadWindowLong(WindowHandle window, int index) {
-    return windowLongs[{window, index}];
+    const FakeWindow& read = windows[window];
+    return static_cast<std::int32_t>(index == kStyleIndex ? read.style : read.extendedStyle);
 }
 
 void RecordingPlatform::WriteWindowLong(WindowHandle window, int index, std::int32_t value) {
-    log.push_back("WriteWindowLong " + Handle(window) + " " + Number(index) + " " +
-                  Number(static_cast<std::uint32_t>(value)));
-    windowLongs[{window, index}] = value;
+    FakeWindow& written = windows[window];
+    (index == kStyleIndex ? written.style : written.extendedStyle) =
+        static_cast<std::uint32_t>(value);
 }
 
+// Maximized, shown without being activated, in front of the other ordinary windows.
 WindowHandle RecordingPlatform::ShowBackdrop() {
-    log.push_back("ShowBackdrop");
+    windows[kBackdrop] = {.process = kLauncherProcess,
+                          .title = "Form2",
+                          .width = screenWidth,
+                          .height = screenHeight};
+    Raise(kBackdrop);
     return kBackdrop;
 }
 
@@ -133,7 +165,7 @@ void RecordingPlatform::CopyFileOver(const std::string& source, const std::strin
 }
 
 ProcessId RecordingPlatform::StartProgram(const std::string& path, int showWindow) {
-    log.push_back("StartProgram " + path + " show " + Number(showWindow));
+    log.push_back("StartProgram " + path + " show " + std::to_string(showWindow));
     if (!programs.contains(path)) {
         Fail(kFileNotFound, path + " could not be started.");
     }
@@ -150,22 +182,22 @@ void RecordingPlatform::EndProgram() {
 }
 
 std::vector<WindowHandle> RecordingPlatform::ProcessWindows(ProcessId process) {
-    std::vector<WindowHandle> windows;
-    for (const auto& [window, owner] : windowProcesses) {
-        if (owner == process && !hiddenWindows.contains(window)) {
-            windows.push_back(window);
+    std::vector<WindowHandle> found;
+    for (const auto& [window, state] : windows) {
+        if (state.process == process && state.visible) {
+            found.push_back(window);
         }
     }
-    return windows;
+    return found;
 }
 
 std::string RecordingPlatform::WindowTitle(WindowHandle window) {
-    const auto found = titles.find(window);
-    return found == titles.end() ? "" : found->second;
+    const auto found = windows.find(window);
+    return found == windows.end() ? "" : found->second.title;
 }
 
 void RecordingPlatform::CloseWindow(WindowHandle window) {
-    log.push_back("CloseWindow " + Handle(window));
+    log.push_back("CloseWindow " + std::to_string(window));
     closedWindows.push_back(window);
 }
 
@@ -178,28 +210,12 @@ bool RecordingPlatform::ClaimLaunch(const std::string&) {
 }
 
 void RecordingPlatform::StartTimer(std::uint32_t milliseconds) {
-    log.push_back("StartTimer " + Number(milliseconds));
+    log.push_back("StartTimer " + std::to_string(milliseconds));
 }
 
 void RecordingPlatform::EndProcess() {
     log.push_back("EndProcess");
     throw ProcessEnded();
-}
-
-std::vector<std::string> Press(KeyCode key) {
-    return {"down " + Number(key), "up " + Number(key)};
-}
-
-std::vector<std::string> Chord(KeyCode key) {
-    return {"down 18", "down " + Number(key), "up 18", "up " + Number(key)};
-}
-
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts) {
-    std::vector<std::string> joined;
-    for (const auto& part : parts) {
-        joined.insert(joined.end(), part.begin(), part.end());
-    }
-    return joined;
 }
 
 }  // namespace zent::testing

@@ -1,10 +1,11 @@
 #pragma once
-// A LaunchPlatform for tests: it records every call that changes something as
-// one line of a log (reads are not logged), keeps the keyboard's state (which
-// keys are down, whether Alt was ever released without another key pressed
-// under it, how many key events reached another program's window) and plays a
-// small desktop of windows on a clock that only its Sleep advances, with
-// changes the test schedules at given moments.
+// A LaunchPlatform for tests. It plays a small desktop: windows with their
+// process, title, rectangle, z-order, styles and visibility, the foreground
+// window and the pointer, on a clock that only its Sleep advances, with changes
+// a test schedules at given moments. It keeps the keyboard's state (which keys
+// are down, whether Alt was ever released alone, how many key events reached
+// another program's window) and logs, in order, only what the outside world
+// sees happen: key events, pauses, files, processes, Close commands and timers.
 
 #include <array>
 #include <cstdint>
@@ -14,7 +15,6 @@
 #include <set>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "launch/launch_platform.h"
@@ -34,20 +34,32 @@ struct KeyEvent {
     bool operator==(const KeyEvent&) const = default;
 };
 
+struct FakeWindow {
+    ProcessId process = 0;
+    std::string title;
+    bool visible = true;
+    int x = 0, y = 0, width = 0, height = 0;
+    bool topmost = false;
+    std::uint32_t style = 0, extendedStyle = 0;
+};
+
 class RecordingPlatform : public LaunchPlatform {
 public:
     static constexpr WindowHandle kBackdrop = 0xB0;
+    static constexpr ProcessId kLauncherProcess = 1;
     static constexpr ProcessId kStartedProcess = 4242;
 
-    // Every call in order: "down 18", "up 79", "Sleep 100", "copy A > B", ...
-    // Pauses back to back are one line with their sum.
+    // What the outside world saw, in order: "down 18", "up 79", "Sleep 100",
+    // "CopyFileOver A > B", ... Pauses back to back are one line with their sum.
     std::vector<std::string> log;
     std::vector<KeyEvent> keyEvents;
 
-    // The desktop the test sets up.
+    // The desktop the test sets up and the launch changes.
+    std::map<WindowHandle, FakeWindow> windows;
+    // Front to back; the windows a test adds come behind those placed.
+    std::vector<WindowHandle> zOrder;
     WindowHandle foreground = 0;
-    std::map<WindowHandle, ProcessId> windowProcesses;
-    std::map<std::pair<WindowHandle, int>, std::int32_t> windowLongs;
+    int cursorX = 0, cursorY = 0;
     std::int32_t screenWidth = 1024;
     std::int32_t screenHeight = 768;
     std::map<std::int32_t, std::uint16_t> keyStates;
@@ -55,9 +67,6 @@ public:
     std::set<std::string> programs;
     // The started program's exit code once it has ended.
     std::optional<std::uint32_t> programExitCode;
-    // Windows of windowProcesses that exist but are not visible.
-    std::set<WindowHandle> hiddenWindows;
-    std::map<WindowHandle, std::string> titles;
     std::vector<WindowHandle> closedWindows;
     bool anotherLaunchRuns = false;
     std::uint64_t now = 0;
@@ -67,13 +76,16 @@ public:
     void At(std::uint64_t milliseconds, std::function<void()> action);
     void AfterKeyEvents(std::size_t count, std::function<void()> action);
 
+    // Adds a window of process to the desktop and puts it in front.
+    void AddWindowInFront(WindowHandle window, ProcessId process, const std::string& title);
+
     bool KeyIsDown(KeyCode key) const { return down_[key]; }
     bool AnyKeyDown() const;
     bool AltTappedAlone() const { return altTappedAlone_; }
     // Key events injected while a window of another process was in front.
     int KeysIntoOtherPrograms() const { return keysIntoOtherPrograms_; }
-    // The log lines of the key events only.
-    std::vector<std::string> KeyLog() const;
+    // The log without the key events: the pauses and the outside effects.
+    std::vector<std::string> LogWithoutKeys() const;
 
     void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
                        std::uintptr_t extraInfo) override;
@@ -102,6 +114,9 @@ public:
     [[noreturn]] void EndProcess() override;
 
 private:
+    // Brings window to the front of its band: the topmost windows, or the others.
+    void Raise(WindowHandle window);
+
     std::multimap<std::uint64_t, std::function<void()>> timed_;
     std::multimap<std::size_t, std::function<void()>> afterKeys_;
     int keysIntoOtherPrograms_ = 0;
@@ -109,10 +124,5 @@ private:
     bool altUsed_ = false;
     bool altTappedAlone_ = false;
 };
-
-// The log lines of PressKey and PressAltChord, to write expected streams with.
-std::vector<std::string> Press(KeyCode key);
-std::vector<std::string> Chord(KeyCode key);
-std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts);
 
 }  // namespace zent::testing
