@@ -87,7 +87,7 @@ TEST_F(EmulatorWindowTest, AWindowNotOfTheEmulatorKeepsItsFrameAndPlace) {
     for (const auto& [foreground, process] :
          std::vector<std::pair<WindowHandle, ProcessId>>{{kOther, 999}, {0, 0}, {0x700, 0}}) {
         SCOPED_TRACE(foreground);
-        platform.windows[0x700] = {.process = process};
+        platform.windows[0x700].process = process;
         const auto before = platform.windows;
         platform.foreground = foreground;
         PlaceEmulatorWindow(platform);
