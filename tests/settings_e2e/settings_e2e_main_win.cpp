@@ -315,9 +315,9 @@ void Resources(const std::string& program, const std::string& version) {
               manifest.find("true/pm") != std::string::npos &&
               manifest.find("asInvoker") != std::string::npos,
           "the manifest asks for common controls 6, per-monitor DPI awareness and no elevation");
-    Check(manifest.find("name=\"Zentavio.Wrapper\" version=\"" + version + "\"") !=
-              std::string::npos,
-          "the manifest names the launcher with version " + version);
+    Check(
+        manifest.find("name=\"Zentavio.Wrapper\" version=\"" + version + "\"") != std::string::npos,
+        "the manifest names the launcher with version " + version);
     const std::string icons = resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));
     std::vector<int> sizes;
     for (std::size_t entry = 6; entry + 14 <= icons.size(); entry += 14) {
