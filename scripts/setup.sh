@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake make g++ googletest            # native build and unit tests
+    ninja-build                          # the multi-config build (Ninja Multi-Config)
     g++-mingw-w64-x86-64-posix           # Windows cross build
     wine64 xvfb                          # Windows programs under test, on a private display
     x11-apps imagemagick                 # screenshots of the windows (xwd, convert)

@@ -2,7 +2,9 @@
 # Set-up, both builds and every test: the native core with its unit tests and
 # the fuzz targets replaying their saved inputs, the same again under ASan and
 # UBSan (any report fails them), then the Windows build with the same unit tests,
-# the end-to-end and file-fault tests under Wine.
+# the end-to-end and file-fault tests under Wine and the check of the release
+# ZIP, and last the same Windows build through a multi-config generator (the
+# way Visual Studio builds): its Release configuration and the same tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,3 +22,7 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows
+
+cmake --preset windows-multi-config >/dev/null
+cmake --build --preset windows-multi-config
+ctest --preset windows-multi-config

@@ -138,6 +138,16 @@ std::optional<std::string> ReadAndDismissBox(DWORD processId, int timeoutMs) {
     return Narrow(text);
 }
 
+std::wstring HostPath(const std::string& path) {
+    std::wstring windowsPath = (path.starts_with('/') ? L"Z:" : L"") + Widen(path);
+    for (auto& c : windowsPath) {
+        if (c == L'/') {
+            c = L'\\';
+        }
+    }
+    return windowsPath;
+}
+
 std::wstring Widen(const std::string& text) {
     const int length =
         MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);

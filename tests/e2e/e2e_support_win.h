@@ -42,6 +42,11 @@ void AppendLine(const std::wstring& path, const std::string& line);
 // The bytes of a file that another program may be writing; nothing when it is missing.
 std::optional<std::string> ReadWholeFile(const std::wstring& path);
 
+// A build path of the host (CMake's, UTF-8) as this program opens it, with "\"
+// between folders. Under Wine the build host's Unix paths ("/work/...") lie on
+// drive Z:; on Windows itself they are Windows paths already ("C:/...").
+std::wstring HostPath(const std::string& path);
+
 // UTF-8 <-> UTF-16 for paths and window texts.
 std::wstring Widen(const std::string& text);
 std::string Narrow(const std::wstring& text);

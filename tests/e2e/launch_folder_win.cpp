@@ -10,17 +10,6 @@ namespace zent {
 
 namespace {
 
-// A path of the build host, as Wine's Z: drive shows it.
-std::wstring HostPath(const char* path) {
-    std::wstring windowsPath = L"Z:" + Widen(path);
-    for (auto& c : windowsPath) {
-        if (c == L'/') {
-            c = L'\\';
-        }
-    }
-    return windowsPath;
-}
-
 void CopyProgram(const char* from, const std::wstring& to) {
     if (!CopyFileW(HostPath(from).c_str(), to.c_str(), FALSE)) {
         throw std::runtime_error("cannot copy " + std::string(from));

@@ -63,16 +63,9 @@ void FaultFolder::MakeReadOnly(const std::string& name) const {
 }
 
 PROCESS_INFORMATION FaultFolder::StartLauncher(const std::string& argument) const {
-    // The build's launcher, by its path on Wine's Z: drive.
-    std::string built = std::string("Z:") + kFaultLauncherProgram;
-    for (char& c : built) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
     const std::string program = PathOf("ZentavioWrapper.exe");
-    if (!CopyFileA(built.c_str(), program.c_str(), FALSE)) {
-        throw std::runtime_error("cannot copy " + built);
+    if (!CopyFileW(HostPath(kFaultLauncherProgram).c_str(), Widen(program).c_str(), FALSE)) {
+        throw std::runtime_error(std::string("cannot copy ") + kFaultLauncherProgram);
     }
     std::string commandLine = "\"" + program + "\" " + argument;
     STARTUPINFOA startup{};

@@ -1,5 +1,6 @@
 // Drives the real launcher in Settings mode through its windows under Wine:
-//   settings_e2e save|close|redefine|enter|resources <launcher.exe>
+//   settings_e2e save|close|redefine|enter <launcher.exe>
+//   settings_e2e resources <launcher.exe> <version, as 1.2.3.0>
 //   settings_e2e test <launcher.exe> <stand-in emulator.exe>
 //   settings_e2e screenshots <launcher.exe> <folder for the images>
 // Each scenario runs the launcher without an argument in a fresh folder with
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "driver_win.h"
+#include "e2e_support_win.h"
 #include "settings/key_box.h"
 #include "settings/renderer_form.h"
 #include "settings/settings_layout.h"
@@ -29,17 +31,6 @@ constexpr char kThreeGames[] =
     "ROAD FIGHT|69|0|False|False|True\r\n"
     "ALPHA|70|2|False|True|False\r\n";
 
-// A host path as Wine's Z: drive sees it.
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') {
-        path = "Z:" + path;
-    }
-    for (char& c : path) {
-        c = c == '/' ? '\\' : c;
-    }
-    return path;
-}
-
 class Launcher {
 public:
     Launcher(const std::string& scenario, const std::string& program) {
@@ -49,7 +40,7 @@ public:
                   std::to_string(GetCurrentProcessId());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ + "\\images");
-        CopyFileA(WindowsPath(program).c_str(), File("ZentavioWrapper.exe").c_str(), FALSE);
+        CopyFileW(HostPath(program).c_str(), Widen(File("ZentavioWrapper.exe")).c_str(), FALSE);
         WriteFileBytes(File("zentconfig.ini"), kThreeGames);
     }
 
@@ -303,9 +294,11 @@ void EnterSaves(const std::string& program) {
           "the file is saved with the exit key 27 and no game line");
 }
 
-// The launcher carries its manifest, version information and multi-size icon.
-void Resources(const std::string& program) {
-    HMODULE image = LoadLibraryExA(WindowsPath(program).c_str(), nullptr,
+// The launcher carries its manifest, its version information (the project's
+// version, a copyright line) and its multi-size icon.
+void Resources(const std::string& program, const std::string& version) {
+    const std::wstring path = HostPath(program);
+    HMODULE image = LoadLibraryExW(path.c_str(), nullptr,
                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     Check(image != nullptr, "the launcher's resources can be read");
     const auto resource = [&](LPCSTR name, LPCSTR type) {
@@ -322,6 +315,9 @@ void Resources(const std::string& program) {
               manifest.find("true/pm") != std::string::npos &&
               manifest.find("asInvoker") != std::string::npos,
           "the manifest asks for common controls 6, per-monitor DPI awareness and no elevation");
+    Check(
+        manifest.find("name=\"Zentavio.Wrapper\" version=\"" + version + "\"") != std::string::npos,
+        "the manifest names the launcher with version " + version);
     const std::string icons = resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));
     std::vector<int> sizes;
     for (std::size_t entry = 6; entry + 14 <= icons.size(); entry += 14) {
@@ -332,20 +328,27 @@ void Resources(const std::string& program) {
           "the icon holds the seven sizes from 16 to 72 pixels");
     FreeLibrary(image);
 
-    const std::string path = WindowsPath(program);
-    std::string version(GetFileVersionInfoSizeA(path.c_str(), nullptr), '\0');
-    GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(version.size()), version.data());
-    char* product = nullptr;
-    UINT length = 0;
-    VerQueryValueA(version.data(), "\\StringFileInfo\\040904B0\\ProductName",
-                   reinterpret_cast<void**>(&product), &length);
-    Check(product != nullptr && std::string(product) == "Zentavio Wrapper",
+    std::string information(GetFileVersionInfoSizeW(path.c_str(), nullptr), '\0');
+    GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(information.size()),
+                        information.data());
+    const auto value = [&](const std::wstring& name) {
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        VerQueryValueW(information.data(), (L"\\StringFileInfo\\040904B0\\" + name).c_str(),
+                       reinterpret_cast<void**>(&text), &length);
+        return text == nullptr ? std::wstring() : std::wstring(text);
+    };
+    Check(value(L"ProductName") == L"Zentavio Wrapper",
           "the version information names the product Zentavio Wrapper");
+    Check(value(L"FileVersion") == Widen(version) && value(L"ProductVersion") == Widen(version),
+          "the version information gives version " + version);
+    Check(value(L"LegalCopyright").find(L"Zentavio Wrapper contributors") != std::wstring::npos,
+          "the version information has a copyright line");
 }
 
 void TestGame(const std::string& program, const std::string& standIn) {
     Launcher launcher("test", program);
-    CopyFileA(WindowsPath(standIn).c_str(), launcher.File("zentavio.exe").c_str(), FALSE);
+    CopyFileW(HostPath(standIn).c_str(), Widen(launcher.File("zentavio.exe")).c_str(), FALSE);
     WriteFileBytes(launcher.File("tempavio.cfg"), "stand-in configuration\r\n");
     launcher.Start();
     SendMessageW(launcher.Item(kLstGames), LB_SETCURSEL, 1, 0);
@@ -427,8 +430,8 @@ int main(int argc, char** argv) {
         CloseWithoutSaving(program);
     } else if (scenario == "enter") {
         EnterSaves(program);
-    } else if (scenario == "resources") {
-        Resources(program);
+    } else if (scenario == "resources" && argc > 3) {
+        Resources(program, argv[3]);
     } else if (scenario == "redefine") {
         RedefineExitKey(program);
     } else if (scenario == "screenshots" && argc > 3) {
