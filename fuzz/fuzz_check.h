@@ -16,20 +16,8 @@ namespace zent {
 }
 
 inline void CheckFatalError(const FatalError& error) {
-    switch (error.number()) {
-        case kInvalidArgument:
-        case kOverflow:
-        case kOutOfMemory:
-        case kSubscriptOutOfRange:
-        case kTypeMismatch:
-        case kFileNotFound:
-        case kDiskFull:
-        case kInputPastEndOfFile:
-        case kPermissionDenied:
-        case kPathFileAccessError:
-            break;
-        default:
-            FuzzFinding("a FatalError with an unknown number");
+    if (StandardErrorText(error.number()) == nullptr) {
+        FuzzFinding("a FatalError with an unknown number");
     }
     if (error.description().empty()) {
         FuzzFinding("a FatalError without a description");

@@ -6,14 +6,14 @@
 
 namespace zent {
 
-// Alt+O, Enter, Tab, Tab: the drive dialog, focus on the drive choice.
+// Opens the emulator's drive dialog with the focus on the drive choice.
 void StartUpSequence(LaunchPlatform& platform);
-// The key of DriveKey, then Enter, 100 ms after the dialog was opened.
+// Picks the drive of DriveKey in that dialog and confirms it.
 void SelectDrive(LaunchPlatform& platform);
-// Alt+R, Enter: starts the game.
+// Starts the game.
 void InitGame(LaunchPlatform& platform);
 
-// The option toggles; each chooses one entry of menu O. The caller tests the condition.
+// The option toggles, each an entry of menu O; the caller decides which run.
 void InitCapcom(LaunchPlatform& platform);
 void InitFps(LaunchPlatform& platform);
 void InitNTSC(LaunchPlatform& platform);

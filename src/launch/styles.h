@@ -7,16 +7,14 @@
 
 namespace zent {
 
-// Clears the system menu, the sizing frame and the caption, then the tool-window
-// bit of the extended style, one ClearWindowStyle each, in that order.
+// Leaves the window no frame to show: no caption, sizing border or system menu,
+// and no tool-window edge.
 void StripWindowFrame(LaunchPlatform& platform, WindowHandle window);
 
-// Clears bits in the style word (extended false) or the extended style word, and
-// has the window take on its new frame.
+// extended selects the extended style word instead of the style word.
 void ClearWindowStyle(LaunchPlatform& platform, WindowHandle window, bool extended,
                       std::uint32_t bits);
 
-// The flags of the repaint after each style change: frame recalculated, nothing moved.
 inline constexpr std::uint32_t kFrameChangedOnly = kPositionNoSize | kPositionNoMove |
                                                    kPositionNoZOrder | kPositionNoActivate |
                                                    kPositionFrameChanged;

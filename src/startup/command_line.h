@@ -15,9 +15,7 @@ std::string ArgumentText(std::string_view commandLine);
 // "." (it ends with "\") throws "subscript out of range".
 std::string DeriveGameName(std::string_view argument);
 
-}  // namespace zent
-
-namespace zent {
 // Key name of the game to launch: set by Main from the command line, or by Test Game.
 extern std::string GameName;
+
 }  // namespace zent

@@ -5,32 +5,12 @@
 namespace zent {
 
 const char* StandardErrorText(int number) {
-    switch (number) {
-        case kInvalidArgument:
-            return "Invalid procedure call or argument";
-        case kOverflow:
-            return "Overflow";
-        case kOutOfMemory:
-            return "Out of memory";
-        case kSubscriptOutOfRange:
-            return "Subscript out of range";
-        case kTypeMismatch:
-            return "Type mismatch";
-        case kFileNotFound:
-            return "File not found";
-        case kDiskFull:
-            return "Disk full";
-        case kInputPastEndOfFile:
-            return "Input past end of file";
-        case kDeviceUnavailable:
-            return "Device unavailable";
-        case kPermissionDenied:
-            return "Permission denied";
-        case kPathFileAccessError:
-            return "Path/File access error";
-        default:
-            return "Application-defined or object-defined error";
+    for (const ErrorDefinition& error : kErrors) {
+        if (error.number == number) {
+            return error.standardText;
+        }
     }
+    return nullptr;
 }
 
 FatalError::FatalError(int number, std::string description)
@@ -41,7 +21,9 @@ FatalError FatalError::WithContext(const std::string& where) const {
 }
 
 std::string FatalError::MessageText() const {
-    return "Run-time error " + std::to_string(number_) + ": " + StandardErrorText(number_) +
+    const char* standard = StandardErrorText(number_);
+    return "Run-time error " + std::to_string(number_) + ": " +
+           (standard != nullptr ? standard : "Application-defined or object-defined error") +
            "\n\n" + description_;
 }
 

@@ -23,7 +23,29 @@ enum ErrorNumber : int {
     kPathFileAccessError = 75,
 };
 
-// The short standard wording of an error number ("File not found").
+struct ErrorDefinition {
+    ErrorNumber number;
+    const char* standardText;
+};
+
+// Every error the launcher raises, with its short standard wording: a new error
+// is one row here.
+inline constexpr ErrorDefinition kErrors[] = {
+    {kInvalidArgument, "Invalid procedure call or argument"},
+    {kOverflow, "Overflow"},
+    {kOutOfMemory, "Out of memory"},
+    {kSubscriptOutOfRange, "Subscript out of range"},
+    {kTypeMismatch, "Type mismatch"},
+    {kFileNotFound, "File not found"},
+    {kDiskFull, "Disk full"},
+    {kInputPastEndOfFile, "Input past end of file"},
+    {kDeviceUnavailable, "Device unavailable"},
+    {kPermissionDenied, "Permission denied"},
+    {kPathFileAccessError, "Path/File access error"},
+};
+
+// The standard wording of an error number ("File not found"); nothing for a
+// number that is not in kErrors.
 const char* StandardErrorText(int number);
 
 class FatalError : public std::runtime_error {
