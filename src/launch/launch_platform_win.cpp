@@ -94,40 +94,21 @@ WindowHandle WindowsLaunchPlatform::ShowBackdrop() {
 }
 
 void WindowsLaunchPlatform::ChangeCurrentFolder(const std::string& folder) {
-    if (!SetCurrentDirectoryA(folder.c_str())) {
-        FailFileOperation(GetLastError(), "could not be made the current folder", folder);
-    }
+    SetCurrentFolder(folder);
 }
 
 void WindowsLaunchPlatform::CopyFileOver(const std::string& source, const std::string& target) {
-    if (CopyFileA(source.c_str(), target.c_str(), FALSE)) {
-        return;
-    }
-    const DWORD code = GetLastError();
-    if (GetFileAttributesA(source.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        FailFileOperation(code, "could not be read", source);
-    }
-    FailFileOperation(code, "could not be replaced with a copy of " + source, target);
+    ReplaceWithCopy(ActiveFileSystem(), source, target);
 }
 
 ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showWindow) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showWindow);
-    // The program's own path as its first word, the way a shell starts it.
-    std::string commandLine = "\"" + path + "\"";
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-        FailFileOperation(GetLastError(), "could not be started", path);
-    }
-    CloseHandle(process.hThread);
+    DWORD processId = 0;
+    const HANDLE process = StartProcess(path, showWindow, processId);
     if (startedProcess_ != nullptr) {
         CloseHandle(startedProcess_);
     }
-    startedProcess_ = process.hProcess;
-    return process.dwProcessId;
+    startedProcess_ = process;
+    return processId;
 }
 
 void WindowsLaunchPlatform::AwaitProgramReady(std::uint32_t timeoutMilliseconds) {

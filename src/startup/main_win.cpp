@@ -21,7 +21,7 @@ void Main() {
     SetProgramFolder(RunningProgramFolder());
     UseSystemTextLocale();
 
-    const std::string argument = ArgumentText(GetCommandLineA());
+    const std::string argument = ArgumentText(Utf8(GetCommandLineW()));
     if (argument.empty()) {
         ShowSettingsForm();
         return;
