@@ -255,6 +255,14 @@ TEST_P(LoadConfigFailureTest, StopsWithAnErrorThatSaysWhatToFix) {
 
 const std::string kOptions = Lines({"27", "1", " 100 ", "0"});
 
+std::string Repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
+
 // The file as an editor saves it in UTF-16, with or without its byte-order mark.
 std::string Utf16(const std::string& ascii, bool bigEndian, bool withMark) {
     std::string bytes = withMark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
@@ -297,6 +305,11 @@ INSTANTIATE_TEST_SUITE_P(
                         kOptions + Lines({" 1 ", "A"}),
                         kSubscriptOutOfRange,
                         {"line 6", "\"A\", which has 1 field;"}},
+        // Shortened between two letters, never inside one's UTF-8 bytes.
+        LoadFailureCase{"LongLineShortenedBetweenLetters",
+                        kOptions + Lines({" 1 ", "A" + Repeated("\u0436", 50)}),
+                        kSubscriptOutOfRange,
+                        {"\"A" + Repeated("\u0436", 39) + "...\""}},
         LoadFailureCase{"Utf8ByteOrderMark",
                         "\xEF\xBB\xBF" + Lines({"81", "1", " 100 ", "0", " 0 "}),
                         kPathFileAccessError,
