@@ -87,18 +87,11 @@ std::string ProgramFile(std::string_view name) {
     return g_programFolder + "\\" + std::string(name);
 }
 
-// Line by line, so that a disk that fills up refuses a line, not a byte.
 void ReplaceFileContents(FileSystem& files, const std::string& path, std::string_view bytes) {
     const std::string tempPath = path + ".tmp";
     try {
         std::unique_ptr<OutputFile> out = files.Create(tempPath);
-        std::size_t start = 0;
-        while (start < bytes.size()) {
-            const std::size_t lineEnd = bytes.find("\r\n", start);
-            const std::size_t end = lineEnd == std::string_view::npos ? bytes.size() : lineEnd + 2;
-            out->Write(bytes.substr(start, end - start));
-            start = end;
-        }
+        out->Write(bytes);
         out->Flush();
         out->Close();
         files.Replace(tempPath, path);
