@@ -5,7 +5,7 @@
 #include "launch/frm_blank_win.h"
 #include "startup/fatal_error.h"
 #include "startup/file_system_win.h"
-#include "startup/text_conversions.h"
+#include "startup/text_locale_win.h"
 
 namespace zent {
 
@@ -97,40 +97,21 @@ WindowHandle WindowsLaunchPlatform::ShowBackdrop() {
 }
 
 void WindowsLaunchPlatform::ChangeCurrentFolder(const std::string& folder) {
-    if (!SetCurrentDirectoryA(folder.c_str())) {
-        FailFileOperation(GetLastError(), "could not be made the current folder", folder);
-    }
+    SetCurrentFolder(folder);
 }
 
 void WindowsLaunchPlatform::CopyFileOver(const std::string& source, const std::string& target) {
-    if (CopyFileA(source.c_str(), target.c_str(), FALSE)) {
-        return;
-    }
-    const DWORD code = GetLastError();
-    if (GetFileAttributesA(source.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        FailFileOperation(code, "could not be read", source);
-    }
-    FailFileOperation(code, "could not be replaced with a copy of " + source, target);
+    ReplaceWithCopy(ActiveFileSystem(), source, target);
 }
 
 ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showWindow) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showWindow);
-    // The program's own path as its first word, the way a shell starts it.
-    std::string commandLine = "\"" + path + "\"";
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
-        FailFileOperation(GetLastError(), "could not be started", path);
-    }
-    CloseHandle(process.hThread);
+    DWORD processId = 0;
+    const HANDLE process = StartProcess(path, showWindow, processId);
     if (startedProcess_ != nullptr) {
         CloseHandle(startedProcess_);
     }
-    startedProcess_ = process.hProcess;
-    return process.dwProcessId;
+    startedProcess_ = process;
+    return processId;
 }
 
 std::optional<std::uint32_t> WindowsLaunchPlatform::ProgramExitCode() {
@@ -168,9 +149,9 @@ std::vector<WindowHandle> WindowsLaunchPlatform::ProcessWindows(ProcessId proces
 }
 
 std::string WindowsLaunchPlatform::WindowTitle(WindowHandle window) {
-    char title[256] = {};
-    GetWindowTextA(Window(window), title, sizeof title);
-    return title;
+    wchar_t title[256] = {};
+    GetWindowTextW(Window(window), title, 256);
+    return Utf8(title);
 }
 
 // Posted, not sent: an emulator that hangs must not hang the launcher with it.
@@ -189,14 +170,16 @@ std::uint64_t WindowsLaunchPlatform::Milliseconds() {
 // A named mutex per folder, held until the process ends. The name is a digest of
 // the folder, which may be longer than a name may be and holds backslashes.
 bool WindowsLaunchPlatform::ClaimLaunch(const std::string& folder) {
+    std::wstring name = Wide(folder);
+    CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
     std::uint64_t digest = 14695981039346656037ull;
-    for (const char c : UpperCase(folder)) {
-        digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    for (const wchar_t c : name) {
+        digest = (digest ^ static_cast<std::uint16_t>(c)) * 1099511628211ull;
     }
-    char name[64];
-    std::snprintf(name, sizeof name, "Local\\ZentavioWrapper.Launch.%016llx",
+    char mutexName[64];
+    std::snprintf(mutexName, sizeof mutexName, "Local\\ZentavioWrapper.Launch.%016llx",
                   static_cast<unsigned long long>(digest));
-    const HANDLE mutex = CreateMutexA(nullptr, FALSE, name);
+    const HANDLE mutex = CreateMutexA(nullptr, FALSE, mutexName);
     if (mutex == nullptr) {
         Fail(kOutOfMemory, "The launcher could not check for another launch (Windows error " +
                                std::to_string(GetLastError()) +

@@ -1,11 +1,11 @@
 #include "settings/form_window_win.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "startup/fatal_error.h"
 #include "startup/message_loop_win.h"
 #include "startup/resources/resource_ids.h"
+#include "startup/text_locale_win.h"
 
 namespace zent {
 
@@ -68,7 +68,7 @@ ControlClass ClassOf(ControlKind kind) {
         case ControlKind::Label:
             return {"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::ListBox:
-            return {"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
+            return {"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
                     WS_EX_CLIENTEDGE};
         case ControlKind::CheckBox:
             return {"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
@@ -84,17 +84,6 @@ int WindowHeight(const ControlPlacement& control, int dpi) {
     return control.kind == ControlKind::DropDownList ? height * 8 : height;
 }
 
-SIZE TextSize(HWND control, HFONT font) {
-    const std::string text = ControlText(control);
-    HDC context = GetDC(control);
-    HGDIOBJ old = SelectObject(context, font);
-    SIZE extent{};
-    GetTextExtentPoint32A(context, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(context, old);
-    ReleaseDC(control, context);
-    return extent;
-}
-
 // The table's label boxes were measured for a smaller font than today's
 // standard one, and some overlap their neighbours. A one-line caption gets the
 // width it needs and the height of its text, so it is never cut, wrapped or
@@ -102,7 +91,7 @@ SIZE TextSize(HWND control, HFONT font) {
 SIZE WindowSize(const ControlPlacement& control, HWND child, HFONT font, int dpi) {
     SIZE size{TwipsToPixels(control.width, dpi), WindowHeight(control, dpi)};
     if (control.kind == ControlKind::Label && *control.text != '\0') {
-        const SIZE text = TextSize(child, font);
+        const SIZE text = TextSize(child, font, ControlText(child));
         size.cx = std::max(size.cx, text.cx + 1);
         size.cy = text.cy;
     }
@@ -188,9 +177,11 @@ void CreateForm(FormWindow& form) {
     form.lastFocus = nullptr;
     for (const ControlPlacement& control : form.layout->controls) {
         const ControlClass kind = ClassOf(control.kind);
-        HWND child = CreateWindowExA(
-            kind.extendedStyle, kind.name, control.text, kind.style, 0, 0, 0, 0, form.window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+        // Unicode controls, so that their texts keep every character.
+        HWND child = CreateWindowExW(
+            kind.extendedStyle, Wide(kind.name).c_str(), Wide(control.text).c_str(), kind.style, 0,
+            0, 0, 0, form.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+            instance, nullptr);
         if (form.lastFocus == nullptr && (kind.style & WS_TABSTOP) != 0) {
             form.lastFocus = child;
         }
@@ -281,9 +272,25 @@ std::string MessageFontFace() {
 }
 
 std::string ControlText(HWND control) {
-    std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1);
-    GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    return text.data();
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Utf8(text);
+}
+
+void SetControlText(HWND control, const std::string& text) {
+    SetWindowTextW(control, Wide(text).c_str());
+}
+
+SIZE TextSize(HWND control, HFONT font, const std::string& text) {
+    const std::wstring wide = Wide(text);
+    HDC context = GetDC(control);
+    HGDIOBJ old = SelectObject(context, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    SelectObject(context, old);
+    ReleaseDC(control, context);
+    return extent;
 }
 
 }  // namespace zent

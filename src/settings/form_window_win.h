@@ -60,6 +60,11 @@ HFONT CreateMessageFont(int dpi);
 // The message font's face, for forms whose own face is missing.
 std::string MessageFontFace();
 
+// A control's text, read and written through the Unicode messages.
 std::string ControlText(HWND control);
+void SetControlText(HWND control, const std::string& text);
+
+// How much room text takes in the font, on the control's screen.
+SIZE TextSize(HWND control, HFONT font, const std::string& text);
 
 }  // namespace zent

@@ -48,7 +48,7 @@ class KeyBoxLabel : public KeyBoxView {
 public:
     explicit KeyBoxLabel(const FormWindow& form) : form_(form) {}
     void SetPrompt(const std::string& text) override {
-        SetDlgItemTextA(form_.window, kLblKey, text.c_str());
+        SetControlText(GetDlgItem(form_.window, kLblKey), text);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "settings/renderer_form.h"
 #include "settings/settings_windows_win.h"
 #include "startup/fatal_error_win.h"
+#include "startup/text_locale_win.h"
 
 namespace zent {
 
@@ -60,8 +61,8 @@ void ShowRendererWindow() {
     if (g_form.window == nullptr) {
         CreateForm(g_form);
         for (const char* name : kRendererNames) {
-            SendDlgItemMessageA(g_form.window, kCmbRenderer, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(name));
+            SendDlgItemMessageW(g_form.window, kCmbRenderer, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(Wide(name).c_str()));
         }
         g_renderer.Form_Load();
     }

@@ -72,7 +72,19 @@ void SettingsForm::cmdAdd_Click() {
     if (path.empty()) {
         return;
     }
-    NewGameName = GameNameFromPath(path);
+    const std::string name = GameNameFromPath(path);
+    // The name goes into zentconfig.ini, which is ANSI text: a name the code
+    // page cannot hold would be stored as "?" marks, and two such games would
+    // share one name.
+    if (!FitsAnsi(name)) {
+        windows_.Tell("The game's name " + Quoted(name) + " (from " + path +
+                      ") cannot be stored in zentconfig.ini: that file holds ANSI text, and "
+                      "this system's ANSI code page has no place for some of its characters. "
+                      "Rename the image file with letters of the system's language, or Latin "
+                      "letters and digits, and add it again. No game was added.");
+        return;
+    }
+    NewGameName = name;
     NewGameDriveKey = std::string();
     ExitKeyCapture = false;
     windows_.ShowKeyBox();

@@ -59,6 +59,8 @@ public:
     virtual void CloseRenderer() = 0;
     // A modal question with Yes (the default) and No, over the renderer dialog.
     virtual bool AskYesNo(const std::string& title, const std::string& question) = 0;
+    // A modal notice with OK, titled "Zentavio Wrapper", over the Settings window.
+    virtual void Tell(const std::string& message) = 0;
     virtual void HideSettings() = 0;
     virtual void ShowLaunchForm() = 0;
     [[noreturn]] virtual void EndProgram() = 0;

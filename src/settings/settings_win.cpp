@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
-#include <vector>
+#include <algorithm>
 
 #include "settings/form_window_win.h"
 #include "settings/settings_form.h"
 #include "settings/settings_windows_win.h"
 #include "startup/fatal_error_win.h"
+#include "startup/text_locale_win.h"
 
 namespace zent {
 
@@ -30,43 +31,63 @@ public:
 
     std::string ExitKeyText() const override { return ControlText(Item(kTxtExitKey)); }
     void SetExitKeyText(const std::string& text) override {
-        SetWindowTextA(Item(kTxtExitKey), text.c_str());
+        SetControlText(Item(kTxtExitKey), text);
     }
     std::string CpuText() const override { return ControlText(Item(kTxtCpu)); }
-    void SetCpuText(const std::string& text) override {
-        SetWindowTextA(Item(kTxtCpu), text.c_str());
-    }
+    void SetCpuText(const std::string& text) override { SetControlText(Item(kTxtCpu), text); }
     bool FpsTicked() const override { return Ticked(kChkFps); }
     void SetFpsTicked(bool ticked) override { Tick(kChkFps, ticked); }
     bool PriorityTicked() const override { return Ticked(kChkPriority); }
     void SetPriorityTicked(bool ticked) override { Tick(kChkPriority, ticked); }
 
     int GameRowCount() const override {
-        return static_cast<int>(SendMessageA(Item(kLstGames), LB_GETCOUNT, 0, 0));
+        return static_cast<int>(SendMessageW(List(), LB_GETCOUNT, 0, 0));
     }
     std::string GameRow(int index) const override {
-        const LRESULT length = SendMessageA(Item(kLstGames), LB_GETTEXTLEN, index, 0);
+        const LRESULT length = SendMessageW(List(), LB_GETTEXTLEN, index, 0);
         if (length == LB_ERR) {
             Fail(kSubscriptOutOfRange, "The games list has no row " + std::to_string(index) + ".");
         }
-        std::vector<char> text(static_cast<std::size_t>(length) + 1);
-        SendMessageA(Item(kLstGames), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-        return text.data();
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            SendMessageW(List(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+        return Utf8(text);
     }
     void AppendGameRow(const std::string& row) override {
-        SendMessageA(Item(kLstGames), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(row).c_str()));
+        const int width = RowWidth(row);
+        if (width > SendMessageW(List(), LB_GETHORIZONTALEXTENT, 0, 0)) {
+            SendMessageW(List(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width), 0);
+        }
     }
     int SelectedGameRow() const override {
-        const LRESULT selected = SendMessageA(Item(kLstGames), LB_GETCURSEL, 0, 0);
+        const LRESULT selected = SendMessageW(List(), LB_GETCURSEL, 0, 0);
         return selected == LB_ERR ? -1 : static_cast<int>(selected);
     }
     void RemoveGameRow(int index) override {
-        SendMessageA(Item(kLstGames), LB_DELETESTRING, index, 0);
-        SendMessageA(Item(kLstGames), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageW(List(), LB_DELETESTRING, index, 0);
+        SendMessageW(List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        FitScrollWidth();
+    }
+
+    // The list scrolls sideways as far as its longest row reaches, in the
+    // list's font; its scroll bar shows only while a row is wider than the list.
+    void FitScrollWidth() {
+        int widest = 0;
+        for (int i = 0; i < GameRowCount(); ++i) {
+            widest = std::max(widest, RowWidth(GameRow(i)));
+        }
+        SendMessageW(List(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
     }
 
 private:
     HWND Item(int id) const { return GetDlgItem(form_.window, id); }
+    HWND List() const { return Item(kLstGames); }
+    // The row's text and the small inset the list draws it at.
+    int RowWidth(const std::string& row) const {
+        const HFONT font = reinterpret_cast<HFONT>(SendMessageW(List(), WM_GETFONT, 0, 0));
+        return TextSize(List(), font, row).cx + MulDiv(4, form_.dpi, 96);
+    }
     bool Ticked(int id) const { return IsDlgButtonChecked(form_.window, id) == BST_CHECKED; }
     void Tick(int id, bool ticked) {
         CheckDlgButton(form_.window, id, ticked ? BST_CHECKED : BST_UNCHECKED);
@@ -104,6 +125,10 @@ void OnClick(int id) {
 LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
         if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
+            // The list has a new font.
+            if (message == WM_DPICHANGED) {
+                g_controls.FitScrollWidth();
+            }
             return 0;
         }
         if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0) {

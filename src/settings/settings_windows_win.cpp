@@ -11,6 +11,8 @@
 #include "settings/renderer_win.h"
 #include "settings/settings_win.h"
 #include "startup/fatal_error.h"
+#include "startup/fatal_error_win.h"
+#include "startup/text_locale_win.h"
 
 namespace zent {
 
@@ -22,15 +24,15 @@ public:
 
     std::string ChooseFile() override {
         // Room for the longest path Windows knows, so no choice is cut off.
-        std::vector<char> path(32768, '\0');
-        OPENFILENAMEA dialog{};
+        std::vector<wchar_t> path(32768, L'\0');
+        OPENFILENAMEW dialog{};
         dialog.lStructSize = sizeof dialog;
         dialog.hwndOwner = SettingsWindowHandle();
         dialog.lpstrFile = path.data();
         dialog.nMaxFile = static_cast<DWORD>(path.size());
         dialog.Flags = OFN_HIDEREADONLY;
-        if (GetOpenFileNameA(&dialog)) {
-            return path.data();
+        if (GetOpenFileNameW(&dialog)) {
+            return Utf8(path.data());
         }
         if (const DWORD error = CommDlgExtendedError(); error != 0) {
             Fail(kInvalidArgument, "The open-file dialog failed (common dialog error " +
@@ -45,8 +47,13 @@ public:
     void CloseRenderer() override { UnloadRendererWindow(); }
 
     bool AskYesNo(const std::string& title, const std::string& question) override {
-        return MessageBoxA(RendererWindowHandle(), question.c_str(), title.c_str(),
+        return MessageBoxW(RendererWindowHandle(), Wide(question).c_str(), Wide(title).c_str(),
                            MB_YESNO | MB_DEFBUTTON1) == IDYES;
+    }
+
+    void Tell(const std::string& message) override {
+        MessageBoxW(SettingsWindowHandle(), Wide(message).c_str(), kProgramTitle,
+                    MB_OK | MB_ICONWARNING);
     }
 
     void HideSettings() override { HideSettingsWindow(); }

@@ -74,14 +74,18 @@ bool FlagValue(const std::string& line) {
     return NumericValue(line) != 0;
 }
 
+std::string Counted(std::size_t count, const char* thing) {
+    return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
+}
+
 GameRecord ReadGameLine(LineReader& reader, int gameNumber) {
     const std::string line = reader.Next("a game");
     const std::vector<std::string> fields = Split(line, '|');
     if (fields.size() < 6) {
         Fail(kSubscriptOutOfRange,
              reader.Where() + "game " + std::to_string(gameNumber) + " reads " + Quoted(line) +
-                 ", which has " + std::to_string(fields.size()) +
-                 " fields; a game line needs six fields separated by \"|\": name, drive key, "
+                 ", which has " + Counted(fields.size(), "field") +
+                 "; a game line needs six fields separated by \"|\": name, drive key, "
                  "renderer type, Z-Writing, Alpha-Tested Z-Writing, NTSC mode.");
     }
     return {UpperCase(fields[0]),
@@ -92,16 +96,25 @@ GameRecord ReadGameLine(LineReader& reader, int gameNumber) {
             fields[5]};
 }
 
-void WriteThrough(FileSystem& files, const std::string& tempPath, const std::string& text) {
-    std::unique_ptr<OutputFile> out = files.Create(tempPath);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start) + 2;
-        out->Write(std::string_view(text).substr(start, end - start));
-        start = end;
+// The format is ANSI text without a byte-order mark: an editor that
+// saved the file as UTF-8 with a mark, or as UTF-16, changed what every line
+// reads (the mark hides line 1's number), so such a file is refused whole.
+// UTF-16 without a mark shows by a NUL in its first character, which is one of
+// line 1's digits or its CR.
+void RejectUnicodeFile(std::string_view bytes, const std::string& path) {
+    const char* kind = nullptr;
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        kind = "starts with a UTF-8 byte-order mark (the bytes EF BB BF)";
+    } else if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
+               bytes.substr(0, 2).find('\0') != std::string_view::npos) {
+        kind = "is saved as UTF-16 (Unicode) text";
     }
-    out->Flush();
-    out->Close();
+    if (kind != nullptr) {
+        Fail(kPathFileAccessError,
+             path + " " + kind +
+                 ", but the launcher reads ANSI text without a byte-order mark. Save it again "
+                 "as ANSI text (in Notepad: Save As, Encoding ANSI).");
+    }
 }
 
 }  // namespace
@@ -112,7 +125,9 @@ void LoadConfig() {
 }
 
 void LoadConfigText(std::string_view bytes, const std::string& path) {
-    LineReader reader(bytes, path);
+    RejectUnicodeFile(bytes, path);
+    const std::string text = TextFromAnsi(bytes);
+    LineReader reader(text, path);
 
     ExitKeyCode = NumericValue(TrimSpaces(reader.Next("the exit key")));
     if (std::get<double>(ExitKeyCode) == 0) {
@@ -168,25 +183,23 @@ std::string ComposeConfigText() {
     for (int i = 0; i < GameCount; ++i) {
         text += JoinGameRow(GameTable[static_cast<std::size_t>(i)]) + "\r\n";
     }
-    return text;
+    return AnsiText(text);
 }
 
 void SaveConfig() {
     const std::string path = ProgramFile(kConfigFileName);
-    const std::string tempPath = path + ".tmp";
-    const std::string text = ComposeConfigText();
-    FileSystem& files = ActiveFileSystem();
+    const std::string bytes = ComposeConfigText();
     try {
-        WriteThrough(files, tempPath, text);
-        files.Replace(tempPath, path);
+        ReplaceFileContents(ActiveFileSystem(), path, bytes);
     } catch (const FatalError& error) {
-        files.Remove(tempPath);
         throw error.WithContext("The settings were not saved; " + path + " is unchanged. ");
     }
 }
 
+// The rows hold what the ANSI file can hold: a name that the code page cannot
+// hold names no game, even where upper-casing would make it look like one.
 std::string LookupGame(const std::string& name) {
-    if (GameCount < 1) {
+    if (GameCount < 1 || !FitsAnsi(name)) {
         return {};
     }
     const std::string wanted = UpperCase(name);

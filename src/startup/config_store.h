@@ -28,17 +28,19 @@ extern std::vector<GameRecord> GameTable;
 
 // Reads "zentconfig.ini" of the program's folder into the globals.
 void LoadConfig();
-// The same from bytes already read; path only names the file in error messages.
+// The same from the file's bytes (ANSI text) already read; path only names the
+// file in error messages. A file with a byte-order mark or in UTF-16 is refused.
 void LoadConfigText(std::string_view bytes, const std::string& path);
 
 // Writes the globals to "zentconfig.ini" through a temporary file that replaces
 // the old one in one step, so a failure never leaves a partial file.
 void SaveConfig();
-// The exact bytes SaveConfig writes.
+// The exact bytes SaveConfig writes: the text in the ANSI code page.
 std::string ComposeConfigText();
 
 // Cells 1 to 5 of the first row whose name equals name, letter case aside,
-// joined by "|"; the empty text when no row matches.
+// joined by "|"; the empty text when no row matches, or when the code page
+// cannot hold name.
 std::string LookupGame(const std::string& name);
 
 // The exit key's value as a 32-bit key code (a strict conversion of a text).

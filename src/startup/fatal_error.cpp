@@ -1,5 +1,6 @@
 #include "startup/fatal_error.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zent {
@@ -33,8 +34,13 @@ void Fail(int number, std::string description) {
 
 std::string Quoted(std::string_view text) {
     constexpr std::size_t kMaxShown = 80;
+    // A shortened text ends before a whole character, never inside its UTF-8 bytes.
+    std::size_t shown = std::min(text.size(), kMaxShown);
+    while (shown < text.size() && shown > 0 && (text[shown] & 0xC0) == 0x80) {
+        --shown;
+    }
     std::string out = "\"";
-    for (std::size_t i = 0; i < text.size() && i < kMaxShown; ++i) {
+    for (std::size_t i = 0; i < shown; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7F) {
             char code[8];
@@ -44,7 +50,7 @@ std::string Quoted(std::string_view text) {
             out += static_cast<char>(c);
         }
     }
-    if (text.size() > kMaxShown) {
+    if (shown < text.size()) {
         out += "...";
     }
     return out + "\"";

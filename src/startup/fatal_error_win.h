@@ -10,6 +10,9 @@
 
 namespace zent {
 
+// The caption of the launcher's message boxes.
+inline constexpr wchar_t kProgramTitle[] = L"Zentavio Wrapper";
+
 // Shows the "Zentavio Wrapper" box with the error's number and description and
 // ends the process (exit code: the error number) when it is dismissed.
 [[noreturn]] void FatalErrorStop(const FatalError& error);

@@ -1,5 +1,7 @@
 #include "startup/file_system.h"
 
+#include <cctype>
+
 #include "startup/fatal_error.h"
 
 namespace zent {
@@ -7,6 +9,59 @@ namespace zent {
 namespace {
 FileSystem* g_files = nullptr;
 std::string g_programFolder;
+
+std::string_view FileNameOf(std::string_view path) {
+    const std::size_t slash = path.find_last_of('\\');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What each of the files the launcher needs is, and where it must be; the
+// launcher looks for them beside itself, whatever the current folder is.
+struct KnownFile {
+    const char* name;
+    const char* whatAndWhere;
+};
+
+constexpr KnownFile kKnownFiles[] = {
+    {"zentconfig.ini",
+     "It holds the launcher's games and options, and must be beside ZentavioWrapper.exe, in "
+     "the emulator's folder. The release comes with a starting one (see its README)."},
+    {"tempavio.cfg",
+     "It is the saved emulator configuration that every launch starts from, and must be beside "
+     "ZentavioWrapper.exe, in the emulator's folder. To make it, set the emulator up once "
+     "(start zentavio.exe, choose its settings and close it), then copy its zentavio.cfg to "
+     "tempavio.cfg."},
+    {"zentavio.exe",
+     "It is the emulator, which the launcher starts from its own folder: put "
+     "ZentavioWrapper.exe in the emulator's folder, beside zentavio.exe."},
+    {"zentavio_old_gfx.exe",
+     "It is the emulator's build for the Old Gfx renderers, which the launcher starts from its "
+     "own folder: put ZentavioWrapper.exe in the emulator's folder, beside "
+     "zentavio_old_gfx.exe."},
+};
+
+std::string MissingFileAdvice(std::string_view path) {
+    for (const KnownFile& file : kKnownFiles) {
+        if (SameName(FileNameOf(path), file.name)) {
+            return file.whatAndWhere;
+        }
+    }
+    return "Put the file there.";
+}
+
 }  // namespace
 
 FileSystem& ActiveFileSystem() {
@@ -30,6 +85,89 @@ void SetProgramFolder(std::string folder) {
 
 std::string ProgramFile(std::string_view name) {
     return g_programFolder + "\\" + std::string(name);
+}
+
+void ReplaceFileContents(FileSystem& files, const std::string& path, std::string_view bytes) {
+    const std::string tempPath = path + ".tmp";
+    try {
+        std::unique_ptr<OutputFile> out = files.Create(tempPath);
+        out->Write(bytes);
+        out->Flush();
+        out->Close();
+        files.Replace(tempPath, path);
+    } catch (const FatalError&) {
+        files.Remove(tempPath);
+        throw;
+    }
+}
+
+void ReplaceWithCopy(FileSystem& files, const std::string& source, const std::string& target) {
+    const std::string bytes = files.ReadAll(source);
+    try {
+        ReplaceFileContents(files, target, bytes);
+    } catch (const FatalError& error) {
+        throw error.WithContext(target + " was not replaced with a copy of " + source +
+                                " and is unchanged: ");
+    }
+}
+
+void FailFile(FileFault fault, const std::string& action, const std::string& path,
+              std::string_view systemText) {
+    int number = kPathFileAccessError;
+    std::string advice;
+    switch (fault) {
+        case FileFault::kNotFound:
+            number = kFileNotFound;
+            advice = MissingFileAdvice(path);
+            break;
+        case FileFault::kReadOnly:
+            number = kPermissionDenied;
+            advice = "The file is read-only: clear Read-only in its Properties and try again.";
+            break;
+        case FileFault::kAccessDenied:
+            number = kPermissionDenied;
+            advice =
+                "Windows denied access: check that you may write to the folder (folders under "
+                "Program Files are protected) and that no other program holds the file.";
+            break;
+        case FileFault::kInUse:
+            advice =
+                "Another program has the file open (an editor, a backup or virus scanner); close "
+                "it and try again.";
+            break;
+        case FileFault::kDiskFull:
+            number = kDiskFull;
+            advice = "Free some space on the disk and try again.";
+            break;
+        case FileFault::kOther:
+            break;
+    }
+    std::string description = path + " " + action;
+    const std::string reason = SystemTextForMessage(systemText, path);
+    description += reason.empty() ? "." : " (" + reason + ").";
+    if (!advice.empty()) {
+        description += " " + advice;
+    }
+    Fail(number, description);
+}
+
+std::string SystemTextForMessage(std::string_view text, const std::string& path) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            if (text[i + 1] == '1') {
+                out += FileNameOf(path);
+            }
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    while (!out.empty() &&
+           (out.back() == '\r' || out.back() == '\n' || out.back() == ' ' || out.back() == '.')) {
+        out.pop_back();
+    }
+    return out;
 }
 
 }  // namespace zent

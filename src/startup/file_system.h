@@ -2,6 +2,7 @@
 // The seam between the configuration store and the disk. The Windows build uses
 // file_system_win.cpp; tests hand in fakes that fail wherever they are told to.
 // Every failure is thrown as a FatalError whose description names the full path.
+// Paths are UTF-8; the bytes read and written are the files' own.
 
 #include <memory>
 #include <string>
@@ -38,5 +39,26 @@ void SetProgramFolder(std::string folder);
 // The program folder's path, "\" and the name; no separator check, as the file
 // format prescribes (a root folder gives a doubled "\", which Windows accepts).
 std::string ProgramFile(std::string_view name);
+
+// Writes bytes to a temporary file beside path, forces them onto the disk, then
+// puts that file in path's place in one step: a failure at any point (a full
+// disk) leaves the old file whole and no temporary file behind.
+void ReplaceFileContents(FileSystem& files, const std::string& path, std::string_view bytes);
+// Replaces target with a copy of source the same way.
+void ReplaceWithCopy(FileSystem& files, const std::string& source, const std::string& target);
+
+// Why a file operation failed, as the platform tells it.
+enum class FileFault { kNotFound, kReadOnly, kAccessDenied, kInUse, kDiskFull, kOther };
+
+// The fatal error of a failed operation on path: the path and what could not
+// be done to it, the platform's text, and what the user can do about it; for
+// the launcher's own files, where each must be and what it is.
+[[noreturn]] void FailFile(FileFault fault, const std::string& action, const std::string& path,
+                           std::string_view systemText);
+
+// The platform's description of an error, fit to stand in brackets after the
+// path: no final stop or line end, "%1" filled with the file's name, other
+// inserts dropped.
+std::string SystemTextForMessage(std::string_view text, const std::string& path);
 
 }  // namespace zent

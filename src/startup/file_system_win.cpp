@@ -3,23 +3,46 @@
 #include <windows.h>
 
 #include "startup/fatal_error.h"
+#include "startup/text_locale_win.h"
 
 namespace zent {
 
 namespace {
 
 std::string SystemMessage(DWORD code) {
-    char* buffer = nullptr;
-    const DWORD length = FormatMessageA(
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::string text =
-        length ? std::string(buffer, length) : "Windows error " + std::to_string(code);
+        length ? Utf8(std::wstring_view(buffer, length)) : "Windows error " + std::to_string(code);
     LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
-        text.pop_back();
-    }
     return text;
+}
+
+bool IsReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+FileFault FaultOf(DWORD code, const std::string& path) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return FileFault::kNotFound;
+        case ERROR_ACCESS_DENIED:
+            return IsReadOnly(path) ? FileFault::kReadOnly : FileFault::kAccessDenied;
+        case ERROR_WRITE_PROTECT:
+            return FileFault::kAccessDenied;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return FileFault::kInUse;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return FileFault::kDiskFull;
+        default:
+            return FileFault::kOther;
+    }
 }
 
 class WindowsOutputFile : public OutputFile {
@@ -64,37 +87,12 @@ private:
 }  // namespace
 
 void FailFileOperation(unsigned long code, const std::string& action, const std::string& path) {
-    std::string advice;
-    int number = kPathFileAccessError;
-    switch (code) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-            number = kFileNotFound;
-            advice = " Put the file there, or start the launcher from the folder that holds it.";
-            break;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_WRITE_PROTECT:
-            number = kPermissionDenied;
-            advice = " Check that the file is not read-only and that you may write to its folder.";
-            break;
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            advice = " Another program has it open; close that program and try again.";
-            break;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            number = kDiskFull;
-            advice = " Free some space on the disk and try again.";
-            break;
-        default:
-            break;
-    }
-    Fail(number, path + " " + action + " (" + SystemMessage(code) + ")." + advice);
+    FailFile(FaultOf(code, path), action, path, SystemMessage(code));
 }
 
 std::string WindowsFileSystem::ReadAll(const std::string& path) {
     const HANDLE handle =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         FailFileOperation(GetLastError(), "could not be opened", path);
@@ -118,7 +116,7 @@ std::string WindowsFileSystem::ReadAll(const std::string& path) {
 }
 
 std::unique_ptr<OutputFile> WindowsFileSystem::Create(const std::string& path) {
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const HANDLE handle = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         FailFileOperation(GetLastError(), "could not be created", path);
@@ -129,36 +127,60 @@ std::unique_ptr<OutputFile> WindowsFileSystem::Create(const std::string& path) {
 void WindowsFileSystem::Replace(const std::string& source, const std::string& target) {
     // A read-only file is the user's way of keeping it as it is. Not every
     // file system refuses to move another file over it, so refuse here.
-    const DWORD attributes = GetFileAttributesA(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        FailFileOperation(ERROR_ACCESS_DENIED, "could not be replaced", target);
+    if (IsReadOnly(target)) {
+        FailFile(FileFault::kReadOnly, "could not be replaced", target,
+                 SystemMessage(ERROR_ACCESS_DENIED));
     }
-    if (!MoveFileExA(source.c_str(), target.c_str(),
+    if (!MoveFileExW(Wide(source).c_str(), Wide(target).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         FailFileOperation(GetLastError(), "could not be replaced", target);
     }
 }
 
 void WindowsFileSystem::Remove(const std::string& path) noexcept {
-    DeleteFileA(path.c_str());
+    DeleteFileW(Wide(path).c_str());
 }
 
 std::string RunningProgramFolder() {
-    std::string path(MAX_PATH, '\0');
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
             break;
         }
         path.resize(path.size() * 2);
     }
-    std::string folder = path.substr(0, path.find_last_of('\\'));
+    std::string folder = Utf8(path.substr(0, path.find_last_of(L'\\')));
     if (!folder.empty() && folder.back() == ':') {
         folder += '\\';
     }
     return folder;
+}
+
+void SetCurrentFolder(const std::string& folder) {
+    if (!SetCurrentDirectoryW(Wide(folder).c_str())) {
+        FailFileOperation(GetLastError(), "could not be made the current folder", folder);
+    }
+}
+
+HANDLE StartProcess(const std::string& path, int showWindow, DWORD& processId) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showWindow);
+    const std::wstring program = Wide(path);
+    // The program's own path as its first word, the way a shell starts it.
+    std::wstring commandLine = L"\"" + program + L"\"";
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        FailFileOperation(GetLastError(), "could not be started", path);
+    }
+    CloseHandle(process.hThread);
+    processId = process.dwProcessId;
+    return process.hProcess;
 }
 
 }  // namespace zent

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <windows.h>
+
 #include "startup/file_system.h"
 
 namespace zent {
 
-// Files through the Windows API, in the system's ANSI code page.
+// Files through the Windows W functions: the UTF-8 paths reach the disk as they
+// are, in any language.
 class WindowsFileSystem : public FileSystem {
 public:
     std::string ReadAll(const std::string& path) override;
@@ -19,5 +22,12 @@ public:
 
 // The folder of the running program, without the final "\" (except "C:\").
 std::string RunningProgramFolder();
+
+// Makes folder the current drive and directory.
+void SetCurrentFolder(const std::string& folder);
+
+// Starts the program at path, without arguments, with the given show-window
+// value; returns its process handle and sets processId.
+HANDLE StartProcess(const std::string& path, int showWindow, DWORD& processId);
 
 }  // namespace zent

@@ -23,9 +23,10 @@ void Main() {
     UseSystemTextLocale();
     static FileTraceSink trace(ProgramFile(kTraceFileName));
     SetTraceSink(&trace);
-    Trace(std::string("command line: ") + GetCommandLineA());
+    const std::string commandLine = Utf8(GetCommandLineW());
+    Trace("command line: " + commandLine);
 
-    const std::string argument = ArgumentText(GetCommandLineA());
+    const std::string argument = ArgumentText(commandLine);
     if (argument.empty()) {
         Trace("no game named: the Settings window opens");
         ShowSettingsForm();

@@ -35,14 +35,14 @@ int RunMessageLoop() {
         return 0;
     }
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         const bool handled = std::any_of(g_dialogs.begin(), g_dialogs.end(), [&](HWND dialog) {
             return (dialog == message.hwnd || IsChild(dialog, message.hwnd)) &&
-                   IsDialogMessageA(dialog, &message);
+                   IsDialogMessageW(dialog, &message);
         });
         if (!handled) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     return static_cast<int>(message.wParam);

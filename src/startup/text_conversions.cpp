@@ -247,6 +247,25 @@ std::string UpperCase(std::string_view text) {
     return out;
 }
 
+std::string TextFromAnsi(std::string_view ansi) {
+    const auto convert = CurrentTextLocale().fromAnsi;
+    return convert != nullptr ? convert(ansi) : std::string(ansi);
+}
+
+std::string AnsiText(std::string_view text) {
+    bool lossless = true;
+    const auto convert = CurrentTextLocale().toAnsi;
+    return convert != nullptr ? convert(text, lossless) : std::string(text);
+}
+
+bool FitsAnsi(std::string_view text) {
+    bool lossless = true;
+    if (const auto convert = CurrentTextLocale().toAnsi) {
+        convert(text, lossless);
+    }
+    return lossless;
+}
+
 std::vector<std::string> Split(std::string_view text, char separator) {
     std::vector<std::string> fields;
     if (text.empty()) {

@@ -1,7 +1,9 @@
 #pragma once
-// The text conversions every part of the launcher shares. They work on bytes in
-// the system's ANSI code page; what depends on the system's settings (the decimal
-// separator, upper-casing beyond a-z) comes from TextLocale.
+// The text conversions every part of the launcher shares. The launcher's own
+// texts (paths, window texts, messages, and the configuration once read) are
+// UTF-8; the files hold ANSI text, converted where they are read and written.
+// What depends on the system's settings (the decimal separator, upper-casing
+// beyond a-z, the ANSI code page) comes from TextLocale.
 
 #include <cstdint>
 #include <string>
@@ -12,8 +14,13 @@ namespace zent {
 
 struct TextLocale {
     char decimalSeparator = '.';
-    // Upper-cases bytes 0x80 and above by the system's case mapping; null: left as they are.
+    // Upper-cases letters beyond a-z by the system's case mapping; null: left as they are.
     void (*upperCaseExtended)(std::string& text) = nullptr;
+    // Text in the system's ANSI code page to UTF-8; null: the bytes as they are.
+    std::string (*fromAnsi)(std::string_view ansi) = nullptr;
+    // UTF-8 to the ANSI code page, with "?" for each character the code page
+    // cannot hold (then lossless is false); null: the bytes as they are.
+    std::string (*toAnsi)(std::string_view text, bool& lossless) = nullptr;
 };
 
 // The locale in force. The Windows start-up fills it from the system; tests set it.
@@ -40,6 +47,12 @@ std::uint8_t WholeByte(std::string_view text);
 bool WholeBoolean(std::string_view text);
 
 std::string UpperCase(std::string_view text);
+
+// The files' ANSI text as the launcher's text, and back; AnsiText marks what the
+// code page cannot hold with "?". FitsAnsi: the text converts without such a mark.
+std::string TextFromAnsi(std::string_view ansi);
+std::string AnsiText(std::string_view text);
+bool FitsAnsi(std::string_view text);
 
 // Every separator separates, so n separators give n + 1 fields; the empty text
 // gives no field at all.

@@ -2,10 +2,12 @@
 
 #include <cstdio>
 
+#include "startup/text_locale_win.h"
+
 namespace zent {
 
 FileTraceSink::FileTraceSink(const std::string& path)
-    : file_(CreateFileA(path.c_str(), FILE_APPEND_DATA,
+    : file_(CreateFileW(Wide(path).c_str(), FILE_APPEND_DATA,
                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 

@@ -45,12 +45,12 @@ DWORD LauncherProcess::ExitCode() const {
     return code;
 }
 
-LaunchFolder::LaunchFolder() {
+LaunchFolder::LaunchFolder(const std::string& name) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
     path_ = std::wstring(temp) + L"zent-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++serial);
+            std::to_wstring(++serial) + (name.empty() ? L"" : L"-" + Widen(name));
     CreateDirectoryW(path_.c_str(), nullptr);
     CopyProgram(kLauncherProgram, PathOf("ZentavioWrapper.exe"));
     CopyProgram(kStandInProgram, PathOf("zentavio.exe"));

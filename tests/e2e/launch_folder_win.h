@@ -36,11 +36,15 @@ private:
 
 class LaunchFolder {
 public:
-    LaunchFolder();
+    // The folder's name ends with name, when given, so that a test can name it
+    // in any language.
+    explicit LaunchFolder(const std::string& name = "");
     LaunchFolder(const LaunchFolder&) = delete;
     LaunchFolder& operator=(const LaunchFolder&) = delete;
     ~LaunchFolder();
 
+    // The folder's path, UTF-8.
+    std::string Path() const { return Narrow(path_); }
     void Write(const std::string& name, const std::string& bytes) const;
     std::optional<std::string> Read(const std::string& name) const;
 

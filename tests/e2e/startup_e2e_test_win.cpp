@@ -47,5 +47,58 @@ TEST_F(LaunchTest, ShortGameLineShowsTheBoxQuotingItAndStartsNothing) {
     ExpectNothingStarted();
 }
 
+// ----- a launcher in a folder named in any language -----
+
+class NamedFolderTest : public LaunchTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override { folder_ = std::make_unique<LaunchFolder>(GetParam()); }
+};
+
+TEST_P(NamedFolderTest, LaunchesTheEmulatorBesideIt) {
+    WriteConfig(
+        ConfigText("27", false, " 100 ", true, {kOtherGame, "SPACE RACE|68|1|False|False|False"}));
+    const auto launcher = folder_->Start(kArgument);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto lines = folder_->LogLines();
+            return !lines.empty() && lines.front().starts_with("program zentavio.exe");
+        },
+        kStartTimeoutMs))
+        << "the stand-in emulator did not start";
+    EXPECT_EQ(folder_->Read("zentavio.cfg"), kSavedConfig);
+}
+
+// The box shows the path as it is, and says what the missing file is for.
+TEST_P(NamedFolderTest, TheBoxNamesTheFolderAsItIs) {
+    folder_->Write("zentconfig.ini", ConfigText("27", false, " 100 ", true, {kOtherGame}));
+    const auto launcher = folder_->Start("D:\\Images\\Road Fight.img");
+
+    const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_THAT(*box, HasSubstr(folder_->Path() + "\\tempavio.cfg could not be opened"));
+    EXPECT_THAT(*box, HasSubstr("copy its zentavio.cfg to tempavio.cfg"));
+    EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
+    EXPECT_EQ(launcher->ExitCode(), static_cast<DWORD>(53));
+    EXPECT_THAT(folder_->LogLines(), ::testing::IsEmpty());
+}
+
+// A name the ANSI code page cannot hold matches no row, not even the "???"
+// that such a name turns into through the ANSI functions.
+TEST_P(NamedFolderTest, AGameNamedInItsScriptMatchesNoRow) {
+    WriteConfig(ConfigText("27", false, " 100 ", true, {"???|68|1|False|False|False"}));
+    const auto launcher =
+        folder_->Start("\"D:\\" + std::string(GetParam()) + "\\" + GetParam() + ".img\"");
+    ASSERT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
+    EXPECT_EQ(launcher->ExitCode(), 0u);
+    ExpectNothingStarted();
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, NamedFolderTest,
+                         ::testing::Values("\u30B2\u30FC\u30E0", "\u0418\u0433\u0440\u044B"),
+                         [](const auto& info) {
+                             return info.index == 0 ? std::string("Japanese")
+                                                    : std::string("Cyrillic");
+                         });
+
 }  // namespace
 }  // namespace zent

@@ -51,12 +51,24 @@ private:
     DWORD id_;
 };
 
-// The launcher's error box: it must name the file and the error number that
-// the process then ends with.
-void ExpectStopNaming(const Launcher& launcher, const std::string& path) {
+// What the user is told to do: a read-only file and one held open by another
+// program are different faults with different cures.
+constexpr char kReadOnlyAdvice[] = "read-only";
+constexpr char kHeldOpenAdvice[] = "other program";
+
+void ExpectAdvice(const std::string& text, const char* advice) {
+    EXPECT_NE(text.find(advice), std::string::npos) << text;
+    const char* other = advice == kReadOnlyAdvice ? kHeldOpenAdvice : kReadOnlyAdvice;
+    EXPECT_EQ(text.find(other), std::string::npos) << text;
+}
+
+// The launcher's error box: it must name the file, say what to do, and give the
+// error number that the process then ends with.
+void ExpectStopNaming(const Launcher& launcher, const std::string& path, const char* advice) {
     const auto box = ReadAndDismissBox(launcher.id(), kBoxWaitMs);
     ASSERT_TRUE(box.has_value()) << "no \"Zentavio Wrapper\" box";
     EXPECT_NE(box->find(path), std::string::npos) << *box;
+    ExpectAdvice(*box, advice);
     ASSERT_TRUE(launcher.WaitForExit(kBoxWaitMs)) << "the launcher went on after its box";
     const DWORD number = launcher.ExitCode();
     EXPECT_TRUE(number == kPermissionDenied || number == kPathFileAccessError) << number;
@@ -81,7 +93,7 @@ protected:
 
     // SaveConfig must fail with the path named, leave the old bytes and no
     // temporary file behind.
-    void ExpectSaveFailsKeepingTheOldFile() {
+    void ExpectSaveFailsKeepingTheOldFile(const char* advice) {
         try {
             SaveConfig();
             ADD_FAILURE() << "SaveConfig succeeded";
@@ -91,6 +103,7 @@ protected:
                 << error.number();
             EXPECT_NE(error.description().find(folder_.PathOf(kConfig)), std::string::npos)
                 << error.description();
+            ExpectAdvice(error.description(), advice);
         }
     }
 
@@ -105,14 +118,14 @@ protected:
 
 TEST_F(ConfigFaultTest, SaveOverAReadOnlyFileFailsAndKeepsIt) {
     folder_.MakeReadOnly(kConfig);
-    ExpectSaveFailsKeepingTheOldFile();
+    ExpectSaveFailsKeepingTheOldFile(kReadOnlyAdvice);
     ExpectOldFileIntact();
 }
 
 TEST_F(ConfigFaultTest, SaveOverAFileHeldOpenFailsAndKeepsIt) {
     {
         FileLock lock(folder_.PathOf(kConfig));
-        ExpectSaveFailsKeepingTheOldFile();
+        ExpectSaveFailsKeepingTheOldFile(kHeldOpenAdvice);
     }
     ExpectOldFileIntact();
 }
@@ -120,7 +133,7 @@ TEST_F(ConfigFaultTest, SaveOverAFileHeldOpenFailsAndKeepsIt) {
 TEST_F(ConfigFaultTest, SaveSucceedsOnceTheFileIsFreeAgain) {
     {
         FileLock lock(folder_.PathOf(kConfig));
-        ExpectSaveFailsKeepingTheOldFile();
+        ExpectSaveFailsKeepingTheOldFile(kHeldOpenAdvice);
     }
     SaveConfig();
     EXPECT_EQ(folder_.Read(kConfig), ComposeConfigText());
@@ -129,13 +142,13 @@ TEST_F(ConfigFaultTest, SaveSucceedsOnceTheFileIsFreeAgain) {
 TEST_F(ConfigFaultTest, LaunchWithTheFileHeldOpenStopsWithTheBox) {
     FileLock lock(folder_.PathOf(kConfig));
     Launcher launcher(folder_.StartLauncher("D:\\Images\\Space Race.img"));
-    ExpectStopNaming(launcher, folder_.PathOf(kConfig));
+    ExpectStopNaming(launcher, folder_.PathOf(kConfig), kHeldOpenAdvice);
 }
 
 TEST_F(ConfigFaultTest, SettingsWithTheFileHeldOpenStopsWithTheBox) {
     FileLock lock(folder_.PathOf(kConfig));
     Launcher launcher(folder_.StartLauncher(""));
-    ExpectStopNaming(launcher, folder_.PathOf(kConfig));
+    ExpectStopNaming(launcher, folder_.PathOf(kConfig), kHeldOpenAdvice);
 }
 
 TEST_F(ConfigFaultTest, SaveAndExitOverAReadOnlyFileStopsWithTheBox) {
@@ -158,7 +171,7 @@ TEST_F(ConfigFaultTest, SaveAndExitOverAReadOnlyFileStopsWithTheBox) {
         << "no Settings window with its Save and Exit button";
     PostMessageW(settings, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(save), BN_CLICKED),
                  reinterpret_cast<LPARAM>(save));
-    ExpectStopNaming(launcher, folder_.PathOf(kConfig));
+    ExpectStopNaming(launcher, folder_.PathOf(kConfig), kReadOnlyAdvice);
     ExpectOldFileIntact();
 }
 

@@ -90,6 +90,11 @@ void FakeWindows::HideSettings() {
     settingsVisible = false;
 }
 
+void FakeWindows::Tell(const std::string& message) {
+    Log("Tell");
+    notices.push_back(message);
+}
+
 bool FakeWindows::AskYesNo(const std::string& title, const std::string& question) {
     questions.push_back(title + ": " + question);
     if (duringQuestion) {

@@ -77,6 +77,7 @@ public:
     std::vector<bool> answers;  // consumed one per question; Yes when none is left
     std::function<void(const std::string& question)> duringQuestion;
     std::vector<std::string> questions;
+    std::vector<std::string> notices;
     std::vector<std::string> events;
 
     SettingsView* Settings() override { return settingsOpen ? settings_ : nullptr; }
@@ -86,6 +87,7 @@ public:
     void ShowRenderer() override;
     void CloseRenderer() override;
     bool AskYesNo(const std::string& title, const std::string& question) override;
+    void Tell(const std::string& message) override;
     void HideSettings() override;
     void ShowLaunchForm() override { Log("ShowLaunchForm"); }
     [[noreturn]] void EndProgram() override;

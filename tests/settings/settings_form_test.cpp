@@ -5,6 +5,7 @@
 #include "startup/command_line.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
+#include "startup/latin1_ansi.h"
 
 namespace zent::testing {
 namespace {
@@ -214,6 +215,45 @@ TEST_F(SettingsFormTest, AddGameUpperCasesTheNameAndWaitsForTheDriveKey) {
     EXPECT_FALSE(ExitKeyCapture);
     EXPECT_TRUE(windows.keyBoxOpen);
 }
+
+// The name goes into the ANSI file (here Latin-1): one the code page cannot
+// hold is refused with a notice, and nothing of the addition starts.
+struct AnsiNameCase {
+    const char* path;
+    const char* name;  // the name taken, or null when refused
+};
+
+class AddGameNameTest : public SettingsFormTest,
+                        public ::testing::WithParamInterface<AnsiNameCase> {};
+
+TEST_P(AddGameNameTest, TakesOnlyANameTheFileCanHold) {
+    Open(kThreeGames);
+    UseLatin1AsAnsi();
+    NewGameName = "EARLIER";
+    windows.chosenFile = GetParam().path;
+    settings.cmdAdd_Click();
+    if (GetParam().name == nullptr) {
+        ASSERT_EQ(windows.notices.size(), 1u);
+        EXPECT_NE(windows.notices[0].find("cannot be stored in zentconfig.ini"), std::string::npos)
+            << windows.notices[0];
+        EXPECT_NE(windows.notices[0].find(GetParam().path), std::string::npos)
+            << windows.notices[0];
+        EXPECT_EQ(NewGameName, "EARLIER");
+        EXPECT_FALSE(windows.keyBoxOpen);
+    } else {
+        EXPECT_TRUE(windows.notices.empty());
+        EXPECT_EQ(NewGameName, GetParam().name);
+        EXPECT_TRUE(windows.keyBoxOpen);
+    }
+    EXPECT_EQ(settingsView.rows.size(), 3u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, AddGameNameTest,
+    ::testing::Values(AnsiNameCase{"D:\\\u30B2\u30FC\u30E0\\\u30B2\u30FC\u30E0.img", nullptr},
+                      AnsiNameCase{"D:\\Images\\\u0418\u0433\u0440\u0430.img", nullptr},
+                      AnsiNameCase{"D:\\\u30B2\u30FC\u30E0\\Caf\u00E9.iso", "CAF\u00E9"},
+                      AnsiNameCase{"D:\\Images\\Race.\u30B2\u30FC\u30E0", "RACE"}));
 
 TEST_F(SettingsFormTest, AGameWithAnEmptyNameIsStillAdded) {
     Open(kThreeGames);

@@ -1,8 +1,6 @@
 #include "driver_win.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace zent::e2e {
 
@@ -177,27 +175,46 @@ void SaveWindowImage(HWND window, const std::string& path) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    std::string bytes;
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return bytes;
+    }
+    char buffer[64 * 1024];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        bytes.append(buffer, got);
+    }
+    CloseHandle(file);
+    return bytes;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
 }
 
 std::string Narrow(const std::wstring& text) {
-    std::string result;
-    for (wchar_t c : text) {
-        result += c < 128 ? static_cast<char>(c) : '?';
-    }
+    std::string result(
+        static_cast<std::size_t>(WideCharToMultiByte(
+            CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        static_cast<int>(result.size()), nullptr, nullptr);
     return result;
 }
 
 std::wstring Widen(const std::string& text) {
-    return std::wstring(text.begin(), text.end());
+    std::wstring result(static_cast<std::size_t>(MultiByteToWideChar(
+                            CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0)),
+                        L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        static_cast<int>(result.size()));
+    return result;
 }
 
 }  // namespace zent::e2e

@@ -41,6 +41,7 @@ void Activate(HWND window);
 // The window as it shows on the screen, written as a 24-bit BMP file.
 void SaveWindowImage(HWND window, const std::string& path);
 
+// Paths and texts are UTF-8 on this side.
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 

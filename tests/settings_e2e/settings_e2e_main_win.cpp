@@ -31,15 +31,16 @@ constexpr char kThreeGames[] =
     "ROAD FIGHT|69|0|False|False|True\r\n"
     "ALPHA|70|2|False|True|False\r\n";
 
+// The folder's name ends with the scenario's, which may be in any language.
 class Launcher {
 public:
     Launcher(const std::string& scenario, const std::string& program) {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder_ = std::string(temp) + "zent-settings-" + scenario + "-" +
-                  std::to_string(GetCurrentProcessId());
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_ + "\\images");
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder_ = Narrow(temp) + "zent-settings-" + std::to_string(GetCurrentProcessId()) + "-" +
+                  scenario;
+        std::filesystem::remove_all(Widen(folder_));
+        std::filesystem::create_directories(Widen(File("images")));
         CopyFileW(HostPath(program).c_str(), Widen(File("ZentavioWrapper.exe")).c_str(), FALSE);
         WriteFileBytes(File("zentconfig.ini"), kThreeGames);
     }
@@ -54,18 +55,18 @@ public:
             CloseHandle(process_.hThread);
         }
         std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        std::filesystem::remove_all(Widen(folder_), ignored);
     }
 
     std::string File(const std::string& name) const { return folder_ + "\\" + name; }
 
     // Starts the launcher without an argument and waits for its Settings window.
     void Start() {
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        std::string commandLine = "\"" + File("ZentavioWrapper.exe") + "\"";
-        const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                            nullptr, folder_.c_str(), &startup, &process_);
+        std::wstring commandLine = L"\"" + Widen(File("ZentavioWrapper.exe")) + L"\"";
+        const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                            nullptr, Widen(folder_).c_str(), &startup, &process_);
         Check(started != FALSE, "the launcher starts");
         settings = WaitForWindow(Id(), L"Settings");
     }
@@ -178,8 +179,9 @@ void AddGame(Launcher& launcher, const std::string& imagePath, BYTE driveKey, in
     Check(WaitUntil([&] { return !IsWindow(rendererBox); }), "the renderer dialog closes");
 }
 
-void SaveAndExit(const std::string& program) {
-    Launcher launcher("save", program);
+void SaveAndExit(const std::string& program, const std::string& folderName) {
+    std::printf("-- in a folder named %s\n", folderName.c_str());
+    Launcher launcher("save-" + folderName, program);
     const std::string image = launcher.File("images\\New Game.Disc1.iso");
     WriteFileBytes(image, "image");
     launcher.Start();
@@ -222,13 +224,51 @@ void SaveAndExit(const std::string& program) {
           "the file holds the options as typed and the games in list order");
 }
 
+// Whether the list shows its horizontal scroll bar, and how far it scrolls
+// beyond its width.
+bool ScrollsSideways(HWND list) {
+    RECT client{};
+    GetClientRect(list, &client);
+    return (GetWindowLongPtrW(list, GWL_STYLE) & WS_HSCROLL) != 0 &&
+           SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0) > client.right;
+}
+
 void CloseWithoutSaving(const std::string& program) {
     Launcher launcher("close", program);
+    const std::string config =
+        "27\r\n0\r\n 87.5 \r\n1\r\n 4 \r\n" + std::string(300, 'L') + "|68|1|True|False|False\r\n" +
+        std::string(kThreeGames).substr(std::string("27\r\n0\r\n 87.5 \r\n1\r\n 3 \r\n").size());
+    WriteFileBytes(launcher.File("zentconfig.ini"), config);
     launcher.Start();
+    Check(ScrollsSideways(launcher.Item(kLstGames)),
+          "the list scrolls sideways to its long first row");
     SendMessageW(launcher.Item(kLstGames), LB_SETCURSEL, 0, 0);
     Click(launcher.Item(kCmdDelete));
-    Check(WaitUntil([&] { return launcher.Rows().size() == 2; }), "Delete Game removes a row");
+    Check(WaitUntil([&] { return launcher.Rows().size() == 3; }), "Delete Game removes a row");
+    Check(!ScrollsSideways(launcher.Item(kLstGames)),
+          "without the long row the list has no horizontal scroll bar");
     SendMessageW(launcher.Item(kTxtCpu), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"42"));
+
+    // A name that zentconfig.ini cannot hold: a notice, and nothing is added.
+    const std::string japanese = launcher.File("images\\\u30B2\u30FC\u30E0.img");
+    WriteFileBytes(japanese, "image");
+    Click(launcher.Item(kCmdAdd));
+    HWND chooser = WaitForWindow(launcher.Id(), L"Open");
+    SendMessageW(FindDescendant(chooser, L"Edit"), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(Widen(japanese).c_str()));
+    Activate(chooser);
+    PressKey(VK_RETURN);
+    HWND notice = WaitForWindow(launcher.Id(), L"Zentavio Wrapper");
+    const std::string told = Narrow(TextOf(GetDlgItem(notice, 0xFFFF)));
+    Check(told.find("cannot be stored in zentconfig.ini") != std::string::npos &&
+              told.find(japanese) != std::string::npos,
+          "a notice says the name cannot be stored: " + told);
+    Click(GetDlgItem(notice, IDOK));
+    Check(WaitUntil([&] { return !IsWindow(notice); }), "OK closes the notice");
+    SendMessageW(launcher.settings, WM_NULL, 0, 0);
+    Check(FindProcessWindow(launcher.Id(), L"Press Any Key") == nullptr &&
+              launcher.Rows().size() == 3,
+          "no key capture dialog opens and the list is unchanged");
 
     // Cancel in the open-file dialog: nothing opens and the list stays as it is.
     Click(launcher.Item(kCmdAdd));
@@ -238,7 +278,7 @@ void CloseWithoutSaving(const std::string& program) {
     // Answered only once the click handler has returned.
     SendMessageW(launcher.settings, WM_NULL, 0, 0);
     Check(FindProcessWindow(launcher.Id(), L"Press Any Key") == nullptr &&
-              launcher.Rows().size() == 2,
+              launcher.Rows().size() == 3,
           "after Cancel no key capture dialog opens and the list is unchanged");
 
     // An open dialog keeps the program alive after the Settings window has closed.
@@ -250,7 +290,7 @@ void CloseWithoutSaving(const std::string& program) {
     Check(launcher.Running() && IsWindow(keyBox), "the key capture dialog still runs");
     PostMessageW(keyBox, WM_SYSCOMMAND, SC_CLOSE, 0);
     CheckEnds(launcher, "its last window closed");
-    Check(ReadFileBytes(launcher.File("zentconfig.ini")) == kThreeGames, "the file is as it was");
+    Check(ReadFileBytes(launcher.File("zentconfig.ini")) == config, "the file is as it was");
 }
 
 void RedefineExitKey(const std::string& program) {
@@ -281,17 +321,23 @@ void RedefineExitKey(const std::string& program) {
 }
 
 // Enter on the focused Save and Exit button saves: the exit key 0 that the
-// file holds is shown and saved as 27.
+// file holds is shown and saved as 27, and a row of 10,000 characters comes
+// back whole.
 void EnterSaves(const std::string& program) {
     Launcher launcher("enter", program);
-    WriteFileBytes(launcher.File("zentconfig.ini"), "0\r\n1\r\n 100 \r\n0\r\n 0 \r\n");
+    const std::string longRow = std::string(10000 - 22, 'W') + "|68|1|True|False|False";
+    WriteFileBytes(launcher.File("zentconfig.ini"),
+                   "0\r\n1\r\n 100 \r\n0\r\n 1 \r\n" + longRow + "\r\n");
     launcher.Start();
-    Check(launcher.Rows().empty(), "no games are listed");
+    Check(launcher.Rows() == std::vector<std::wstring>{Widen(longRow)},
+          "the row of 10,000 characters is listed whole");
+    Check(ScrollsSideways(launcher.Item(kLstGames)), "the list scrolls sideways to its end");
     Activate(launcher.settings);
     PressKey(VK_RETURN);
     CheckEnds(launcher, "Enter");
-    Check(ReadFileBytes(launcher.File("zentconfig.ini")) == "27\r\n1\r\n 100 \r\n0\r\n 0 \r\n",
-          "the file is saved with the exit key 27 and no game line");
+    Check(ReadFileBytes(launcher.File("zentconfig.ini")) ==
+              "27\r\n1\r\n 100 \r\n0\r\n 1 \r\n" + longRow + "\r\n",
+          "the file is saved with the exit key 27 and the long row whole");
 }
 
 // The launcher carries its manifest, its version information (the project's
@@ -425,7 +471,9 @@ int main(int argc, char** argv) {
     const std::string scenario = argv[1];
     const std::string program = argv[2];
     if (scenario == "save") {
-        SaveAndExit(program);
+        // Folder names that the system's ANSI code page cannot hold.
+        SaveAndExit(program, "\u30B2\u30FC\u30E0");
+        SaveAndExit(program, "\u0418\u0433\u0440\u044B");
     } else if (scenario == "close") {
         CloseWithoutSaving(program);
     } else if (scenario == "enter") {

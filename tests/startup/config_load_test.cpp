@@ -6,6 +6,7 @@
 
 #include "startup/capture_fatal.h"
 #include "startup/config_test_fixture.h"
+#include "startup/latin1_ansi.h"
 
 namespace zent {
 namespace {
@@ -166,6 +167,13 @@ TEST_F(LoadConfigTest, UpperCasingFollowsTheSystemMappingBeyondAscii) {
     EXPECT_EQ(GameTable[0], expected);
 }
 
+TEST_F(LoadConfigTest, ReadsTheFileAsAnsiText) {
+    UseLatin1AsAnsi();
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + Lines({"caf\xE9|68|1|\xE9|\xE9|\xE9"}));
+    const GameRecord expected = {"CAF\u00E9", "68", "1", "\u00E9", "\u00E9", "\u00E9"};
+    EXPECT_EQ(GameTable[0], expected);
+}
+
 TEST_F(LoadConfigTest, KeepsBlanksBesideTheSeparators) {
     Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
          Lines({" Space Race | 68 |1 | True|False |False "}));
@@ -247,6 +255,23 @@ TEST_P(LoadConfigFailureTest, StopsWithAnErrorThatSaysWhatToFix) {
 
 const std::string kOptions = Lines({"27", "1", " 100 ", "0"});
 
+std::string Repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) {
+        out += text;
+    }
+    return out;
+}
+
+// The file as an editor saves it in UTF-16, with or without its byte-order mark.
+std::string Utf16(const std::string& ascii, bool bigEndian, bool withMark) {
+    std::string bytes = withMark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+    for (const char c : ascii) {
+        bytes += bigEndian ? std::string(1, '\0') + c : std::string(1, c) + '\0';
+    }
+    return bytes;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Line5AndGameLines, LoadConfigFailureTest,
     ::testing::Values(
@@ -276,6 +301,27 @@ INSTANTIATE_TEST_SUITE_P(
         LoadFailureCase{
             "FewerThanFiveLines", Lines({"27", "1", " 100 "}), kInputPastEndOfFile, {"line 4"}},
         LoadFailureCase{"EmptyFile", "", kInputPastEndOfFile, {"line 1"}},
+        LoadFailureCase{"GameLineWithOneField",
+                        kOptions + Lines({" 1 ", "A"}),
+                        kSubscriptOutOfRange,
+                        {"line 6", "\"A\", which has 1 field;"}},
+        // Shortened between two letters, never inside one's UTF-8 bytes.
+        LoadFailureCase{"LongLineShortenedBetweenLetters",
+                        kOptions + Lines({" 1 ", "A" + Repeated("\u0436", 50)}),
+                        kSubscriptOutOfRange,
+                        {"\"A" + Repeated("\u0436", 39) + "...\""}},
+        LoadFailureCase{"Utf8ByteOrderMark",
+                        "\xEF\xBB\xBF" + Lines({"81", "1", " 100 ", "0", " 0 "}),
+                        kPathFileAccessError,
+                        {"UTF-8 byte-order mark", "ANSI text"}},
+        LoadFailureCase{"Utf16WithMark",
+                        Utf16(Lines({"81", "1", " 100 ", "0", " 0 "}), false, true),
+                        kPathFileAccessError,
+                        {"UTF-16", "ANSI text"}},
+        LoadFailureCase{"Utf16BigEndianWithoutMark",
+                        Utf16(Lines({"81", "1", " 100 ", "0", " 0 "}), true, false),
+                        kPathFileAccessError,
+                        {"UTF-16", "ANSI text"}},
         LoadFailureCase{"LoneLineFeeds",
                         "27\n1\n 100 \n0\n 0 \n",
                         kInputPastEndOfFile,

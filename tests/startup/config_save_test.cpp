@@ -6,6 +6,7 @@
 
 #include "startup/capture_fatal.h"
 #include "startup/config_test_fixture.h"
+#include "startup/latin1_ansi.h"
 
 namespace zent {
 namespace {
@@ -172,31 +173,66 @@ TEST_F(SaveConfigTest, TooFewRowsForTheCountIsFatalAndTouchesNoFile) {
     EXPECT_TRUE(files_.log.empty());
 }
 
-// --- a failure at any step keeps the old file ---
+// --- a failure at any step keeps the old file: the save of zentconfig.ini and
+// the copy of tempavio.cfg over zentavio.cfg replace their file alike ---
 
-class SaveConfigFailureTest : public SaveConfigTest {
+constexpr const char* kStorePath = "C:\\Zent\\zentconfig.ini";
+constexpr const char* kSavedEmulatorConfigPath = "C:\\Zent\\tempavio.cfg";
+constexpr const char* kEmulatorConfigPath = "C:\\Zent\\zentavio.cfg";
+// The copy takes the bytes as they are, a last line without CR LF included.
+constexpr char kSavedEmulatorBytes[] = "[video]\r\nrenderer=saved\r\n\xFF\0end";
+const std::string kSavedEmulatorConfig(kSavedEmulatorBytes, sizeof kSavedEmulatorBytes - 1);
+
+struct Replacement {
+    const char* name;
+    const char* target;
+    void (*run)();
+    // What the target holds after a successful run.
+    std::string (*newBytes)();
+};
+
+void PrintTo(const Replacement& replacement, std::ostream* out) {
+    *out << replacement.name;
+}
+
+const Replacement kReplacements[] = {
+    {"SaveConfig", kStorePath, [] { SaveConfig(); }, [] { return ComposeConfigText(); }},
+    {"EmulatorConfigCopy", kEmulatorConfigPath,
+     [] { ReplaceWithCopy(ActiveFileSystem(), kSavedEmulatorConfigPath, kEmulatorConfigPath); },
+     [] { return kSavedEmulatorConfig; }},
+};
+
+class ReplaceFailureTest : public SaveConfigTest,
+                           public ::testing::WithParamInterface<Replacement> {
 protected:
     static constexpr const char* kOldBytes = "112\r\n0\r\n 50 \r\n1\r\n 0 \r\n";
 
-    // Saves the example with the file system failing as set up, and checks that
-    // the old file is untouched, nothing else is left behind, and the error
-    // names the configuration file.
-    void ExpectFailedSaveKeepsTheOldFile(int expectedError) {
-        files_.files[kConfigPath] = kOldBytes;
+    void SetUpFiles(MemoryFileSystem& files, bool withOldFile) {
+        files.files[kSavedEmulatorConfigPath] = kSavedEmulatorConfig;
+        if (withOldFile) {
+            files.files[GetParam().target] = kOldBytes;
+        }
         SetExampleOptions();
-        const auto error = CaptureFatal([] { SaveConfig(); });
+    }
+
+    // Runs the replacement with the file system failing as set up, and checks
+    // that the old file is untouched, nothing else is left behind, and the error
+    // names the file replaced.
+    void ExpectFailureKeepsTheOldFile(int expectedError) {
+        SetUpFiles(files_, true);
+        const auto error = CaptureFatal(GetParam().run);
         ASSERT_TRUE(error);
         EXPECT_EQ(error->number(), expectedError);
-        EXPECT_TRUE(NamesTheConfigFileItself(error->description())) << error->description();
-        EXPECT_EQ(SavedBytes(), kOldBytes);
-        EXPECT_EQ(files_.files.size(), 1u) << "the temporary file was left behind";
+        EXPECT_TRUE(NamesTheFileItself(error->description())) << error->description();
+        EXPECT_EQ(files_.files[GetParam().target], kOldBytes);
+        EXPECT_EQ(files_.files.size(), 2u) << "the temporary file was left behind";
         EXPECT_TRUE(files_.OpenPaths().empty());
     }
 
-    // The temporary file's name starts with the config file's path; the user must
-    // be told about the config file itself.
-    static bool NamesTheConfigFileItself(const std::string& description) {
-        const std::string path = kConfigPath;
+    // The temporary file's name starts with the target's path; the user must be
+    // told about the target itself.
+    static bool NamesTheFileItself(const std::string& description) {
+        const std::string path = GetParam().target;
         for (std::size_t at = description.find(path); at != std::string::npos;
              at = description.find(path, at + 1)) {
             const std::size_t after = at + path.size();
@@ -209,54 +245,75 @@ protected:
         return false;
     }
 
-    // How many writes a save of the example makes.
-    int WritesOfASave() {
+    // How many writes a successful run makes.
+    int WritesOfARun() {
         MemoryFileSystem counting;
         SetActiveFileSystem(&counting);
-        SetExampleOptions();
-        SaveConfig();
+        SetUpFiles(counting, true);
+        GetParam().run();
         SetActiveFileSystem(&files_);
         return counting.writeCount;
     }
 };
 
-TEST_F(SaveConfigFailureTest, AtCreate) {
-    files_.faults.create = true;
-    ExpectFailedSaveKeepsTheOldFile(kPermissionDenied);
+TEST_P(ReplaceFailureTest, WithoutAFaultLeavesTheNewBytesAndNothingElse) {
+    SetUpFiles(files_, true);
+    GetParam().run();
+    EXPECT_EQ(files_.files[GetParam().target], GetParam().newBytes());
+    EXPECT_EQ(files_.files.size(), 2u);
 }
 
-TEST_F(SaveConfigFailureTest, AtEveryWrite) {
-    const int writes = WritesOfASave();
+TEST_P(ReplaceFailureTest, AtCreate) {
+    files_.faults.create = true;
+    ExpectFailureKeepsTheOldFile(kPermissionDenied);
+}
+
+TEST_P(ReplaceFailureTest, AtEveryWrite) {
+    const int writes = WritesOfARun();
     ASSERT_GT(writes, 0);
     for (int failing = 0; failing < writes; ++failing) {
         SCOPED_TRACE("failing write " + std::to_string(failing));
         files_ = MemoryFileSystem{};
         files_.faults.write = failing;
-        ExpectFailedSaveKeepsTheOldFile(kDiskFull);
+        ExpectFailureKeepsTheOldFile(kDiskFull);
         EXPECT_EQ(files_.writeCount, failing + 1) << "writing went on after a failure";
     }
 }
 
-TEST_F(SaveConfigFailureTest, AtFlush) {
+TEST_P(ReplaceFailureTest, AtFlush) {
     files_.faults.flush = true;
-    ExpectFailedSaveKeepsTheOldFile(kPathFileAccessError);
+    ExpectFailureKeepsTheOldFile(kPathFileAccessError);
 }
 
-TEST_F(SaveConfigFailureTest, AtClose) {
+TEST_P(ReplaceFailureTest, AtClose) {
     files_.faults.close = true;
-    ExpectFailedSaveKeepsTheOldFile(kPathFileAccessError);
+    ExpectFailureKeepsTheOldFile(kPathFileAccessError);
 }
 
-TEST_F(SaveConfigFailureTest, AtReplace) {
+TEST_P(ReplaceFailureTest, AtReplace) {
     files_.faults.replace = true;
-    ExpectFailedSaveKeepsTheOldFile(kPermissionDenied);
+    ExpectFailureKeepsTheOldFile(kPermissionDenied);
 }
 
-TEST_F(SaveConfigFailureTest, OfTheFirstSaveLeavesNoFile) {
+TEST_P(ReplaceFailureTest, OfTheFirstRunLeavesNoFile) {
     files_.faults.flush = true;
+    SetUpFiles(files_, false);
+    EXPECT_TRUE(CaptureFatal(GetParam().run));
+    EXPECT_EQ(files_.files.size(), 1u);
+    EXPECT_FALSE(files_.files.contains(GetParam().target));
+}
+
+INSTANTIATE_TEST_SUITE_P(OneStep, ReplaceFailureTest, ::testing::ValuesIn(kReplacements),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SaveConfigTest, WritesTheAnsiTextOfTheLaunchersText) {
+    UseLatin1AsAnsi();
     SetExampleOptions();
-    EXPECT_TRUE(CaptureFatal([] { SaveConfig(); }));
-    EXPECT_TRUE(files_.files.empty());
+    GameTable[1][0] = "CAF\u00C9";
+    SaveConfig();
+    EXPECT_EQ(SavedBytes(),
+              "27\r\n1\r\n 100 \r\n0\r\n 2 \r\nSPACE RACE|68|1|True|False|False\r\n"
+              "CAF\xC9|69|0|False|False|True\r\n");
 }
 
 }  // namespace

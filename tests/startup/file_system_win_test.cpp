@@ -14,17 +14,21 @@
 #include "startup/file_system.h"
 #include "startup/file_system_win.h"
 #include "startup/text_conversions.h"
+#include "startup/text_locale_win.h"
 
 namespace zent {
 namespace {
 
 class WindowsConfigFileTest : public ::testing::Test {
 protected:
+    // A folder named in two scripts that no ANSI code page holds together, so
+    // that every path goes through the Unicode API or fails.
     void SetUp() override {
-        char temp[MAX_PATH] = {};
-        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-        folder_ = std::string(temp) + "zent_store_test_" + std::to_string(GetCurrentProcessId());
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr) ||
+        wchar_t temp[MAX_PATH] = {};
+        ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+        folder_ = Utf8(temp) + "zent_store_test_" + std::to_string(GetCurrentProcessId()) +
+                  "_\u30B2\u30FC\u30E0_\u0418\u0433\u0440\u044B";
+        ASSERT_TRUE(CreateDirectoryW(Wide(folder_).c_str(), nullptr) ||
                     GetLastError() == ERROR_ALREADY_EXISTS);
         configPath_ = folder_ + "\\zentconfig.ini";
         CurrentTextLocale() = TextLocale{};
@@ -40,11 +44,11 @@ protected:
 
     void TearDown() override {
         for (const std::string& name : FolderContents()) {
-            const std::string path = folder_ + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
+            const std::wstring path = Wide(folder_ + "\\" + name);
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
         }
-        RemoveDirectoryA(folder_.c_str());
+        RemoveDirectoryW(Wide(folder_).c_str());
         SetActiveFileSystem(nullptr);
         SetProgramFolder("");
         GameCount = 0;
@@ -53,29 +57,30 @@ protected:
 
     std::vector<std::string> FolderContents() const {
         std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+        WIN32_FIND_DATAW found;
+        const HANDLE search = FindFirstFileW(Wide(folder_ + "\\*").c_str(), &found);
         if (search == INVALID_HANDLE_VALUE) {
             return names;
         }
         do {
-            const std::string name = found.cFileName;
+            const std::string name = Utf8(found.cFileName);
             if (name != "." && name != "..") {
                 names.push_back(name);
             }
-        } while (FindNextFileA(search, &found));
+        } while (FindNextFileW(search, &found));
         FindClose(search);
         return names;
     }
 
-    void WriteConfig(const std::string& bytes) {
-        const HANDLE file = CreateFileA(configPath_.c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    void WriteFile(const std::string& name, const std::string& bytes) {
+        const HANDLE file = CreateFileW(Wide(folder_ + "\\" + name).c_str(), GENERIC_WRITE, 0,
+                                        nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
         DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         CloseHandle(file);
     }
+    void WriteConfig(const std::string& bytes) { WriteFile("zentconfig.ini", bytes); }
 
     std::string ReadConfig() { return files_.ReadAll(configPath_); }
 
@@ -133,15 +138,15 @@ TEST_F(WindowsConfigFileTest, AMissingFileIsFileNotFoundAndNamed) {
 
 TEST_F(WindowsConfigFileTest, AReadOnlyFileIsKeptAndTheErrorSaysSo) {
     WriteConfig(kOldBytes);
-    ASSERT_TRUE(SetFileAttributesA(configPath_.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(Wide(configPath_).c_str(), FILE_ATTRIBUTE_READONLY));
     ExpectFailedSaveKeptTheOldFile({kPermissionDenied});
     EXPECT_EQ(ReadConfig(), kOldBytes);
 }
 
 TEST_F(WindowsConfigFileTest, AFileHeldOpenByAnotherProgramIsKept) {
     WriteConfig(kOldBytes);
-    const HANDLE holder = CreateFileA(configPath_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE holder = CreateFileW(Wide(configPath_).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     // Windows reports a file in use as a sharing violation or as access denied,
     // depending on the version.
@@ -149,6 +154,131 @@ TEST_F(WindowsConfigFileTest, AFileHeldOpenByAnotherProgramIsKept) {
     CloseHandle(holder);
     EXPECT_EQ(ReadConfig(), kOldBytes);
 }
+
+// What the user reads when a file of the launcher is missing, protected or
+// broken: the file's path, what it is and where it must be, in whole sentences.
+class FileMessageTest;
+
+struct FileMessageCase {
+    const char* name;
+    void (*prepare)(FileMessageTest& test);
+    void (*run)();
+    std::vector<int> numbers;
+    std::vector<std::string> mentions;
+    std::vector<std::string> absent;
+};
+
+void PrintTo(const FileMessageCase& message, std::ostream* out) {
+    *out << message.name;
+}
+
+class FileMessageTest : public WindowsConfigFileTest,
+                        public ::testing::WithParamInterface<FileMessageCase> {
+public:
+    using WindowsConfigFileTest::WriteFile;
+    static void CopySavedConfig() {
+        ReplaceWithCopy(ActiveFileSystem(), ProgramFile("tempavio.cfg"),
+                        ProgramFile("zentavio.cfg"));
+    }
+    static void StartEmulator() {
+        DWORD processId = 0;
+        CloseHandle(StartProcess(ProgramFile("zentavio.exe"), SW_SHOWNORMAL, processId));
+    }
+    HANDLE holder_ = INVALID_HANDLE_VALUE;
+
+protected:
+    void TearDown() override {
+        if (holder_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(holder_);
+        }
+        WindowsConfigFileTest::TearDown();
+    }
+};
+
+TEST_P(FileMessageTest, SaysWhatTheFileIsAndWhatToDo) {
+    GetParam().prepare(*this);
+    const auto error = CaptureFatal(GetParam().run);
+    ASSERT_TRUE(error);
+    const std::string& text = error->description();
+    EXPECT_NE(std::find(GetParam().numbers.begin(), GetParam().numbers.end(), error->number()),
+              GetParam().numbers.end())
+        << error->number() << ": " << text;
+    EXPECT_NE(text.find(folder_ + "\\"), std::string::npos) << text;
+    for (const std::string& mention : GetParam().mentions) {
+        EXPECT_NE(text.find(mention), std::string::npos)
+            << "missing " << mention << " in: " << text;
+    }
+    for (const std::string& wrong :
+         {std::string("%1"), std::string(".)."), std::string("start the launcher from")}) {
+        EXPECT_EQ(text.find(wrong), std::string::npos) << wrong << " in: " << text;
+    }
+    for (const std::string& wrong : GetParam().absent) {
+        EXPECT_EQ(text.find(wrong), std::string::npos) << wrong << " in: " << text;
+    }
+    for (const std::string& name : FolderContents()) {
+        EXPECT_EQ(name.find(".tmp"), std::string::npos) << name << " was left behind";
+    }
+}
+
+void SavedAndOldEmulatorConfig(FileMessageTest& test) {
+    test.WriteFile("tempavio.cfg", "[video]\r\nrenderer=saved\r\n");
+    test.WriteFile("zentavio.cfg", "old");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileMessageTest,
+    ::testing::Values(
+        FileMessageCase{"MissingConfiguration",
+                        [](FileMessageTest&) {},
+                        [] { LoadConfig(); },
+                        {kFileNotFound},
+                        {"zentconfig.ini could not be opened (", "beside ZentavioWrapper.exe",
+                         "emulator's folder", "games and options"},
+                        {}},
+        FileMessageCase{
+            "MissingSavedEmulatorConfig",
+            [](FileMessageTest&) {},
+            &FileMessageTest::CopySavedConfig,
+            {kFileNotFound},
+            {"tempavio.cfg could not be opened (", "beside ZentavioWrapper.exe",
+             "saved emulator configuration", "then copy its zentavio.cfg to tempavio.cfg"},
+            {}},
+        FileMessageCase{"ReadOnlyEmulatorConfig",
+                        [](FileMessageTest& test) {
+                            SavedAndOldEmulatorConfig(test);
+                            SetFileAttributesW(Wide(ProgramFile("zentavio.cfg")).c_str(),
+                                               FILE_ATTRIBUTE_READONLY);
+                        },
+                        &FileMessageTest::CopySavedConfig,
+                        {kPermissionDenied},
+                        {"zentavio.cfg was not replaced", "is unchanged", "read-only"},
+                        {"other program"}},
+        FileMessageCase{"EmulatorConfigHeldOpen",
+                        [](FileMessageTest& test) {
+                            SavedAndOldEmulatorConfig(test);
+                            test.holder_ =
+                                CreateFileW(Wide(ProgramFile("zentavio.cfg")).c_str(), GENERIC_READ,
+                                            FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr);
+                        },
+                        &FileMessageTest::CopySavedConfig,
+                        {kPathFileAccessError, kPermissionDenied},
+                        {"zentavio.cfg was not replaced", "other program"},
+                        {"read-only"}},
+        FileMessageCase{"MissingEmulator",
+                        [](FileMessageTest&) {},
+                        &FileMessageTest::StartEmulator,
+                        {kFileNotFound},
+                        {"zentavio.exe could not be started (",
+                         "put ZentavioWrapper.exe in the emulator's folder"},
+                        {}},
+        FileMessageCase{"EmptyEmulator",
+                        [](FileMessageTest& test) { test.WriteFile("zentavio.exe", ""); },
+                        &FileMessageTest::StartEmulator,
+                        {kPathFileAccessError},
+                        {"zentavio.exe could not be started (", "zentavio.exe)."},
+                        {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zent

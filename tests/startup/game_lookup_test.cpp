@@ -3,6 +3,7 @@
 #include <string>
 
 #include "startup/config_test_fixture.h"
+#include "startup/latin1_ansi.h"
 
 namespace zent {
 namespace {
@@ -46,6 +47,17 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"", "72|0|False|False|False"}, LookupCase{"Blank Cells", "||||"},
                       LookupCase{"caf\xE9", "73|1|True|True|False"},
                       LookupCase{"CAF\xE9", "73|1|True|True|False"}, LookupCase{"CAFE", ""}));
+
+// The command line may name a file in any language; the rows hold what the
+// ANSI file holds, so a name outside the code page finds nothing, even a row
+// that holds it in memory.
+TEST_F(LookupGameTest, ANameTheCodePageCannotHoldMatchesNoGame) {
+    UseLatin1AsAnsi();
+    GameTable[1][0] = "\u30B2\u30FC\u30E0";
+    EXPECT_EQ(LookupGame("\u30B2\u30FC\u30E0"), "");
+    GameTable[1][0] = "CAF\u00C9";
+    EXPECT_EQ(LookupGame("CAF\u00C9"), "69|0|False|False|True");
+}
 
 TEST_F(LookupGameTest, IgnoresCaseBeyondAsciiByTheSystemMapping) {
     CurrentTextLocale().upperCaseExtended = [](std::string& text) {
