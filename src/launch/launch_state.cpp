@@ -20,7 +20,12 @@ ProcessId EmulatorProcess = 0;
 
 namespace {
 
-constexpr std::size_t kRecordFields = 5;
+// A record is a game's fields after its name.
+constexpr std::size_t kRecordFields = kGameFieldCount - 1;
+
+const std::string& FieldOf(const std::vector<std::string>& fields, GameField field) {
+    return fields[field - 1];
+}
 
 [[noreturn]] void FailGame(int number, const std::string& problem) {
     Fail(number, "Game " + Quoted(GameName) + " in " + ProgramFile(kConfigFileName) + ": " +
@@ -64,18 +69,22 @@ bool FlagOf(const std::string& text, const char* option) {
 void UnpackRecord(const std::string& record) {
     const std::vector<std::string> fields = Split(record, '|');
     if (fields.size() < kRecordFields) {
-        FailGame(kSubscriptOutOfRange,
-                 "the record " + Quoted(record) + " has " + std::to_string(fields.size()) +
-                     " fields instead of five: drive key, renderer type, Z-Writing, "
-                     "Alpha-Tested Z-Writing and NTSC mode.");
+        FailGame(kSubscriptOutOfRange, "the record " + Quoted(record) + " has " +
+                                           std::to_string(fields.size()) + " fields instead of " +
+                                           std::to_string(kRecordFields) + ": " +
+                                           GameFieldList(kGameDriveKey) + ".");
     }
-    DriveKeyCodeOf(fields[0]);
-    const std::int16_t rendererType = RendererTypeOf(fields[1]);
-    const bool zWrite = FlagOf(fields[2], "Z-Writing");
-    const bool zWriteAlpha = FlagOf(fields[3], "Alpha-Tested Z-Writing");
-    const bool ntscMode = FlagOf(fields[4], "NTSC mode");
+    const std::string& driveKey = FieldOf(fields, kGameDriveKey);
+    DriveKeyCodeOf(driveKey);
+    const std::int16_t rendererType = RendererTypeOf(FieldOf(fields, kGameRendererType));
+    const auto flag = [&](GameField field) {
+        return FlagOf(FieldOf(fields, field), kGameFieldNames[field]);
+    };
+    const bool zWrite = flag(kGameZWriting);
+    const bool zWriteAlpha = flag(kGameAlphaZWriting);
+    const bool ntscMode = flag(kGameNtscMode);
 
-    DriveKey = fields[0];
+    DriveKey = driveKey;
     RendererType = rendererType;
     ZWrite = zWrite;
     ZWriteAlpha = zWriteAlpha;

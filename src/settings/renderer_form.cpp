@@ -7,12 +7,14 @@
 namespace zent {
 
 std::string ComposeGameRow(const NewGameRow& game) {
-    std::string row =
-        game.name + "|" + std::to_string(game.driveKey) + "|" + std::to_string(game.renderer);
-    for (const bool option : game.options) {
-        row += option ? "|True" : "|False";
+    GameRecord record;
+    record[kGameName] = game.name;
+    record[kGameDriveKey] = std::to_string(game.driveKey);
+    record[kGameRendererType] = std::to_string(game.renderer);
+    for (std::size_t option = 0; option < kGameOptionCount; ++option) {
+        record[kGameZWriting + option] = game.options[option] ? "True" : "False";
     }
-    return row;
+    return JoinGameRow(record);
 }
 
 void RendererForm::Form_Load() {
@@ -32,7 +34,7 @@ void RendererForm::cmdOk_Click() {
     NewGameRow game{NewGameName, *driveKey, 0, {}};
     NewGameRenderer = view_.SelectedRenderer();
     game.renderer = NewGameRenderer;
-    for (std::size_t i = 0; i < kRenderingQuestions.size(); ++i) {
+    for (std::size_t i = 0; i < kGameOptionCount; ++i) {
         game.options[i] = windows_.AskYesNo(kRenderingOptionsTitle, kRenderingQuestions[i]);
     }
     // Once the Settings window is closed its edits are gone; so is the new row.

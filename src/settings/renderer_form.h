@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "settings/settings_views.h"
+#include "startup/config_store.h"
 
 namespace zent {
 
@@ -20,21 +22,23 @@ inline constexpr std::array<const char*, 4> kRendererNames = {
 
 inline constexpr const char* kRenderingOptionsTitle = "Redering Options";
 
-// Z-Writing, Alpha-Tested Z-Writing, NTSC mode, in the order of the row's fields.
-inline constexpr std::array<const char*, 3> kRenderingQuestions = {
+// One question per yes/no option of a game, in the order of its fields.
+inline constexpr const char* kRenderingQuestions[] = {
     "Do you wish to enable Z-Writing for this game?",
     "Do you wish to enable Alpha-Tested Z-Writing for this game?",
     "Do you wish to enable NTSC mode for this game?",
 };
+static_assert(std::size(kRenderingQuestions) == kGameOptionCount,
+              "one question for each yes/no field of a game");
 
 struct NewGameRow {
     std::string name;
     std::int16_t driveKey = 0;
     int renderer = 0;
-    std::array<bool, 3> options{};
+    std::array<bool, kGameOptionCount> options{};
 };
 
-// The games list row: name, drive key and renderer in decimal, then the three
+// The games list row: name, drive key and renderer in decimal, then the
 // options as "True" or "False", joined by "|".
 std::string ComposeGameRow(const NewGameRow& game);
 

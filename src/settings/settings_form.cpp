@@ -24,11 +24,12 @@ std::string CpuSpeedText(double speed) {
 
 std::vector<std::string> SplitGameRow(const std::string& row) {
     std::vector<std::string> fields = Split(row, '|');
-    if (fields.size() < GameRecord{}.size()) {
-        Fail(kSubscriptOutOfRange, "The games list row " + Quoted(row) +
-                                       " does not have the six fields separated by \"|\".");
+    if (fields.size() < kGameFieldCount) {
+        Fail(kSubscriptOutOfRange, "The games list row " + Quoted(row) + " does not have the " +
+                                       std::to_string(kGameFieldCount) +
+                                       " fields separated by \"|\": " + GameFieldList() + ".");
     }
-    fields.resize(GameRecord{}.size());
+    fields.resize(kGameFieldCount);
     return fields;
 }
 

@@ -81,19 +81,19 @@ std::string Counted(std::size_t count, const char* thing) {
 GameRecord ReadGameLine(LineReader& reader, int gameNumber) {
     const std::string line = reader.Next("a game");
     const std::vector<std::string> fields = Split(line, '|');
-    if (fields.size() < 6) {
-        Fail(kSubscriptOutOfRange,
-             reader.Where() + "game " + std::to_string(gameNumber) + " reads " + Quoted(line) +
-                 ", which has " + Counted(fields.size(), "field") +
-                 "; a game line needs six fields separated by \"|\": name, drive key, "
-                 "renderer type, Z-Writing, Alpha-Tested Z-Writing, NTSC mode.");
+    if (fields.size() < kGameFieldCount) {
+        Fail(kSubscriptOutOfRange, reader.Where() + "game " + std::to_string(gameNumber) +
+                                       " reads " + Quoted(line) + ", which has " +
+                                       Counted(fields.size(), "field") + "; a game line needs " +
+                                       std::to_string(kGameFieldCount) +
+                                       " fields separated by \"|\": " + GameFieldList() + ".");
     }
-    return {UpperCase(fields[0]),
-            UpperCase(fields[1]),
-            UpperCase(fields[2]),
-            fields[3],
-            fields[4],
-            fields[5]};
+    // The name, drive key and renderer are read upper-cased, the options as written.
+    GameRecord record;
+    for (std::size_t field = 0; field < kGameFieldCount; ++field) {
+        record[field] = field < kGameZWriting ? UpperCase(fields[field]) : fields[field];
+    }
+    return record;
 }
 
 // The format is ANSI text without a byte-order mark: an editor that
@@ -154,6 +154,15 @@ void LoadConfigText(std::string_view bytes, const std::string& path) {
     }
 }
 
+std::string GameFieldList(GameField first) {
+    std::string list;
+    for (std::size_t field = first; field < kGameFieldCount; ++field) {
+        list += (list.empty() ? "" : field + 1 == kGameFieldCount ? " and " : ", ");
+        list += kGameFieldNames[field];
+    }
+    return list;
+}
+
 std::string JoinGameRow(const GameRecord& record) {
     std::string row = record[0];
     for (std::size_t i = 1; i < record.size(); ++i) {
@@ -205,8 +214,9 @@ std::string LookupGame(const std::string& name) {
     const std::string wanted = UpperCase(name);
     for (int i = 0; i < GameCount; ++i) {
         const GameRecord& row = GameTable[static_cast<std::size_t>(i)];
-        if (UpperCase(row[0]) == wanted) {
-            return row[1] + "|" + row[2] + "|" + row[3] + "|" + row[4] + "|" + row[5];
+        if (UpperCase(row[kGameName]) == wanted) {
+            const std::string joined = JoinGameRow(row);
+            return joined.substr(row[kGameName].size() + 1);
         }
     }
     return {};

@@ -3,7 +3,9 @@
 // the writer and the game lookup.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,8 +18,31 @@ inline constexpr const char* kConfigFileName = "zentconfig.ini";
 // A number after a load; the Settings window stores its exit-key box text.
 using ExitKeyValue = std::variant<double, std::string>;
 
-// name, drive key, renderer type, Z-Writing, Alpha-Tested Z-Writing, NTSC mode
-using GameRecord = std::array<std::string, 6>;
+// The fields of a game, in the order of the file's game lines and of the games
+// list's rows. A new field is one more name here (before kGameFieldCount), its
+// description below, and its uses.
+enum GameField : std::size_t {
+    kGameName,
+    kGameDriveKey,
+    kGameRendererType,
+    // From here on the yes/no options that the renderer dialog asks for.
+    kGameZWriting,
+    kGameAlphaZWriting,
+    kGameNtscMode,
+    kGameFieldCount,
+};
+inline constexpr std::size_t kGameOptionCount = kGameFieldCount - kGameZWriting;
+
+// What each field holds, as messages name it.
+inline constexpr const char* kGameFieldNames[] = {
+    "name", "drive key", "renderer type", "Z-Writing", "Alpha-Tested Z-Writing", "NTSC mode",
+};
+static_assert(std::size(kGameFieldNames) == kGameFieldCount);
+
+using GameRecord = std::array<std::string, kGameFieldCount>;
+
+// The names of the fields from first on: "drive key, renderer type, ..., NTSC mode".
+std::string GameFieldList(GameField first = kGameName);
 
 extern ExitKeyValue ExitKeyCode;
 extern bool HighPriority;
@@ -48,7 +73,7 @@ std::int32_t ExitKeyCodeValue();
 // The exit key as the Settings window shows it: a decimal number, or the text held.
 std::string ExitKeyCodeText();
 
-// A game row as the list and the file hold it: the six cells joined by "|".
+// A game row as the list and the file hold it: the fields joined by "|".
 std::string JoinGameRow(const GameRecord& record);
 
 }  // namespace zent

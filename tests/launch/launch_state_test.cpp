@@ -79,10 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "the Alpha-Tested Z-Writing option \"\" must be True or False."},
         BadRecord{"69|1|True|True|T", 13, "the NTSC mode option \"T\" must be True or False."},
         BadRecord{"69|1|True|True", 9,
-                  "the record \"69|1|True|True\" has 4 fields instead of five: drive key, "
+                  "the record \"69|1|True|True\" has 4 fields instead of 5: drive key, "
                   "renderer type, Z-Writing, Alpha-Tested Z-Writing and NTSC mode."},
         BadRecord{"", 9,
-                  "the record \"\" has 0 fields instead of five: drive key, renderer type, "
+                  "the record \"\" has 0 fields instead of 5: drive key, renderer type, "
                   "Z-Writing, Alpha-Tested Z-Writing and NTSC mode."}));
 
 TEST_F(UnpackRecordTest, DriveKeyCodeConvertsTheDriveKeyText) {

@@ -164,7 +164,7 @@ void AddGame(Launcher& launcher, const std::string& imagePath, BYTE driveKey, in
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(renderer), 0);
     Click(GetDlgItem(rendererBox, kRendererCmdOk));
 
-    for (std::size_t i = 0; i < kRenderingQuestions.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(kRenderingQuestions); ++i) {
         HWND question = WaitForWindow(launcher.Id(), L"Redering Options");
         Check(Narrow(TextOf(GetDlgItem(question, 0xFFFF))) == kRenderingQuestions[i],
               std::string("question ") + std::to_string(i + 1) + " is " + kRenderingQuestions[i]);
