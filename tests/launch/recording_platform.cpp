@@ -78,23 +78,9 @@ std::uint16_t RecordingPlatform::KeyState(std::int32_t key) {
     return found == keyStates.end() ? 0 : found->second;
 }
 
-WindowHandle RecordingPlatform::ForegroundWindow() {
-    return foreground;
-}
-
 ProcessId RecordingPlatform::WindowProcess(WindowHandle window) {
     const auto found = windows.find(window);
     return found == windows.end() ? 0 : found->second.process;
-}
-
-std::int32_t RecordingPlatform::SystemMetric(int index) {
-    return index == kScreenWidthMetric ? screenWidth : screenHeight;
-}
-
-// Windows keeps the pointer on the screen.
-void RecordingPlatform::MoveCursor(int x, int y) {
-    cursorX = std::clamp(x, 0, screenWidth - 1);
-    cursorY = std::clamp(y, 0, screenHeight - 1);
 }
 
 void RecordingPlatform::Raise(WindowHandle window) {
@@ -156,24 +142,12 @@ WindowHandle RecordingPlatform::ShowBackdrop() {
     return kBackdrop;
 }
 
-void RecordingPlatform::ChangeCurrentFolder(const std::string& folder) {
-    log.push_back("ChangeCurrentFolder " + folder);
-}
-
-void RecordingPlatform::CopyFileOver(const std::string& source, const std::string& target) {
-    log.push_back("CopyFileOver " + source + " > " + target);
-}
-
 ProcessId RecordingPlatform::StartProgram(const std::string& path, int showWindow) {
     log.push_back("StartProgram " + path + " show " + std::to_string(showWindow));
     if (!programs.contains(path)) {
         Fail(kFileNotFound, path + " could not be started.");
     }
     return kStartedProcess;
-}
-
-std::optional<std::uint32_t> RecordingPlatform::ProgramExitCode() {
-    return programExitCode;
 }
 
 void RecordingPlatform::EndProgram() {
@@ -199,18 +173,6 @@ std::string RecordingPlatform::WindowTitle(WindowHandle window) {
 void RecordingPlatform::CloseWindow(WindowHandle window) {
     log.push_back("CloseWindow " + std::to_string(window));
     closedWindows.push_back(window);
-}
-
-std::uint64_t RecordingPlatform::Milliseconds() {
-    return now;
-}
-
-bool RecordingPlatform::ClaimLaunch(const std::string&) {
-    return !anotherLaunchRuns;
-}
-
-void RecordingPlatform::StartTimer(std::uint32_t milliseconds) {
-    log.push_back("StartTimer " + std::to_string(milliseconds));
 }
 
 void RecordingPlatform::EndProcess() {

@@ -7,6 +7,7 @@
 // another program's window) and logs, in order, only what the outside world
 // sees happen: key events, pauses, files, processes, Close commands and timers.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -91,26 +92,38 @@ public:
                        std::uintptr_t extraInfo) override;
     void Sleep(std::uint32_t milliseconds) override;
     std::uint16_t KeyState(std::int32_t key) override;
-    WindowHandle ForegroundWindow() override;
+    WindowHandle ForegroundWindow() override { return foreground; }
     ProcessId WindowProcess(WindowHandle window) override;
-    std::int32_t SystemMetric(int index) override;
-    void MoveCursor(int x, int y) override;
+    std::int32_t SystemMetric(int index) override {
+        return index == kScreenWidthMetric ? screenWidth : screenHeight;
+    }
+    // Windows keeps the pointer on the screen.
+    void MoveCursor(int x, int y) override {
+        cursorX = std::clamp(x, 0, screenWidth - 1);
+        cursorY = std::clamp(y, 0, screenHeight - 1);
+    }
     void PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
                      int height, std::uint32_t flags) override;
     std::int32_t ReadWindowLong(WindowHandle window, int index) override;
     void WriteWindowLong(WindowHandle window, int index, std::int32_t value) override;
     WindowHandle ShowBackdrop() override;
-    void ChangeCurrentFolder(const std::string& folder) override;
-    void CopyFileOver(const std::string& source, const std::string& target) override;
+    void ChangeCurrentFolder(const std::string& folder) override {
+        log.push_back("ChangeCurrentFolder " + folder);
+    }
+    void CopyFileOver(const std::string& source, const std::string& target) override {
+        log.push_back("CopyFileOver " + source + " > " + target);
+    }
     ProcessId StartProgram(const std::string& path, int showWindow) override;
-    std::optional<std::uint32_t> ProgramExitCode() override;
+    std::optional<std::uint32_t> ProgramExitCode() override { return programExitCode; }
     void EndProgram() override;
     std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
     std::string WindowTitle(WindowHandle window) override;
     void CloseWindow(WindowHandle window) override;
-    std::uint64_t Milliseconds() override;
-    bool ClaimLaunch(const std::string& folder) override;
-    void StartTimer(std::uint32_t milliseconds) override;
+    std::uint64_t Milliseconds() override { return now; }
+    bool ClaimLaunch(const std::string&) override { return !anotherLaunchRuns; }
+    void StartTimer(std::uint32_t milliseconds) override {
+        log.push_back("StartTimer " + std::to_string(milliseconds));
+    }
     [[noreturn]] void EndProcess() override;
 
 private:
