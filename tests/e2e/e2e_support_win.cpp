@@ -124,12 +124,21 @@ HWND FindTopLevel(const wchar_t* className, const wchar_t* title, DWORD processI
 
 std::optional<std::string> ReadAndDismissBox(DWORD processId, int timeoutMs) {
     HWND box = nullptr;
-    if (!WaitUntil([&] { return (box = FindTopLevel(L"#32770", kBoxTitle, processId)) != nullptr; },
-                   timeoutMs)) {
+    std::vector<std::wstring> labels;
+    // The box can be visible a moment before its texts are set.
+    const bool read = WaitUntil(
+        [&] {
+            labels.clear();
+            box = FindTopLevel(L"#32770", kBoxTitle, processId);
+            if (box != nullptr) {
+                EnumChildWindows(box, CollectLabel, reinterpret_cast<LPARAM>(&labels));
+            }
+            return !labels.empty();
+        },
+        timeoutMs);
+    if (!read) {
         return std::nullopt;
     }
-    std::vector<std::wstring> labels;
-    EnumChildWindows(box, CollectLabel, reinterpret_cast<LPARAM>(&labels));
     std::wstring text;
     for (const auto& label : labels) {
         text += (text.empty() ? L"" : L"\n") + label;
