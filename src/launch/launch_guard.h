@@ -81,6 +81,7 @@ public:
     void CloseWindow(WindowHandle window) override { platform_.CloseWindow(window); }
     std::uint64_t Milliseconds() override { return platform_.Milliseconds(); }
     bool ClaimLaunch(const std::string& folder) override { return platform_.ClaimLaunch(folder); }
+    void ReleaseLaunch() override { platform_.ReleaseLaunch(); }
     void StartTimer(std::uint32_t milliseconds) override { platform_.StartTimer(milliseconds); }
     void EndProcess() override { platform_.EndProcess(); }
 

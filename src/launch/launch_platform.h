@@ -94,9 +94,10 @@ public:
     virtual void CloseWindow(WindowHandle window) = 0;
     // Milliseconds on a steady clock, for pauses that watch the keyboard.
     virtual std::uint64_t Milliseconds() = 0;
-    // Claims the one launch of the launcher in folder for the life of the
-    // process; false when another process already holds it.
+    // Claims the one launch of the launcher in folder until ReleaseLaunch or the
+    // end of the process; false when another process holds it.
     virtual bool ClaimLaunch(const std::string& folder) = 0;
+    virtual void ReleaseLaunch() = 0;
 
     // Starts the exit-key watcher's timer (Timer1) with the given interval.
     virtual void StartTimer(std::uint32_t milliseconds) = 0;

@@ -167,7 +167,7 @@ std::uint64_t WindowsLaunchPlatform::Milliseconds() {
            static_cast<std::uint64_t>(frequency.QuadPart);
 }
 
-// A named mutex per folder, held until the process ends. The name is a digest of
+// A named mutex per folder, held until released or the process ends. The name is a digest of
 // the folder, which may be longer than a name may be and holds backslashes.
 bool WindowsLaunchPlatform::ClaimLaunch(const std::string& folder) {
     std::wstring name = Wide(folder);
@@ -189,7 +189,15 @@ bool WindowsLaunchPlatform::ClaimLaunch(const std::string& folder) {
         CloseHandle(mutex);
         return false;
     }
+    launchLock_ = mutex;
     return true;
+}
+
+void WindowsLaunchPlatform::ReleaseLaunch() {
+    if (launchLock_ != nullptr) {
+        CloseHandle(launchLock_);
+        launchLock_ = nullptr;
+    }
 }
 
 void WindowsLaunchPlatform::StartTimer(std::uint32_t milliseconds) {

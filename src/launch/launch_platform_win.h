@@ -36,6 +36,7 @@ public:
     void CloseWindow(WindowHandle window) override;
     std::uint64_t Milliseconds() override;
     bool ClaimLaunch(const std::string& folder) override;
+    void ReleaseLaunch() override;
     void StartTimer(std::uint32_t milliseconds) override;
     [[noreturn]] void EndProcess() override;
 
@@ -43,6 +44,7 @@ private:
     HWND timerWindow_;
     UINT_PTR timerId_;
     HANDLE startedProcess_ = nullptr;
+    HANDLE launchLock_ = nullptr;
 };
 
 }  // namespace zent

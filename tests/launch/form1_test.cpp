@@ -490,5 +490,16 @@ TEST_F(Timer1Test, TheEmulatorIsClosedWhateverHasTheFocus) {
     EXPECT_EQ(platform.log, (std::vector<std::string>{"Sleep 500", "EndProcess"}));
 }
 
+// The launcher goes on watching, but the next game may be launched meanwhile.
+TEST_F(Timer1Test, AnEmulatorClosedByOtherMeansEndsTheLaunchButNotTheWatch) {
+    platform.launchHeld = true;
+    Timer1_Timer(platform);
+    EXPECT_TRUE(platform.launchHeld) << "released while the emulator runs";
+    platform.programExitCode = 0;
+    Timer1_Timer(platform);
+    EXPECT_FALSE(platform.launchHeld);
+    EXPECT_TRUE(platform.log.empty());
+}
+
 }  // namespace
 }  // namespace zent::testing

@@ -70,6 +70,7 @@ public:
     std::optional<std::uint32_t> programExitCode;
     std::vector<WindowHandle> closedWindows;
     bool anotherLaunchRuns = false;
+    bool launchHeld = false;
     std::uint64_t now = 0;
 
     // Runs action once the clock reaches milliseconds, or once that many key
@@ -120,7 +121,8 @@ public:
     std::string WindowTitle(WindowHandle window) override;
     void CloseWindow(WindowHandle window) override;
     std::uint64_t Milliseconds() override { return now; }
-    bool ClaimLaunch(const std::string&) override { return !anotherLaunchRuns; }
+    bool ClaimLaunch(const std::string&) override { return launchHeld = !anotherLaunchRuns; }
+    void ReleaseLaunch() override { launchHeld = false; }
     void StartTimer(std::uint32_t milliseconds) override {
         log.push_back("StartTimer " + std::to_string(milliseconds));
     }
