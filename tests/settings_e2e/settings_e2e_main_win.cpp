@@ -87,6 +87,14 @@ public:
             << "Enter does not close the open-file dialog";
     }
 
+    // Once the click handler has returned (WM_NULL is answered only then): no key
+    // capture dialog opened, and the list still holds its rows.
+    void ExpectNothingAdded(std::size_t rows) const {
+        SendMessageW(settings, WM_NULL, 0, 0);
+        EXPECT_EQ(FindTopLevel(nullptr, L"Press Any Key", launcher->id()), nullptr);
+        EXPECT_EQ(Rows().size(), rows);
+    }
+
     void ExpectEnds(const char* how) const {
         ASSERT_TRUE(launcher->WaitForExit(kWaitMs)) << "the program did not end after " << how;
         EXPECT_EQ(launcher->ExitCode(), 0u) << "after " << how;
@@ -223,10 +231,7 @@ TEST_F(SettingsTest, ClosingWithoutSavingLeavesTheFileAsItWas) {
     EXPECT_TRUE(WaitUntil(
         [&] { return FindTopLevel(L"#32770", kBoxTitle, launcher->id()) == nullptr; }, kWaitMs))
         << "OK leaves the notice open";
-    // Answered only once the click handler has returned.
-    SendMessageW(settings, WM_NULL, 0, 0);
-    EXPECT_EQ(FindTopLevel(nullptr, L"Press Any Key", launcher->id()), nullptr);
-    EXPECT_EQ(Rows().size(), 3u);
+    ExpectNothingAdded(3);
 
     // Cancel in the open-file dialog: nothing opens and the list stays as it is.
     Click(Item(kCmdAdd));
@@ -234,9 +239,7 @@ TEST_F(SettingsTest, ClosingWithoutSavingLeavesTheFileAsItWas) {
     Click(GetDlgItem(open, IDCANCEL));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(open); }, kWaitMs))
         << "Cancel leaves the open-file dialog open";
-    SendMessageW(settings, WM_NULL, 0, 0);
-    EXPECT_EQ(FindTopLevel(nullptr, L"Press Any Key", launcher->id()), nullptr);
-    EXPECT_EQ(Rows().size(), 3u);
+    ExpectNothingAdded(3);
 
     // An open dialog keeps the program alive after the Settings window has closed.
     Click(Item(kCmdExit));
