@@ -3,8 +3,8 @@
 // full path. It behaves like the Windows one where that matters to the callers:
 // a file being written cannot be removed or moved, a failed write may leave part
 // of its bytes behind, and a failing Close still releases the file. Each step can
-// be told to fail, and every call is logged in order. Read-only, any change to
-// the files fails the test.
+// be told to fail, and every call is logged in order. Made read-only (for a
+// launch, which only reads), any change to the files fails the test.
 
 #include <gtest/gtest.h>
 
