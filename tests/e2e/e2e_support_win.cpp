@@ -34,6 +34,19 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path) {
     return bytes;
 }
 
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const BOOL ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
 void AppendLine(const std::wstring& path, const std::string& line) {
     HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -53,6 +66,11 @@ void KeyDown(int key) {
 
 void KeyUp(int key) {
     keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+}
+
+void PressKey(int key) {
+    KeyDown(key);
+    KeyUp(key);
 }
 
 // A key held on a keyboard repeats its key-down; so does this hold. Wine can
@@ -84,7 +102,8 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
     GetClassNameW(window, className, 64);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (!IsWindowVisible(window) || lstrcmpW(className, search.className) != 0 ||
+    if (!IsWindowVisible(window) ||
+        (search.className != nullptr && lstrcmpW(className, search.className) != 0) ||
         (search.processId != 0 && process != search.processId)) {
         return TRUE;
     }
@@ -120,6 +139,24 @@ HWND FindTopLevel(const wchar_t* className, const wchar_t* title, DWORD processI
     TopLevelSearch search{className, title, processId};
     EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND WaitForWindow(DWORD processId, const wchar_t* title, int timeoutMs) {
+    HWND window = nullptr;
+    WaitUntil([&] { return (window = FindTopLevel(nullptr, title, processId)) != nullptr; },
+              timeoutMs);
+    return window;
+}
+
+std::wstring TextOf(HWND window) {
+    const LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return text.c_str();
+}
+
+void Click(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
 }
 
 std::optional<std::string> ReadAndDismissBox(DWORD processId, int timeoutMs) {

@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "launch_test_fixture_win.h"
+#include "stand_in_controls.h"
 
 namespace zent {
 namespace {
@@ -208,15 +209,6 @@ TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
               HexField(atStart, "exstyle") & ~(ignored | WS_EX_TOOLWINDOW))
         << "only the tool-window bit goes";
 }
-
-const std::string kDriveDialog = "command O1 drive-dialog";
-const std::string kCapcom = "command O6 capcom-hack";
-const std::string kFps = "command O2.4 frame-rate-display";
-const std::string kNtsc = "command O4.2 ntsc";
-const std::string kZWrite = "command O2.1 z-writing";
-const std::string kZWriteAlpha = "command O2.2 alpha-z-writing";
-const std::string kHighPriority = "command O5.2 high-priority";
-const std::string kStartGame = "command R1 start-game";
 
 INSTANTIATE_TEST_SUITE_P(
     Configurations, FullLaunchTest,

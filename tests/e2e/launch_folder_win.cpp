@@ -1,5 +1,8 @@
 #include "launch_folder_win.h"
 
+#include <tlhelp32.h>
+
+#include <cwchar>
 #include <sstream>
 #include <stdexcept>
 
@@ -14,6 +17,32 @@ void CopyProgram(const char* from, const std::wstring& to) {
     if (!CopyFileW(HostPath(from).c_str(), to.c_str(), FALSE)) {
         throw std::runtime_error("cannot copy " + std::string(from));
     }
+}
+
+// Ends the programs whose files lie in the folder: the ones a test made start,
+// such as the emulator a Test Game launch left running.
+void EndProgramsIn(const std::wstring& folder) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        const HANDLE process =
+            OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE,
+                        entry.th32ProcessID);
+        if (process == nullptr) {
+            continue;
+        }
+        wchar_t image[MAX_PATH] = {};
+        DWORD length = MAX_PATH;
+        if (QueryFullProcessImageNameW(process, 0, image, &length) &&
+            _wcsnicmp(image, folder.c_str(), folder.size()) == 0) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 10000);
+        }
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
 }
 
 }  // namespace
@@ -48,9 +77,14 @@ DWORD LauncherProcess::ExitCode() const {
 LaunchFolder::LaunchFolder(const std::string& name) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
+    // Wine numbers its processes afresh with every server, so the process id
+    // alone could name a folder that an earlier run left behind.
     static int serial = 0;
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
     path_ = std::wstring(temp) + L"zent-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++serial) + (name.empty() ? L"" : L"-" + Widen(name));
+            std::to_wstring(now.QuadPart % 1000000) + L"-" + std::to_wstring(++serial) +
+            (name.empty() ? L"" : L"-" + Widen(name));
     CreateDirectoryW(path_.c_str(), nullptr);
     CopyProgram(kLauncherProgram, PathOf("ZentavioWrapper.exe"));
     CopyProgram(kStandInProgram, PathOf("zentavio.exe"));
@@ -63,11 +97,14 @@ LaunchFolder::~LaunchFolder() {
         PostMessageW(standIn, WM_CLOSE, 0, 0);
         WaitUntil([] { return FindTopLevel(kStandInClass, nullptr, 0) == nullptr; }, 3000);
     }
+    EndProgramsIn(path_ + L"\\");
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
+            const std::wstring file = path_ + L"\\" + found.cFileName;
+            SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(file.c_str());
         } while (FindNextFileW(search, &found));
         FindClose(search);
     }
@@ -79,14 +116,9 @@ std::wstring LaunchFolder::PathOf(const std::string& name) const {
 }
 
 void LaunchFolder::Write(const std::string& name, const std::string& bytes) const {
-    HANDLE file = CreateFileW(PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    if (!WriteWholeFile(PathOf(name), bytes)) {
         throw std::runtime_error("cannot write " + name);
     }
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 std::optional<std::string> LaunchFolder::Read(const std::string& name) const {

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder set up as a user's emulator folder: the launcher beside both
-// stand-in emulators, with whatever configuration a test writes into it.
+// stand-in emulators, with whatever configuration a test writes into it. The
+// launch, fault and Settings end-to-end tests all run the launcher in one.
 
 #include <windows.h>
 
@@ -39,6 +40,7 @@ public:
     // The folder's name ends with name, when given, so that a test can name it
     // in any language.
     explicit LaunchFolder(const std::string& name = "");
+    // Ends what still runs from the folder, read-only files included, and removes it.
     LaunchFolder(const LaunchFolder&) = delete;
     LaunchFolder& operator=(const LaunchFolder&) = delete;
     ~LaunchFolder();
@@ -49,7 +51,7 @@ public:
     std::optional<std::string> Read(const std::string& name) const;
 
     // Runs the launcher as a front end would: its quoted path, a blank, then
-    // the argument text unaltered.
+    // the argument text unaltered (empty: the Settings window).
     std::unique_ptr<LauncherProcess> Start(const std::string& argument) const;
 
     // The stand-in emulator's log, line by line; empty while nothing started.

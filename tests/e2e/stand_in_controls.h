@@ -8,6 +8,16 @@
 
 namespace zent {
 
+// The log lines of the menu entries a launch chooses, as Press reports them.
+inline const std::string kDriveDialog = "command O1 drive-dialog";
+inline const std::string kCapcom = "command O6 capcom-hack";
+inline const std::string kFps = "command O2.4 frame-rate-display";
+inline const std::string kNtsc = "command O4.2 ntsc";
+inline const std::string kZWrite = "command O2.1 z-writing";
+inline const std::string kZWriteAlpha = "command O2.2 alpha-z-writing";
+inline const std::string kHighPriority = "command O5.2 high-priority";
+inline const std::string kStartGame = "command R1 start-game";
+
 struct KeyReaction {
     bool consumed = false;
     // Log lines, in order: "command O2.4 frame-rate-display", "drive E", "speed 101".

@@ -7,6 +7,7 @@
 #include "launch/form1.h"
 #include "launch/launch_state.h"
 #include "launch_fixture.h"
+#include "stand_in_controls.h"
 #include "startup/command_line.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
@@ -60,15 +61,6 @@ protected:
         EXPECT_EQ(platform.foreground, kEmulatorWindow);
     }
 };
-
-const std::string kDriveDialog = "command O1 drive-dialog";
-const std::string kCapcom = "command O6 capcom-hack";
-const std::string kFps = "command O2.4 frame-rate-display";
-const std::string kNtsc = "command O4.2 ntsc";
-const std::string kZWrite = "command O2.1 z-writing";
-const std::string kZWriteAlpha = "command O2.2 alpha-z-writing";
-const std::string kHighPriority = "command O5.2 high-priority";
-const std::string kStartGame = "command R1 start-game";
 
 struct OptionCase {
     const char* name;

@@ -4,30 +4,18 @@
 // memory, and after every test the keyboard checked: nothing left down, Alt
 // never tapped alone.
 
-#include <gtest/gtest.h>
-
-#include <map>
 #include <string>
+#include <vector>
 
+#include "memory_file_system.h"
 #include "recording_platform.h"
-#include "startup/file_system.h"
+#include "test_globals.h"
 
 namespace zent::testing {
 
 inline constexpr const char* kFolder = "C:\\Games\\Zentavio";
 
-// Files to read, from memory; nothing may be written.
-class MemoryFiles : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-
-    std::string ReadAll(const std::string& path) override;
-    std::unique_ptr<OutputFile> Create(const std::string& path) override;
-    void Replace(const std::string& source, const std::string& target) override;
-    void Remove(const std::string&) noexcept override {}
-};
-
-class LaunchTest : public ::testing::Test {
+class LaunchTest : public FreshGlobalsTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -36,7 +24,8 @@ protected:
     void WriteConfig(const std::string& globalLines, const std::vector<std::string>& games);
 
     RecordingPlatform platform;
-    MemoryFiles files;
+    // Files to read; the launch may write none of them.
+    MemoryFileSystem files;
 };
 
 }  // namespace zent::testing

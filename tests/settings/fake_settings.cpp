@@ -1,45 +1,6 @@
 #include "fake_settings.h"
 
-#include "startup/fatal_error.h"
-
 namespace zent::testing {
-
-namespace {
-
-class MemoryFile : public OutputFile {
-public:
-    MemoryFile(MemoryFileSystem& disk, std::string path) : disk_(disk), path_(std::move(path)) {}
-    void Write(std::string_view bytes) override { text_ += bytes; }
-    void Flush() override {}
-    void Close() override {
-        disk_.files[path_] = text_;
-        ++disk_.writes;
-    }
-
-private:
-    MemoryFileSystem& disk_;
-    std::string path_;
-    std::string text_;
-};
-
-}  // namespace
-
-std::string MemoryFileSystem::ReadAll(const std::string& path) {
-    const auto found = files.find(path);
-    if (found == files.end()) {
-        Fail(kFileNotFound, "File not found: " + path);
-    }
-    return found->second;
-}
-
-std::unique_ptr<OutputFile> MemoryFileSystem::Create(const std::string& path) {
-    return std::make_unique<MemoryFile>(*this, path);
-}
-
-void MemoryFileSystem::Replace(const std::string& source, const std::string& target) {
-    files[target] = ReadAll(source);
-    files.erase(source);
-}
 
 void FakeSettingsView::RemoveGameRow(int index) {
     rows.erase(rows.begin() + index);
@@ -48,7 +9,7 @@ void FakeSettingsView::RemoveGameRow(int index) {
 
 void FakeWindows::Log(const std::string& event) {
     if (disk_ != nullptr) {
-        events.push_back("writes=" + std::to_string(disk_->writes) + " " + event);
+        events.push_back("writes=" + std::to_string(disk_->closedCount) + " " + event);
     } else {
         events.push_back(event);
     }

@@ -3,27 +3,14 @@
 // in-memory disk, so tests assert what the user would see and what was written.
 
 #include <functional>
-#include <map>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "memory_file_system.h"
 #include "settings/settings_views.h"
-#include "startup/file_system.h"
 
 namespace zent::testing {
-
-class MemoryFileSystem : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-    int writes = 0;
-
-    std::string ReadAll(const std::string& path) override;
-    std::unique_ptr<OutputFile> Create(const std::string& path) override;
-    void Replace(const std::string& source, const std::string& target) override;
-    void Remove(const std::string& path) noexcept override { files.erase(path); }
-};
 
 class FakeSettingsView : public SettingsView {
 public:

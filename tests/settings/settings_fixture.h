@@ -1,8 +1,6 @@
 #pragma once
 // One Settings window with its two dialogs over an in-memory program folder.
 
-#include <gtest/gtest.h>
-
 #include <string>
 
 #include "fake_settings.h"
@@ -11,13 +9,13 @@
 #include "settings/renderer_form.h"
 #include "settings/settings_form.h"
 #include "startup/file_system.h"
-#include "startup/text_conversions.h"
+#include "test_globals.h"
 
 namespace zent::testing {
 
 inline constexpr const char* kConfigPath = "C:\\Zentavio\\zentconfig.ini";
 
-class SettingsFixture : public ::testing::Test {
+class SettingsFixture : public FreshGlobalsTest {
 protected:
     MemoryFileSystem disk;
     FakeSettingsView settingsView;
@@ -29,23 +27,15 @@ protected:
     RendererForm renderer{rendererView, windows};
 
     void SetUp() override {
+        ResetGlobals();
         SetActiveFileSystem(&disk);
         SetProgramFolder("C:\\Zentavio");
-        CurrentTextLocale() = TextLocale{};
-        NewGameName.clear();
-        NewGameDriveKey = std::string();
-        NewGameRenderer = 0;
-        ExitKeyCapture = false;
-    }
-    void TearDown() override {
-        SetActiveFileSystem(nullptr);
-        CurrentTextLocale() = TextLocale{};
     }
 
     // Writes the configuration and loads the window from it.
     void Open(const std::string& config) {
         disk.files[kConfigPath] = config;
-        disk.writes = 0;
+        disk.closedCount = 0;
         settings.Form_Load();
     }
 

@@ -36,10 +36,8 @@ struct CpuTextCase {
     const char* shown;
 };
 
-class CpuSpeedTextTest : public ::testing::TestWithParam<CpuTextCase> {
-protected:
-    void TearDown() override { CurrentTextLocale() = TextLocale{}; }
-};
+class CpuSpeedTextTest : public FreshGlobalsTest,
+                         public ::testing::WithParamInterface<CpuTextCase> {};
 
 TEST_P(CpuSpeedTextTest, ShowsAPointWhateverTheLocale) {
     CurrentTextLocale().decimalSeparator = GetParam().systemSeparator;
@@ -296,7 +294,7 @@ TEST_F(SettingsFormTest, TestGameWithoutSelectionDoesNothing) {
     Open(kThreeGames);
     settingsView.exitKey = "65";
     settings.cmdTest_Click();
-    EXPECT_EQ(disk.writes, 0);
+    EXPECT_EQ(disk.closedCount, 0);
     EXPECT_TRUE(windows.events.empty());
     EXPECT_EQ(SavedConfig(), kThreeGames);
 }
@@ -334,7 +332,7 @@ TEST_F(SettingsFormTest, ARowWithoutSixFieldsStopsTheSaveBeforeWriting) {
         EXPECT_EQ(error.number(), kSubscriptOutOfRange);
         EXPECT_NE(error.description().find("BROKEN|68"), std::string::npos);
     }
-    EXPECT_EQ(disk.writes, 0);
+    EXPECT_EQ(disk.closedCount, 0);
 }
 
 struct TwipsCase {

@@ -1,231 +1,120 @@
-// Drives the real launcher in Settings mode through its windows under Wine:
-//   settings_e2e save|close|redefine|enter <launcher.exe>
-//   settings_e2e resources <launcher.exe> <version, as 1.2.3.0>
-//   settings_e2e test <launcher.exe> <stand-in emulator.exe>
+// The real launcher in Settings mode under Wine, worked through its windows like
+// a user would, in a fresh folder with its own "zentconfig.ini": the windows and
+// the file it leaves are the evidence. Besides the tests, poses the windows for
+// the documentation:
 //   settings_e2e screenshots <launcher.exe> <folder for the images>
-// Each scenario runs the launcher without an argument in a fresh folder with
-// its own "zentconfig.ini", works the windows like a user and checks the file.
 
 #include <windows.h>
 
-#include <tlhelp32.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "driver_win.h"
+#include "e2e_programs.h"
 #include "e2e_support_win.h"
+#include "launch_folder_win.h"
 #include "settings/key_box.h"
 #include "settings/renderer_form.h"
 #include "settings/settings_layout.h"
 
-namespace zent::e2e {
-
+namespace zent {
 namespace {
 
-constexpr char kThreeGames[] =
-    "27\r\n0\r\n 87.5 \r\n1\r\n 3 \r\n"
-    "SPACE RACE|68|1|True|False|False\r\n"
-    "ROAD FIGHT|69|0|False|False|True\r\n"
-    "ALPHA|70|2|False|True|False\r\n";
+using ::testing::HasSubstr;
 
-// The folder's name ends with the scenario's, which may be in any language.
-class Launcher {
+// Generous: Wine can be slow on a busy machine.
+constexpr int kWaitMs = 30000;
+
+const std::vector<std::string> kThreeGames = {"SPACE RACE|68|1|True|False|False",
+                                              "ROAD FIGHT|69|0|False|False|True",
+                                              "ALPHA|70|2|False|True|False"};
+
+// The launcher started without an argument in a folder of its own, and its
+// Settings window.
+class SettingsSession {
 public:
-    Launcher(const std::string& scenario, const std::string& program) {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        folder_ = Narrow(temp) + "zent-settings-" + std::to_string(GetCurrentProcessId()) + "-" +
-                  scenario;
-        std::filesystem::remove_all(Widen(folder_));
-        std::filesystem::create_directories(Widen(File("images")));
-        CopyFileW(HostPath(program).c_str(), Widen(File("ZentavioWrapper.exe")).c_str(), FALSE);
-        WriteFileBytes(File("zentconfig.ini"), kThreeGames);
+    // The folder's name ends with folderName, which may be in any language.
+    explicit SettingsSession(const std::string& folderName = "") : folder(folderName) {
+        folder.Write("zentconfig.ini", ConfigText("27", false, " 87.5 ", true, kThreeGames));
     }
 
-    ~Launcher() {
-        if (process_.hProcess != nullptr) {
-            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(process_.hProcess, 1);
-                WaitForSingleObject(process_.hProcess, 10000);
-            }
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
-        std::error_code ignored;
-        std::filesystem::remove_all(Widen(folder_), ignored);
-    }
-
-    std::string File(const std::string& name) const { return folder_ + "\\" + name; }
-
-    // Starts the launcher without an argument and waits for its Settings window.
+    // Starts the launcher and waits for its Settings window.
     void Start() {
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        std::wstring commandLine = L"\"" + Widen(File("ZentavioWrapper.exe")) + L"\"";
-        const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                            nullptr, Widen(folder_).c_str(), &startup, &process_);
-        Check(started != FALSE, "the launcher starts");
-        settings = WaitForWindow(Id(), L"Settings");
+        launcher = folder.Start("");
+        settings = Window(L"Settings");
     }
 
-    DWORD Id() const { return process_.dwProcessId; }
+    HWND Window(const wchar_t* title) const {
+        const HWND window = WaitForWindow(launcher->id(), title, kWaitMs);
+        EXPECT_NE(window, nullptr) << "no window \"" << Narrow(title) << "\"";
+        return window;
+    }
     HWND Item(int id) const { return GetDlgItem(settings, id); }
     std::vector<std::wstring> Rows() const { return ListRows(Item(kLstGames)); }
+    void SetText(int id, const wchar_t* text) const {
+        SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    std::string SavedFile() const { return folder.Read("zentconfig.ini").value_or(""); }
 
-    bool WaitForExit(DWORD* exitCode) {
-        if (WaitForSingleObject(process_.hProcess, 30000) != WAIT_OBJECT_0) {
-            return false;
-        }
-        GetExitCodeProcess(process_.hProcess, exitCode);
-        return true;
+    // An image file in the folder, and its path.
+    std::string Image(const std::string& name) const {
+        folder.Write(name, "image");
+        return folder.Path() + "\\" + name;
     }
 
-    void Stop() {
-        TerminateProcess(process_.hProcess, 1);
-        WaitForSingleObject(process_.hProcess, 10000);
+    void DeleteRow(int row) const {
+        const std::size_t before = Rows().size();
+        SendMessageW(Item(kLstGames), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        Click(Item(kCmdDelete));
+        EXPECT_TRUE(WaitUntil([&] { return Rows().size() + 1 == before; }, kWaitMs))
+            << "Delete Game removes no row";
     }
 
-    bool Running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+    // Add Game, and the path typed into its open-file dialog with Enter.
+    void ChooseFile(const std::string& path) const {
+        Click(Item(kCmdAdd));
+        const HWND open = Window(L"Open");
+        const HWND fileName = FindDescendant(open, L"Edit");
+        EXPECT_NE(fileName, nullptr) << "the open-file dialog has no file name box";
+        SendMessageW(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(path).c_str()));
+        Activate(open);
+        PressKey(VK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(open); }, kWaitMs))
+            << "Enter does not close the open-file dialog";
+    }
 
+    // Once the click handler has returned (WM_NULL is answered only then): no key
+    // capture dialog opened, and the list still holds its rows.
+    void ExpectNothingAdded(std::size_t rows) const {
+        SendMessageW(settings, WM_NULL, 0, 0);
+        EXPECT_EQ(FindTopLevel(nullptr, L"Press Any Key", launcher->id()), nullptr);
+        EXPECT_EQ(Rows().size(), rows);
+    }
+
+    void ExpectEnds(const char* how) const {
+        ASSERT_TRUE(launcher->WaitForExit(kWaitMs)) << "the program did not end after " << how;
+        EXPECT_EQ(launcher->ExitCode(), 0u) << "after " << how;
+    }
+
+    LaunchFolder folder;
+    std::unique_ptr<LauncherProcess> launcher;
     HWND settings = nullptr;
-
-private:
-    std::string folder_;
-    PROCESS_INFORMATION process_{};
 };
 
-// Ends the programs that run from the folder: the ones this test made start.
-void StopProcessesIn(const std::string& folder) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more;
-         more = Process32Next(snapshot, &entry)) {
-        HANDLE process =
-            OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE,
-                        entry.th32ProcessID);
-        if (process == nullptr) {
-            continue;
-        }
-        char path[MAX_PATH] = {};
-        DWORD length = MAX_PATH;
-        if (QueryFullProcessImageNameA(process, 0, path, &length) &&
-            lstrcmpiA(std::string(path, length).substr(0, folder.size()).c_str(), folder.c_str()) ==
-                0) {
-            TerminateProcess(process, 1);
-            WaitForSingleObject(process, 10000);
-        }
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-}
+class SettingsTest : public ::testing::Test, public SettingsSession {
+protected:
+    using SettingsSession::SettingsSession;
+};
 
 bool Ticked(HWND box) {
     return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void CheckEnds(Launcher& launcher, const std::string& how) {
-    DWORD exitCode = 99;
-    Check(launcher.WaitForExit(&exitCode), "the program ends after " + how);
-    Check(exitCode == 0, "and its exit code is 0 (it is " + std::to_string(exitCode) + ")");
-}
-
-// Add Game through all three windows: the open-file dialog, "Press Any Key"
-// and "Select Renderer" with its three questions.
-void AddGame(Launcher& launcher, const std::string& imagePath, BYTE driveKey, int renderer,
-             const std::vector<bool>& answers) {
-    Click(launcher.Item(kCmdAdd));
-    HWND open = WaitForWindow(launcher.Id(), L"Open");
-    HWND fileName = FindDescendant(open, L"Edit");
-    Check(fileName != nullptr, "the open-file dialog has a file name box");
-    SendMessageW(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(imagePath).c_str()));
-    Activate(open);
-    PressKey(VK_RETURN);
-    Check(WaitUntil([&] { return !IsWindow(open); }), "Enter closes the open-file dialog");
-
-    HWND keyBox = WaitForWindow(launcher.Id(), L"Press Any Key");
-    Check(Narrow(TextOf(GetDlgItem(keyBox, kLblKey))) == kDriveKeyPrompt,
-          "the key capture dialog asks for the drive letter");
-    Activate(keyBox);
-    PressKey(driveKey);
-    HWND rendererBox = WaitForWindow(launcher.Id(), L"Select Renderer");
-    Check(WaitUntil([&] { return !IsWindow(keyBox); }), "the key capture dialog closes");
-
-    HWND list = GetDlgItem(rendererBox, kCmbRenderer);
-    std::vector<std::wstring> names;
-    for (const char* name : kRendererNames) {
-        names.push_back(Widen(name));
-    }
-    Check(ComboItems(list) == names, "the four renderers are listed in order");
-    Check(SendMessageW(list, CB_GETCURSEL, 0, 0) == 0, "the first renderer is selected");
-    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(renderer), 0);
-    Click(GetDlgItem(rendererBox, kRendererCmdOk));
-
-    for (std::size_t i = 0; i < std::size(kRenderingQuestions); ++i) {
-        HWND question = WaitForWindow(launcher.Id(), L"Redering Options");
-        Check(Narrow(TextOf(GetDlgItem(question, 0xFFFF))) == kRenderingQuestions[i],
-              std::string("question ") + std::to_string(i + 1) + " is " + kRenderingQuestions[i]);
-        const LONG_PTR yesStyle = GetWindowLongPtrW(GetDlgItem(question, IDYES), GWL_STYLE);
-        Check((yesStyle & BS_TYPEMASK) == BS_DEFPUSHBUTTON, "Yes is the default button");
-        HWND answer = GetDlgItem(question, answers[i] ? IDYES : IDNO);
-        Check(answer != nullptr && GetDlgItem(question, IDCANCEL) == nullptr,
-              "the box offers Yes and No only");
-        Click(answer);
-        Check(WaitUntil([&] { return !IsWindow(question); }), "the answer closes the box");
-    }
-    Check(WaitUntil([&] { return !IsWindow(rendererBox); }), "the renderer dialog closes");
-}
-
-void SaveAndExit(const std::string& program, const std::string& folderName) {
-    std::printf("-- in a folder named %s\n", folderName.c_str());
-    Launcher launcher("save-" + folderName, program);
-    const std::string image = launcher.File("images\\New Game.Disc1.iso");
-    WriteFileBytes(image, "image");
-    launcher.Start();
-
-    Check(launcher.Rows() == std::vector<std::wstring>{L"SPACE RACE|68|1|True|False|False",
-                                                       L"ROAD FIGHT|69|0|False|False|True",
-                                                       L"ALPHA|70|2|False|True|False"},
-          "the games are listed in file order");
-    Check(TextOf(launcher.Item(kTxtExitKey)) == L"27", "the exit key shows 27");
-    Check(TextOf(launcher.Item(kTxtCpu)) == L"87.5", "the CPU speed shows 87.5");
-    Check(Ticked(launcher.Item(kChkFps)) && !Ticked(launcher.Item(kChkPriority)),
-          "Show Fps is ticked, High Priority is not");
-    Check(SendMessageW(launcher.Item(kLstGames), LB_GETCURSEL, 0, 0) == LB_ERR,
-          "no game is selected");
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    GetGUIThreadInfo(GetWindowThreadProcessId(launcher.settings, nullptr), &thread);
-    Check(thread.hwndFocus == launcher.Item(kCmdOk), "Save and Exit has the focus");
-
-    SendMessageW(launcher.Item(kLstGames), LB_SETCURSEL, 1, 0);
-    Click(launcher.Item(kCmdDelete));
-    Check(WaitUntil([&] { return launcher.Rows().size() == 2; }), "Delete Game removes a row");
-
-    AddGame(launcher, image, 'D', 1, {true, false, true});
-    Check(WaitUntil([&] { return launcher.Rows().size() == 3; }) &&
-              launcher.Rows().back() == L"NEW GAME|68|1|True|False|True",
-          "the new game is appended as NEW GAME|68|1|True|False|True");
-
-    SendMessageW(launcher.Item(kTxtExitKey), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"65"));
-    SendMessageW(launcher.Item(kTxtCpu), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"150%"));
-    SendMessageW(launcher.Item(kChkFps), BM_SETCHECK, BST_UNCHECKED, 0);
-    SendMessageW(launcher.Item(kChkPriority), BM_SETCHECK, BST_CHECKED, 0);
-    Click(launcher.Item(kCmdOk));
-    CheckEnds(launcher, "Save and Exit");
-    Check(ReadFileBytes(launcher.File("zentconfig.ini")) ==
-              "65\r\n1\r\n 150 \r\n0\r\n 3 \r\n"
-              "SPACE RACE|68|1|True|False|False\r\n"
-              "ALPHA|70|2|False|True|False\r\n"
-              "NEW GAME|68|1|True|False|True\r\n",
-          "the file holds the options as typed and the games in list order");
-}
-
-// Whether the list shows its horizontal scroll bar, and how far it scrolls
-// beyond its width.
+// Whether the list shows its horizontal scroll bar, and scrolls beyond its width.
 bool ScrollsSideways(HWND list) {
     RECT client{};
     GetClientRect(list, &client);
@@ -233,120 +122,213 @@ bool ScrollsSideways(HWND list) {
            SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0) > client.right;
 }
 
-void CloseWithoutSaving(const std::string& program) {
-    Launcher launcher("close", program);
-    const std::string config =
-        "27\r\n0\r\n 87.5 \r\n1\r\n 4 \r\n" + std::string(300, 'L') + "|68|1|True|False|False\r\n" +
-        std::string(kThreeGames).substr(std::string("27\r\n0\r\n 87.5 \r\n1\r\n 3 \r\n").size());
-    WriteFileBytes(launcher.File("zentconfig.ini"), config);
-    launcher.Start();
-    Check(ScrollsSideways(launcher.Item(kLstGames)),
-          "the list scrolls sideways to its long first row");
-    SendMessageW(launcher.Item(kLstGames), LB_SETCURSEL, 0, 0);
-    Click(launcher.Item(kCmdDelete));
-    Check(WaitUntil([&] { return launcher.Rows().size() == 3; }), "Delete Game removes a row");
-    Check(!ScrollsSideways(launcher.Item(kLstGames)),
-          "without the long row the list has no horizontal scroll bar");
-    SendMessageW(launcher.Item(kTxtCpu), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"42"));
+// Add Game through all three windows: the open-file dialog, "Press Any Key" and
+// "Select Renderer" with its three questions.
+void AddGame(const SettingsSession& session, const std::string& imagePath, int driveKey,
+             int renderer, const std::vector<bool>& answers) {
+    session.ChooseFile(imagePath);
+    const HWND keyBox = session.Window(L"Press Any Key");
+    EXPECT_EQ(Narrow(TextOf(GetDlgItem(keyBox, kLblKey))), kDriveKeyPrompt);
+    Activate(keyBox);
+    PressKey(driveKey);
+    const HWND rendererBox = session.Window(L"Select Renderer");
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(keyBox); }, kWaitMs))
+        << "the key capture dialog stays open";
 
-    // A name that zentconfig.ini cannot hold: a notice, and nothing is added.
-    const std::string japanese = launcher.File("images\\\u30B2\u30FC\u30E0.img");
-    WriteFileBytes(japanese, "image");
-    Click(launcher.Item(kCmdAdd));
-    HWND chooser = WaitForWindow(launcher.Id(), L"Open");
-    SendMessageW(FindDescendant(chooser, L"Edit"), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(Widen(japanese).c_str()));
-    Activate(chooser);
-    PressKey(VK_RETURN);
-    HWND notice = WaitForWindow(launcher.Id(), L"Zentavio Wrapper");
-    const std::string told = Narrow(TextOf(GetDlgItem(notice, 0xFFFF)));
-    Check(told.find("cannot be stored in zentconfig.ini") != std::string::npos &&
-              told.find(japanese) != std::string::npos,
-          "a notice says the name cannot be stored: " + told);
-    Click(GetDlgItem(notice, IDOK));
-    Check(WaitUntil([&] { return !IsWindow(notice); }), "OK closes the notice");
-    SendMessageW(launcher.settings, WM_NULL, 0, 0);
-    Check(FindProcessWindow(launcher.Id(), L"Press Any Key") == nullptr &&
-              launcher.Rows().size() == 3,
-          "no key capture dialog opens and the list is unchanged");
+    const HWND list = GetDlgItem(rendererBox, kCmbRenderer);
+    std::vector<std::wstring> names;
+    for (const char* name : kRendererNames) {
+        names.push_back(Widen(name));
+    }
+    EXPECT_EQ(ComboItems(list), names) << "the four renderers, in order";
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0) << "the first renderer is selected";
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(renderer), 0);
+    Click(GetDlgItem(rendererBox, kRendererCmdOk));
 
-    // Cancel in the open-file dialog: nothing opens and the list stays as it is.
-    Click(launcher.Item(kCmdAdd));
-    HWND open = WaitForWindow(launcher.Id(), L"Open");
-    Click(GetDlgItem(open, IDCANCEL));
-    Check(WaitUntil([&] { return !IsWindow(open); }), "Cancel closes the open-file dialog");
-    // Answered only once the click handler has returned.
-    SendMessageW(launcher.settings, WM_NULL, 0, 0);
-    Check(FindProcessWindow(launcher.Id(), L"Press Any Key") == nullptr &&
-              launcher.Rows().size() == 3,
-          "after Cancel no key capture dialog opens and the list is unchanged");
-
-    // An open dialog keeps the program alive after the Settings window has closed.
-    Click(launcher.Item(kCmdExit));
-    HWND keyBox = WaitForWindow(launcher.Id(), L"Press Any Key");
-    PostMessageW(launcher.settings, WM_SYSCOMMAND, SC_CLOSE, 0);
-    Check(WaitUntil([&] { return !IsWindow(launcher.settings); }),
-          "the close button closes Settings");
-    Check(launcher.Running() && IsWindow(keyBox), "the key capture dialog still runs");
-    PostMessageW(keyBox, WM_SYSCOMMAND, SC_CLOSE, 0);
-    CheckEnds(launcher, "its last window closed");
-    Check(ReadFileBytes(launcher.File("zentconfig.ini")) == config, "the file is as it was");
+    for (std::size_t i = 0; i < std::size(kRenderingQuestions); ++i) {
+        SCOPED_TRACE("question " + std::to_string(i + 1));
+        const HWND question = session.Window(L"Redering Options");
+        EXPECT_EQ(Narrow(TextOf(GetDlgItem(question, 0xFFFF))), kRenderingQuestions[i]);
+        const LONG_PTR yesStyle = GetWindowLongPtrW(GetDlgItem(question, IDYES), GWL_STYLE);
+        EXPECT_EQ(yesStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON) << "Yes is the default button";
+        const HWND answer = GetDlgItem(question, answers[i] ? IDYES : IDNO);
+        EXPECT_TRUE(answer != nullptr && GetDlgItem(question, IDCANCEL) == nullptr)
+            << "the box offers Yes and No only";
+        Click(answer);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(question); }, kWaitMs))
+            << "the answer leaves the box open";
+    }
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(rendererBox); }, kWaitMs))
+        << "the renderer dialog stays open";
 }
 
-void RedefineExitKey(const std::string& program) {
-    Launcher launcher("redefine", program);
-    launcher.Start();
-    Click(launcher.Item(kCmdExit));
-    HWND keyBox = WaitForWindow(launcher.Id(), L"Press Any Key");
-    Check(TextOf(GetDlgItem(keyBox, kLblKey)).empty(), "the exit-key capture shows no prompt");
+// Folder names that the system's ANSI code page cannot hold.
+class SaveTest : public SettingsTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    SaveTest() : SettingsTest(GetParam()) {}
+};
+
+TEST_P(SaveTest, SaveAndExitWritesTheOptionsAsTypedAndTheGamesInListOrder) {
+    const std::string image = Image("New Game.Disc1.iso");
+    Start();
+
+    EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"SPACE RACE|68|1|True|False|False",
+                                                 L"ROAD FIGHT|69|0|False|False|True",
+                                                 L"ALPHA|70|2|False|True|False"}));
+    EXPECT_EQ(TextOf(Item(kTxtExitKey)), L"27");
+    EXPECT_EQ(TextOf(Item(kTxtCpu)), L"87.5");
+    EXPECT_TRUE(Ticked(Item(kChkFps)));
+    EXPECT_FALSE(Ticked(Item(kChkPriority)));
+    EXPECT_EQ(SendMessageW(Item(kLstGames), LB_GETCURSEL, 0, 0), LB_ERR) << "a game is selected";
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(settings, nullptr), &thread);
+    EXPECT_EQ(thread.hwndFocus, Item(kCmdOk)) << "Save and Exit has not the focus";
+
+    DeleteRow(1);
+    AddGame(*this, image, 'D', 1, {true, false, true});
+    EXPECT_TRUE(WaitUntil([&] { return Rows().size() == 3; }, kWaitMs));
+    EXPECT_EQ(Rows().back(), L"NEW GAME|68|1|True|False|True");
+
+    SetText(kTxtExitKey, L"65");
+    SetText(kTxtCpu, L"150%");
+    SendMessageW(Item(kChkFps), BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageW(Item(kChkPriority), BM_SETCHECK, BST_CHECKED, 0);
+    Click(Item(kCmdOk));
+    ExpectEnds("Save and Exit");
+    EXPECT_EQ(SavedFile(),
+              ConfigText("65", true, " 150 ", false,
+                         {"SPACE RACE|68|1|True|False|False", "ALPHA|70|2|False|True|False",
+                          "NEW GAME|68|1|True|False|True"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, SaveTest,
+                         ::testing::Values("\u30B2\u30FC\u30E0", "\u0418\u0433\u0440\u044B"),
+                         [](const auto& info) {
+                             return info.index == 0 ? std::string("Japanese")
+                                                    : std::string("Cyrillic");
+                         });
+
+TEST_F(SettingsTest, ClosingWithoutSavingLeavesTheFileAsItWas) {
+    std::vector<std::string> games = kThreeGames;
+    games.insert(games.begin(), std::string(300, 'L') + "|68|1|True|False|False");
+    const std::string config = ConfigText("27", false, " 87.5 ", true, games);
+    folder.Write("zentconfig.ini", config);
+    Start();
+    EXPECT_TRUE(ScrollsSideways(Item(kLstGames))) << "no sideways scroll to the long first row";
+    DeleteRow(0);
+    EXPECT_FALSE(ScrollsSideways(Item(kLstGames)))
+        << "without the long row the list still has a horizontal scroll bar";
+    SetText(kTxtCpu, L"42");
+
+    // A name that zentconfig.ini cannot hold: a notice, and nothing is added.
+    const std::string japanese = Image("\u30B2\u30FC\u30E0.img");
+    ChooseFile(japanese);
+    const auto told = ReadAndDismissBox(launcher->id(), kWaitMs);
+    ASSERT_TRUE(told.has_value()) << "no notice";
+    EXPECT_THAT(*told, HasSubstr("cannot be stored in zentconfig.ini"));
+    EXPECT_THAT(*told, HasSubstr(japanese));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return FindTopLevel(L"#32770", kBoxTitle, launcher->id()) == nullptr; }, kWaitMs))
+        << "OK leaves the notice open";
+    ExpectNothingAdded(3);
+
+    // Cancel in the open-file dialog: nothing opens and the list stays as it is.
+    Click(Item(kCmdAdd));
+    const HWND open = Window(L"Open");
+    Click(GetDlgItem(open, IDCANCEL));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(open); }, kWaitMs))
+        << "Cancel leaves the open-file dialog open";
+    ExpectNothingAdded(3);
+
+    // An open dialog keeps the program alive after the Settings window has closed.
+    Click(Item(kCmdExit));
+    const HWND keyBox = Window(L"Press Any Key");
+    PostMessageW(settings, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(settings); }, kWaitMs))
+        << "the close button leaves Settings open";
+    EXPECT_FALSE(launcher->WaitForExit(0)) << "the program ended with a dialog open";
+    EXPECT_TRUE(IsWindow(keyBox)) << "the key capture dialog closed with Settings";
+    PostMessageW(keyBox, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectEnds("its last window closed");
+    EXPECT_EQ(SavedFile(), config);
+}
+
+TEST_F(SettingsTest, RedefineTakesAnyKeyAndAltSSaves) {
+    Start();
+    Click(Item(kCmdExit));
+    HWND keyBox = Window(L"Press Any Key");
+    EXPECT_TRUE(TextOf(GetDlgItem(keyBox, kLblKey)).empty()) << "the exit-key capture prompts";
     // A modifier alone is a key like any other; Alt arrives as a system key.
     Activate(keyBox);
     PressKey(VK_MENU);
-    Check(WaitUntil([&] { return TextOf(launcher.Item(kTxtExitKey)) == L"18"; }),
-          "Alt alone lands in the exit-key box as 18");
-    Check(WaitUntil([&] { return !IsWindow(keyBox); }), "the key capture dialog closes");
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(Item(kTxtExitKey)) == L"18"; }, kWaitMs))
+        << "Alt alone does not land in the exit-key box as 18";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(keyBox); }, kWaitMs));
 
-    Click(launcher.Item(kCmdExit));
-    keyBox = WaitForWindow(launcher.Id(), L"Press Any Key");
+    Click(Item(kCmdExit));
+    keyBox = Window(L"Press Any Key");
     Activate(keyBox);
     PressKey(VK_F2);
-    Check(WaitUntil([&] { return TextOf(launcher.Item(kTxtExitKey)) == L"113"; }),
-          "F2 lands in the exit-key box as 113");
-    Check(WaitUntil([&] { return !IsWindow(keyBox); }), "the key capture dialog closes");
-    Activate(launcher.settings);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(Item(kTxtExitKey)) == L"113"; }, kWaitMs))
+        << "F2 does not land in the exit-key box as 113";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(keyBox); }, kWaitMs));
+    Activate(settings);
     PressChord(VK_MENU, 'S');
-    CheckEnds(launcher, "Alt+S");
-    const std::string saved = ReadFileBytes(launcher.File("zentconfig.ini"));
-    Check(saved.rfind("113\r\n", 0) == 0, "the exit key 113 is saved");
+    ExpectEnds("Alt+S");
+    EXPECT_TRUE(SavedFile().starts_with("113\r\n")) << SavedFile();
 }
 
-// Enter on the focused Save and Exit button saves: the exit key 0 that the
-// file holds is shown and saved as 27, and a row of 10,000 characters comes
-// back whole.
-void EnterSaves(const std::string& program) {
-    Launcher launcher("enter", program);
+// Enter on the focused Save and Exit button saves: the exit key 0 that the file
+// holds is shown and saved as 27, and a row of 10,000 characters comes back whole.
+TEST_F(SettingsTest, EnterSavesTheExitKey0As27AndALongRowWhole) {
     const std::string longRow = std::string(10000 - 22, 'W') + "|68|1|True|False|False";
-    WriteFileBytes(launcher.File("zentconfig.ini"),
-                   "0\r\n1\r\n 100 \r\n0\r\n 1 \r\n" + longRow + "\r\n");
-    launcher.Start();
-    Check(launcher.Rows() == std::vector<std::wstring>{Widen(longRow)},
-          "the row of 10,000 characters is listed whole");
-    Check(ScrollsSideways(launcher.Item(kLstGames)), "the list scrolls sideways to its end");
-    Activate(launcher.settings);
+    folder.Write("zentconfig.ini", ConfigText("0", true, " 100 ", false, {longRow}));
+    Start();
+    EXPECT_EQ(Rows(), std::vector<std::wstring>{Widen(longRow)});
+    EXPECT_TRUE(ScrollsSideways(Item(kLstGames))) << "no sideways scroll to the row's end";
+    Activate(settings);
     PressKey(VK_RETURN);
-    CheckEnds(launcher, "Enter");
-    Check(ReadFileBytes(launcher.File("zentconfig.ini")) ==
-              "27\r\n1\r\n 100 \r\n0\r\n 1 \r\n" + longRow + "\r\n",
-          "the file is saved with the exit key 27 and the long row whole");
+    ExpectEnds("Enter");
+    EXPECT_EQ(SavedFile(), ConfigText("27", true, " 100 ", false, {longRow}));
+}
+
+TEST_F(SettingsTest, TestGameSavesFirstThenLaunchesTheSelectedGame) {
+    folder.Write("tempavio.cfg", "stand-in configuration\r\n");
+    Start();
+    DeleteRow(1);
+    SetText(kTxtCpu, L"90");
+    SendMessageW(Item(kLstGames), LB_SETCURSEL, 0, 0);
+    Click(Item(kCmdTest));
+
+    const std::string expected =
+        ConfigText("27", false, " 90 ", true,
+                   {"SPACE RACE|68|1|True|False|False", "ALPHA|70|2|False|True|False"});
+    EXPECT_TRUE(WaitUntil([&] { return SavedFile() == expected; }, kWaitMs)) << SavedFile();
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(settings); }, kWaitMs))
+        << "the Settings window is still shown";
+    // The stand-in's log begins with the program it was started as: renderer
+    // type 1 is the standard build.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const auto lines = folder.LogLines();
+            return !lines.empty() && lines.front().starts_with("program zentavio.exe");
+        },
+        kWaitMs))
+        << "the launch did not start the emulator for SPACE RACE";
+    EXPECT_EQ(folder.Read("zentavio.cfg"), "stand-in configuration\r\n");
+    // How a launch ends is the launch's own business (and its own tests'); the
+    // launcher and the emulator it started are simply ended with the folder.
 }
 
 // The launcher carries its manifest, its version information (the project's
 // version, a copyright line) and its multi-size icon.
-void Resources(const std::string& program, const std::string& version) {
-    const std::wstring path = HostPath(program);
-    HMODULE image = LoadLibraryExW(path.c_str(), nullptr,
-                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    Check(image != nullptr, "the launcher's resources can be read");
+TEST(LauncherResourcesTest, ManifestVersionAndIcon) {
+    const std::string version = ZENT_WINDOWS_VERSION;
+    const std::wstring path = HostPath(kLauncherProgram);
+    const HMODULE image = LoadLibraryExW(path.c_str(), nullptr,
+                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(image, nullptr) << "the launcher's resources cannot be read";
     const auto resource = [&](LPCSTR name, LPCSTR type) {
         HRSRC found = FindResourceA(image, name, type);
         if (found == nullptr) {
@@ -355,23 +337,20 @@ void Resources(const std::string& program, const std::string& version) {
         const char* bytes = static_cast<const char*>(LockResource(LoadResource(image, found)));
         return std::string(bytes, SizeofResource(image, found));
     };
+    // Common controls 6, per-monitor DPI awareness and no elevation.
     const std::string manifest = resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    Check(manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
-              manifest.find("PerMonitorV2") != std::string::npos &&
-              manifest.find("true/pm") != std::string::npos &&
-              manifest.find("asInvoker") != std::string::npos,
-          "the manifest asks for common controls 6, per-monitor DPI awareness and no elevation");
-    Check(
-        manifest.find("name=\"Zentavio.Wrapper\" version=\"" + version + "\"") != std::string::npos,
-        "the manifest names the launcher with version " + version);
+    for (const char* part :
+         {"Microsoft.Windows.Common-Controls", "PerMonitorV2", "true/pm", "asInvoker"}) {
+        EXPECT_THAT(manifest, HasSubstr(part));
+    }
+    EXPECT_THAT(manifest, HasSubstr("name=\"Zentavio.Wrapper\" version=\"" + version + "\""));
     const std::string icons = resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));
     std::vector<int> sizes;
     for (std::size_t entry = 6; entry + 14 <= icons.size(); entry += 14) {
         const int side = static_cast<unsigned char>(icons[entry]);
         sizes.push_back(side == 0 ? 256 : side);
     }
-    Check(sizes == std::vector<int>{16, 24, 32, 40, 48, 64, 72},
-          "the icon holds the seven sizes from 16 to 72 pixels");
+    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 40, 48, 64, 72}));
     FreeLibrary(image);
 
     std::string information(GetFileVersionInfoSizeW(path.c_str(), nullptr), '\0');
@@ -384,112 +363,48 @@ void Resources(const std::string& program, const std::string& version) {
                        reinterpret_cast<void**>(&text), &length);
         return text == nullptr ? std::wstring() : std::wstring(text);
     };
-    Check(value(L"ProductName") == L"Zentavio Wrapper",
-          "the version information names the product Zentavio Wrapper");
-    Check(value(L"FileVersion") == Widen(version) && value(L"ProductVersion") == Widen(version),
-          "the version information gives version " + version);
-    Check(value(L"LegalCopyright").find(L"Zentavio Wrapper contributors") != std::wstring::npos,
-          "the version information has a copyright line");
+    EXPECT_EQ(value(L"ProductName"), L"Zentavio Wrapper");
+    EXPECT_EQ(value(L"FileVersion"), Widen(version));
+    EXPECT_EQ(value(L"ProductVersion"), Widen(version));
+    EXPECT_NE(value(L"LegalCopyright").find(L"Zentavio Wrapper contributors"), std::wstring::npos);
 }
 
-void TestGame(const std::string& program, const std::string& standIn) {
-    Launcher launcher("test", program);
-    CopyFileW(HostPath(standIn).c_str(), Widen(launcher.File("zentavio.exe")).c_str(), FALSE);
-    WriteFileBytes(launcher.File("tempavio.cfg"), "stand-in configuration\r\n");
-    launcher.Start();
-    SendMessageW(launcher.Item(kLstGames), LB_SETCURSEL, 1, 0);
-    Click(launcher.Item(kCmdDelete));
-    Check(WaitUntil([&] { return launcher.Rows().size() == 2; }), "Delete Game removes a row");
-    SendMessageW(launcher.Item(kTxtCpu), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"90"));
-    SendMessageW(launcher.Item(kLstGames), LB_SETCURSEL, 0, 0);
-    Click(launcher.Item(kCmdTest));
-
-    const std::string expected =
-        "27\r\n0\r\n 90 \r\n1\r\n 2 \r\n"
-        "SPACE RACE|68|1|True|False|False\r\n"
-        "ALPHA|70|2|False|True|False\r\n";
-    Check(WaitUntil([&] { return ReadFileBytes(launcher.File("zentconfig.ini")) == expected; }),
-          "Test Game saves the window's state first");
-    Check(WaitUntil([&] { return !IsWindowVisible(launcher.settings); }),
-          "the Settings window is hidden");
-    // The stand-in's log begins with the program it was started as: renderer
-    // type 1 is the standard build.
-    Check(WaitUntil([&] {
-              return ReadFileBytes(launcher.File("zentavio_standin.log"))
-                  .starts_with("program zentavio.exe");
-          }),
-          "the launch starts the emulator for SPACE RACE");
-    Check(ReadFileBytes(launcher.File("zentavio.cfg")) == "stand-in configuration\r\n",
-          "the launch puts the saved emulator configuration in place");
-    // How a launch ends is the launch's own business (and its own tests'); here
-    // the launcher and the emulator it started are simply stopped.
-    launcher.Stop();
-    StopProcessesIn(launcher.File(""));
-}
-
-// Not a test: poses the three windows with a few games and saves their images
-// (BMP) into the folder, for the documentation.
-void Screenshots(const std::string& program, const std::string& folder) {
-    Launcher launcher("shots", program);
-    const std::string image = launcher.File("images\\Space Harrier.iso");
-    WriteFileBytes(image, "image");
-    launcher.Start();
-    SendMessageW(launcher.Item(kLstGames), LB_SETCURSEL, 1, 0);
-    const auto settle = [] { Sleep(700); };  // lets the windows finish painting
-    settle();
-    SaveWindowImage(launcher.settings, folder + "\\settings.bmp");
-
-    Click(launcher.Item(kCmdAdd));
-    HWND open = WaitForWindow(launcher.Id(), L"Open");
-    SendMessageW(FindDescendant(open, L"Edit"), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(Widen(image).c_str()));
-    Activate(open);
-    PressKey(VK_RETURN);
-    HWND keyBox = WaitForWindow(launcher.Id(), L"Press Any Key");
-    settle();
-    SaveWindowImage(keyBox, folder + "\\keybox.bmp");
+// Poses the three windows with a few games and saves their images (BMP) into
+// the folder, for the documentation.
+int Screenshots(const std::string& program, const std::string& imageFolder) {
+    SettingsSession session("shots");
+    const std::string image = session.Image("Space Harrier.iso");
+    if (!CopyFileW(HostPath(program).c_str(), session.folder.PathOf("ZentavioWrapper.exe").c_str(),
+                   FALSE)) {
+        return 1;
+    }
+    const auto save = [&](HWND window, const char* name) {
+        Sleep(700);  // lets the window finish painting
+        return WriteWholeFile(Widen(imageFolder + "\\" + name), WindowImage(window));
+    };
+    session.Start();
+    SendMessageW(session.Item(kLstGames), LB_SETCURSEL, 1, 0);
+    bool saved = save(session.settings, "settings.bmp");
+    session.ChooseFile(image);
+    const HWND keyBox = session.Window(L"Press Any Key");
+    saved = save(keyBox, "keybox.bmp") && saved;
     Activate(keyBox);
     PressKey('D');
-    HWND rendererBox = WaitForWindow(launcher.Id(), L"Select Renderer");
-    settle();
-    SaveWindowImage(rendererBox, folder + "\\renderer.bmp");
+    const HWND rendererBox = session.Window(L"Select Renderer");
+    saved = save(rendererBox, "renderer.bmp") && saved;
     PostMessageW(rendererBox, WM_SYSCOMMAND, SC_CLOSE, 0);
-    PostMessageW(launcher.settings, WM_SYSCOMMAND, SC_CLOSE, 0);
-    CheckEnds(launcher, "its windows closed");
+    PostMessageW(session.settings, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return saved && session.launcher->WaitForExit(kWaitMs) && session.launcher->ExitCode() == 0 ? 0
+                                                                                                : 1;
 }
 
 }  // namespace
-
-}  // namespace zent::e2e
+}  // namespace zent
 
 int main(int argc, char** argv) {
-    using namespace zent::e2e;
-    if (argc < 3) {
-        std::printf("usage: settings_e2e save|close|redefine|test|screenshots <launcher> ...\n");
-        return 2;
+    if (argc == 4 && std::string(argv[1]) == "screenshots") {
+        return zent::Screenshots(argv[2], argv[3]);
     }
-    const std::string scenario = argv[1];
-    const std::string program = argv[2];
-    if (scenario == "save") {
-        // Folder names that the system's ANSI code page cannot hold.
-        SaveAndExit(program, "\u30B2\u30FC\u30E0");
-        SaveAndExit(program, "\u0418\u0433\u0440\u044B");
-    } else if (scenario == "close") {
-        CloseWithoutSaving(program);
-    } else if (scenario == "enter") {
-        EnterSaves(program);
-    } else if (scenario == "resources" && argc > 3) {
-        Resources(program, argv[3]);
-    } else if (scenario == "redefine") {
-        RedefineExitKey(program);
-    } else if (scenario == "screenshots" && argc > 3) {
-        Screenshots(program, argv[3]);
-    } else if (scenario == "test" && argc > 3) {
-        TestGame(program, argv[3]);
-    } else {
-        std::printf("unknown scenario %s\n", scenario.c_str());
-        return 2;
-    }
-    std::printf("%d failed check(s)\n", Failures());
-    return Failures() == 0 ? 0 : 1;
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

@@ -155,13 +155,7 @@ TEST_F(LoadConfigTest, UpperCasesCells0To2Only) {
 }
 
 TEST_F(LoadConfigTest, UpperCasingFollowsTheSystemMappingBeyondAscii) {
-    CurrentTextLocale().upperCaseExtended = [](std::string& text) {
-        for (char& c : text) {
-            if (static_cast<unsigned char>(c) == 0xE9) {
-                c = static_cast<char>(0xC9);
-            }
-        }
-    };
+    CurrentTextLocale().upperCaseExtended = &UpperCaseLatin1EAcute;
     Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + Lines({"caf\xE9|68|1|\xE9|\xE9|\xE9"}));
     const GameRecord expected = {"CAF\xC9", "68", "1", "\xE9", "\xE9", "\xE9"};
     EXPECT_EQ(GameTable[0], expected);

@@ -119,7 +119,7 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     SaveConfig();
     const std::string saved = SavedBytes();
 
-    ClearGlobals();
+    FreshProcess();
     LoadConfig();
 
     EXPECT_EQ(ExitKeyCodeValue(), 112);
@@ -207,7 +207,7 @@ class ReplaceFailureTest : public SaveConfigTest,
 protected:
     static constexpr const char* kOldBytes = "112\r\n0\r\n 50 \r\n1\r\n 0 \r\n";
 
-    void SetUpFiles(MemoryFileSystem& files, bool withOldFile) {
+    void SetUpFiles(testing::MemoryFileSystem& files, bool withOldFile) {
         files.files[kSavedEmulatorConfigPath] = kSavedEmulatorConfig;
         if (withOldFile) {
             files.files[GetParam().target] = kOldBytes;
@@ -247,7 +247,7 @@ protected:
 
     // How many writes a successful run makes.
     int WritesOfARun() {
-        MemoryFileSystem counting;
+        testing::MemoryFileSystem counting;
         SetActiveFileSystem(&counting);
         SetUpFiles(counting, true);
         GetParam().run();
@@ -273,7 +273,7 @@ TEST_P(ReplaceFailureTest, AtEveryWrite) {
     ASSERT_GT(writes, 0);
     for (int failing = 0; failing < writes; ++failing) {
         SCOPED_TRACE("failing write " + std::to_string(failing));
-        files_ = MemoryFileSystem{};
+        files_ = testing::MemoryFileSystem{};
         files_.faults.write = failing;
         ExpectFailureKeepsTheOldFile(kDiskFull);
         EXPECT_EQ(files_.writeCount, failing + 1) << "writing went on after a failure";

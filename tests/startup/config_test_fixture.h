@@ -2,42 +2,26 @@
 // The fixture of the configuration store tests: fresh globals, the "." locale, and
 // a MemoryFileSystem installed with the program in C:\Zent.
 
-#include <gtest/gtest.h>
-
 #include <string>
 
+#include "memory_file_system.h"
 #include "startup/config_store.h"
 #include "startup/file_system.h"
-#include "startup/memory_file_system.h"
-#include "startup/text_conversions.h"
+#include "test_globals.h"
 
 namespace zent {
 
-class ConfigTest : public ::testing::Test {
+class ConfigTest : public testing::FreshGlobalsTest {
 protected:
     static constexpr const char* kConfigPath = "C:\\Zent\\zentconfig.ini";
 
-    void SetUp() override {
-        ClearGlobals();
-        CurrentTextLocale() = TextLocale{};
+    void SetUp() override { FreshProcess(); }
+
+    // The globals as a fresh process over the same files holds them.
+    void FreshProcess() {
+        testing::ResetGlobals();
         SetActiveFileSystem(&files_);
         SetProgramFolder("C:\\Zent");
-    }
-
-    // The options and the games as a fresh process holds them.
-    static void ClearGlobals() {
-        ExitKeyCode = 0.0;
-        HighPriority = false;
-        CpuSpeed = 0;
-        ShowFps = false;
-        GameCount = 0;
-        GameTable.clear();
-    }
-
-    void TearDown() override {
-        SetActiveFileSystem(nullptr);
-        SetProgramFolder("");
-        CurrentTextLocale() = TextLocale{};
     }
 
     // Loads a config file with these bytes.
@@ -46,7 +30,7 @@ protected:
         LoadConfig();
     }
 
-    MemoryFileSystem files_;
+    testing::MemoryFileSystem files_;
 };
 
 }  // namespace zent

@@ -5,18 +5,12 @@
 #include "startup/capture_fatal.h"
 #include "startup/config_store.h"
 #include "startup/text_conversions.h"
+#include "test_globals.h"
 
 namespace zent {
 namespace {
 
-class ExitKeyTest : public ::testing::Test {
-protected:
-    void SetUp() override { CurrentTextLocale() = TextLocale{}; }
-    void TearDown() override {
-        ExitKeyCode = 0.0;
-        CurrentTextLocale() = TextLocale{};
-    }
-};
+using ExitKeyTest = testing::FreshGlobalsTest;
 
 struct ExitKeyCase {
     ExitKeyValue held;

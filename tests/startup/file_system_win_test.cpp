@@ -15,11 +15,12 @@
 #include "startup/file_system_win.h"
 #include "startup/text_conversions.h"
 #include "startup/text_locale_win.h"
+#include "test_globals.h"
 
 namespace zent {
 namespace {
 
-class WindowsConfigFileTest : public ::testing::Test {
+class WindowsConfigFileTest : public testing::FreshGlobalsTest {
 protected:
     // A folder named in two scripts that no ANSI code page holds together, so
     // that every path goes through the Unicode API or fails.
@@ -31,7 +32,7 @@ protected:
         ASSERT_TRUE(CreateDirectoryW(Wide(folder_).c_str(), nullptr) ||
                     GetLastError() == ERROR_ALREADY_EXISTS);
         configPath_ = folder_ + "\\zentconfig.ini";
-        CurrentTextLocale() = TextLocale{};
+        testing::ResetGlobals();
         SetActiveFileSystem(&files_);
         SetProgramFolder(folder_);
         ExitKeyCode = std::string("27");
@@ -49,10 +50,7 @@ protected:
             DeleteFileW(path.c_str());
         }
         RemoveDirectoryW(Wide(folder_).c_str());
-        SetActiveFileSystem(nullptr);
-        SetProgramFolder("");
-        GameCount = 0;
-        GameTable.clear();
+        testing::ResetGlobals();
     }
 
     std::vector<std::string> FolderContents() const {
@@ -88,9 +86,11 @@ protected:
     static constexpr const char* kSavedBytes =
         "27\r\n1\r\n 100 \r\n0\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n";
 
-    // After a failed save: the error names the file, the old bytes are there and
-    // nothing else is left in the folder.
-    void ExpectFailedSaveKeptTheOldFile(std::vector<int> expectedErrors) {
+    // After a failed save: the error names the file and tells the cure of this
+    // fault, not of the other one; the old bytes are there and nothing else is
+    // left in the folder.
+    void ExpectFailedSaveKeptTheOldFile(std::vector<int> expectedErrors, const char* advice,
+                                        const char* otherAdvice) {
         const auto error = CaptureFatal([] { SaveConfig(); });
         ASSERT_TRUE(error);
         EXPECT_NE(std::find(expectedErrors.begin(), expectedErrors.end(), error->number()),
@@ -98,7 +98,11 @@ protected:
             << error->number() << ": " << error->description();
         EXPECT_NE(error->description().find(configPath_ + " "), std::string::npos)
             << error->description();
+        EXPECT_NE(error->description().find(advice), std::string::npos) << error->description();
+        EXPECT_EQ(error->description().find(otherAdvice), std::string::npos)
+            << error->description();
         EXPECT_EQ(FolderContents(), std::vector<std::string>{"zentconfig.ini"});
+        EXPECT_EQ(ReadConfig(), kOldBytes);
     }
 
     WindowsFileSystem files_;
@@ -139,20 +143,21 @@ TEST_F(WindowsConfigFileTest, AMissingFileIsFileNotFoundAndNamed) {
 TEST_F(WindowsConfigFileTest, AReadOnlyFileIsKeptAndTheErrorSaysSo) {
     WriteConfig(kOldBytes);
     ASSERT_TRUE(SetFileAttributesW(Wide(configPath_).c_str(), FILE_ATTRIBUTE_READONLY));
-    ExpectFailedSaveKeptTheOldFile({kPermissionDenied});
-    EXPECT_EQ(ReadConfig(), kOldBytes);
+    ExpectFailedSaveKeptTheOldFile({kPermissionDenied}, "read-only", "other program");
 }
 
-TEST_F(WindowsConfigFileTest, AFileHeldOpenByAnotherProgramIsKept) {
+TEST_F(WindowsConfigFileTest, AFileHeldOpenByAnotherProgramIsKeptAndSavedOnceItIsFree) {
     WriteConfig(kOldBytes);
     const HANDLE holder = CreateFileW(Wide(configPath_).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     // Windows reports a file in use as a sharing violation or as access denied,
     // depending on the version.
-    ExpectFailedSaveKeptTheOldFile({kPathFileAccessError, kPermissionDenied});
+    ExpectFailedSaveKeptTheOldFile({kPathFileAccessError, kPermissionDenied}, "other program",
+                                   "read-only");
     CloseHandle(holder);
-    EXPECT_EQ(ReadConfig(), kOldBytes);
+    SaveConfig();
+    EXPECT_EQ(ReadConfig(), kSavedBytes);
 }
 
 // What the user reads when a file of the launcher is missing, protected or

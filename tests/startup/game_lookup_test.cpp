@@ -60,13 +60,7 @@ TEST_F(LookupGameTest, ANameTheCodePageCannotHoldMatchesNoGame) {
 }
 
 TEST_F(LookupGameTest, IgnoresCaseBeyondAsciiByTheSystemMapping) {
-    CurrentTextLocale().upperCaseExtended = [](std::string& text) {
-        for (char& c : text) {
-            if (static_cast<unsigned char>(c) == 0xE9) {
-                c = static_cast<char>(0xC9);
-            }
-        }
-    };
+    CurrentTextLocale().upperCaseExtended = &UpperCaseLatin1EAcute;
     EXPECT_EQ(LookupGame("CAF\xC9"), "73|1|True|True|False");
 }
 

@@ -44,6 +44,16 @@ inline std::string Utf8ToLatin1(std::string_view text, bool& lossless) {
     return ansi;
 }
 
+// The system's upper-casing beyond ASCII, as Latin-1 and Windows-1252 have it,
+// for one letter: é (0xE9) becomes É (0xC9).
+inline void UpperCaseLatin1EAcute(std::string& text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) == 0xE9) {
+            c = static_cast<char>(0xC9);
+        }
+    }
+}
+
 inline void UseLatin1AsAnsi() {
     CurrentTextLocale().fromAnsi = &Latin1ToUtf8;
     CurrentTextLocale().toAnsi = &Utf8ToLatin1;

@@ -11,6 +11,7 @@
 #include "startup/command_line.h"
 #include "startup/text_conversions.h"
 #include "startup/text_locale_win.h"
+#include "test_globals.h"
 
 namespace zent {
 namespace {
@@ -28,10 +29,9 @@ TEST(StartupPlatformTest, TheArgumentTextOfThisProcessStartsWithItsFirstArgument
     EXPECT_EQ(argument.find("startup_tests"), std::string::npos) << argument;
 }
 
-class SystemTextLocaleTest : public ::testing::Test {
+class SystemTextLocaleTest : public testing::FreshGlobalsTest {
 protected:
     void SetUp() override { UseSystemTextLocale(); }
-    void TearDown() override { CurrentTextLocale() = TextLocale{}; }
 };
 
 TEST_F(SystemTextLocaleTest, TakesTheUsersDecimalSeparator) {

@@ -5,17 +5,16 @@
 #include <vector>
 
 #include "startup/capture_fatal.h"
+#include "startup/latin1_ansi.h"
 #include "startup/text_conversions.h"
+#include "test_globals.h"
 
 namespace zent {
 namespace {
 
 // Each test starts and ends with the "." locale and ASCII upper-casing only.
-class TextConversionsTest : public ::testing::Test {
+class TextConversionsTest : public testing::FreshGlobalsTest {
 protected:
-    void SetUp() override { CurrentTextLocale() = TextLocale{}; }
-    void TearDown() override { CurrentTextLocale() = TextLocale{}; }
-
     static void UseCommaLocale() { CurrentTextLocale().decimalSeparator = ','; }
 };
 
@@ -144,14 +143,7 @@ TEST_F(TextConversionsTest, UpperCaseMapsAsciiLettersOnlyWithoutASystemMapping) 
 }
 
 TEST_F(TextConversionsTest, UpperCaseLeavesOtherLettersToTheSystemMapping) {
-    // Windows-1252: é (0xE9) becomes É (0xC9).
-    CurrentTextLocale().upperCaseExtended = [](std::string& text) {
-        for (char& c : text) {
-            if (static_cast<unsigned char>(c) == 0xE9) {
-                c = static_cast<char>(0xC9);
-            }
-        }
-    };
+    CurrentTextLocale().upperCaseExtended = &UpperCaseLatin1EAcute;
     EXPECT_EQ(UpperCase("caf\xE9"), "CAF\xC9");
 }
 

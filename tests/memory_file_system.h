@@ -3,7 +3,10 @@
 // full path. It behaves like the Windows one where that matters to the callers:
 // a file being written cannot be removed or moved, a failed write may leave part
 // of its bytes behind, and a failing Close still releases the file. Each step can
-// be told to fail, and every call is logged in order.
+// be told to fail, and every call is logged in order. Made read-only (for a
+// launch, which only reads), any change to the files fails the test.
+
+#include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
@@ -15,7 +18,7 @@
 #include "startup/fatal_error.h"
 #include "startup/file_system.h"
 
-namespace zent {
+namespace zent::testing {
 
 class MemoryFileSystem : public FileSystem {
 public:
@@ -31,10 +34,12 @@ public:
 
     std::map<std::string, std::string> files;
     Faults faults;
+    bool readOnly = false;
     // "ReadAll <path>", "Create <path>", "Write <path>", "Flush <path>", "Close <path>",
     // "Replace <source> -> <target>", "Remove <path>".
     std::vector<std::string> log;
     int writeCount = 0;
+    int closedCount = 0;  // output files closed without a fault
 
     // Paths with an output file that is neither closed nor destroyed.
     const std::multiset<std::string>& OpenPaths() const { return openPaths_; }
@@ -53,6 +58,7 @@ public:
 
     std::unique_ptr<OutputFile> Create(const std::string& path) override {
         log.push_back("Create " + path);
+        RefuseWhenReadOnly(path);
         if (faults.create || openPaths_.count(path) > 0) {
             Fail(kPermissionDenied, path + " could not be created (simulated fault).");
         }
@@ -63,6 +69,7 @@ public:
 
     void Replace(const std::string& source, const std::string& target) override {
         log.push_back("Replace " + source + " -> " + target);
+        RefuseWhenReadOnly(target);
         if (faults.replace || openPaths_.count(source) > 0 || openPaths_.count(target) > 0) {
             Fail(kPermissionDenied, target + " could not be replaced (simulated fault).");
         }
@@ -77,12 +84,21 @@ public:
     // Like DeleteFile, a file still open for writing stays where it is.
     void Remove(const std::string& path) noexcept override {
         log.push_back("Remove " + path);
-        if (openPaths_.count(path) == 0) {
+        if (readOnly) {
+            ADD_FAILURE() << path << " was removed from read-only files";
+        } else if (openPaths_.count(path) == 0) {
             files.erase(path);
         }
     }
 
 private:
+    void RefuseWhenReadOnly(const std::string& path) const {
+        if (readOnly) {
+            ADD_FAILURE() << path << " was written to read-only files";
+            Fail(kPermissionDenied, path + " may not be written (read-only files).");
+        }
+    }
+
     class File : public OutputFile {
     public:
         File(MemoryFileSystem& owner, std::string path) : owner_(owner), path_(std::move(path)) {}
@@ -115,6 +131,7 @@ private:
             if (!wasOpen || owner_.faults.close) {
                 Fail(kPathFileAccessError, path_ + " could not be closed (simulated fault).");
             }
+            ++owner_.closedCount;
         }
 
     private:
@@ -133,4 +150,4 @@ private:
     std::multiset<std::string> openPaths_;
 };
 
-}  // namespace zent
+}  // namespace zent::testing

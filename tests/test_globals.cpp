@@ -1,0 +1,40 @@
+#include "test_globals.h"
+
+#include "launch/emulator_window.h"
+#include "launch/launch_state.h"
+#include "settings/pending_game.h"
+#include "startup/command_line.h"
+#include "startup/config_store.h"
+#include "startup/file_system.h"
+#include "startup/text_conversions.h"
+
+namespace zent::testing {
+
+void ResetGlobals() {
+    ExitKeyCode = 0.0;
+    HighPriority = false;
+    CpuSpeed = 0;
+    ShowFps = false;
+    GameCount = 0;
+    GameTable.clear();
+    GameName.clear();
+    DriveKey.clear();
+    RendererType = 0;
+    CapcomHack = false;
+    ZWrite = false;
+    ZWriteAlpha = false;
+    NtscMode = false;
+    EmulatorProcess = 0;
+    EmulatorWindow = 0;
+    ScreenWidth = 0;
+    ScreenHeight = 0;
+    NewGameName.clear();
+    NewGameDriveKey = DriveKeyValue();
+    NewGameRenderer = 0;
+    ExitKeyCapture = false;
+    CurrentTextLocale() = TextLocale{};
+    SetProgramFolder("");
+    SetActiveFileSystem(nullptr);
+}
+
+}  // namespace zent::testing
