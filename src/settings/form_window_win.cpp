@@ -282,15 +282,22 @@ void SetControlText(HWND control, const std::string& text) {
     SetWindowTextW(control, Wide(text).c_str());
 }
 
-SIZE TextSize(HWND control, HFONT font, const std::string& text) {
-    const std::wstring wide = Wide(text);
-    HDC context = GetDC(control);
-    HGDIOBJ old = SelectObject(context, font);
+TextMeasure::TextMeasure(HWND control, HFONT font)
+    : control_(control), context_(GetDC(control)), oldFont_(SelectObject(context_, font)) {}
+
+TextMeasure::~TextMeasure() {
+    SelectObject(context_, oldFont_);
+    ReleaseDC(control_, context_);
+}
+
+SIZE TextMeasure::Size(const std::wstring& text) const {
     SIZE extent{};
-    GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    SelectObject(context, old);
-    ReleaseDC(control, context);
+    GetTextExtentPoint32W(context_, text.c_str(), static_cast<int>(text.size()), &extent);
     return extent;
+}
+
+SIZE TextSize(HWND control, HFONT font, const std::string& text) {
+    return TextMeasure(control, font).Size(Wide(text));
 }
 
 }  // namespace zent

@@ -64,6 +64,23 @@ std::string MessageFontFace();
 std::string ControlText(HWND control);
 void SetControlText(HWND control, const std::string& text);
 
+// Measures texts in a font on a control's screen through one device context:
+// getting and releasing a context costs many times what a measure does.
+class TextMeasure {
+public:
+    TextMeasure(HWND control, HFONT font);
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+    ~TextMeasure();
+
+    SIZE Size(const std::wstring& text) const;
+
+private:
+    HWND control_;
+    HDC context_;
+    HGDIOBJ oldFont_;
+};
+
 // How much room text takes in the font, on the control's screen.
 SIZE TextSize(HWND control, HFONT font, const std::string& text);
 
