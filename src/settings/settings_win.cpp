@@ -8,7 +8,7 @@
 #include "settings/form_window_win.h"
 #include "settings/settings_form.h"
 #include "settings/settings_windows_win.h"
-#include "startup/fatal_error_win.h"
+#include "startup/fatal_error.h"
 #include "startup/text_locale_win.h"
 
 namespace zent {
@@ -16,15 +16,17 @@ namespace zent {
 namespace {
 
 LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void FitListToFont();
 
 // A standard resizable frame with the application icon; resizing moves nothing.
-const FormClass kSettingsClass{"ZentavioSettings",
-                               SettingsProcedure,
-                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               0,
-                               CreateMessageFont,
-                               true,
-                               true};
+const FormClass kSettingsClass{.window = {.name = "ZentavioSettings",
+                                          .procedure = SettingsProcedure,
+                                          .what = "Settings window",
+                                          .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                          .withIcon = true},
+                               .makeFont = CreateMessageFont,
+                               .dialogKeys = true,
+                               .rescaled = FitListToFont};
 
 class SettingsControls : public SettingsView {
 public:
@@ -158,20 +160,18 @@ void OnClick(int id) {
 }
 
 LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
-        if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
-            // The list has a new font.
-            if (message == WM_DPICHANGED) {
-                g_controls.FitScrollWidth();
-            }
-            return 0;
+    return FormProcedureCall(g_form, window, message, wParam, lParam, [&] {
+        if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED || lParam == 0) {
+            return false;
         }
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-            OnClick(LOWORD(wParam));
-            return 0;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
+        OnClick(LOWORD(wParam));
+        return true;
     });
+}
+
+// The list has a new font.
+void FitListToFont() {
+    g_controls.FitScrollWidth();
 }
 
 // Runs once, before the window exists: the themed common controls need their
