@@ -1,5 +1,7 @@
 // launch_probe bench            one launch, timed against its prescribed pauses,
 //                               then the Settings window with 32767 games
+//                               against a plain list box, in turns
+// launch_probe lists [rounds]   only the Settings window against the plain list
 // launch_probe soak <minutes>   one launch left watching its exit key that long
 // launch_probe compare <exe> <rounds>
 //                               launches and exits of an earlier build of the
@@ -32,6 +34,7 @@ constexpr double kPrescribedLaunchMs = 500 + 100 + 100 + kSpeedPresses * 1;
 constexpr double kPrescribedExitMs = 500;
 constexpr int kEscape = 27;
 constexpr int kTimeoutMs = 30000;
+constexpr int kListRounds = 3;
 
 double NowMs() {
     LARGE_INTEGER count;
@@ -78,29 +81,25 @@ void PrintResources(HANDLE process, const std::string& when) {
     Figure(when + "_private_kb", static_cast<double>(memory.PagefileUsage / 1024));
 }
 
-// The Settings window opened on the most games the file can hold, until its
-// list shows all of them; then it is closed like a user closes it.
-int TimeSettingsWindow() {
-    constexpr int kMostGames = 32767;
-    std::vector<std::string> games;
-    for (int i = 1; i <= kMostGames; ++i) {
-        games.push_back("GAME NUMBER " + std::to_string(i) + "|68|0|False|False|False");
-    }
-    LaunchFolder folder;
-    folder.Write("zentconfig.ini", ConfigText("27", false, " 100 ", true, games));
+constexpr int kMostGames = 32767;
 
+// From the start of a program that opens the window titled title on the most
+// games the file can hold, until its list shows all of them; then the window is
+// closed like a user closes it. Exits on failure.
+template <typename Start>
+double TimeListWindow(const wchar_t* title, Start start) {
     const double started = NowMs();
-    const auto launcher = folder.Start("");
+    const std::unique_ptr<LauncherProcess> program = start();
     HWND list = nullptr;
     const bool filled = WaitUntil(
         [&] {
-            HWND settings = FindWindowW(nullptr, L"Settings");
+            HWND window = FindWindowW(nullptr, title);
             DWORD owner = 0;
-            GetWindowThreadProcessId(settings, &owner);
-            if (settings == nullptr || owner != launcher->id() || !IsWindowVisible(settings)) {
+            GetWindowThreadProcessId(window, &owner);
+            if (window == nullptr || owner != program->id() || !IsWindowVisible(window)) {
                 return false;
             }
-            list = FindWindowExW(settings, nullptr, L"ListBox", nullptr);
+            list = FindWindowExW(window, nullptr, L"ListBox", nullptr);
             DWORD_PTR count = 0;
             return list != nullptr &&
                    SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 1000, &count) &&
@@ -108,15 +107,62 @@ int TimeSettingsWindow() {
         },
         kTimeoutMs * 4);
     if (!filled) {
-        std::fprintf(stderr, "the Settings window did not show %d games\n", kMostGames);
-        return 1;
+        std::fprintf(stderr, "the window did not show %d games\n", kMostGames);
+        std::exit(1);
     }
-    Figure("settings_" + std::to_string(kMostGames) + "_games_ms", NowMs() - started);
+    const double elapsed = NowMs() - started;
     PostMessageW(GetAncestor(list, GA_ROOT), WM_CLOSE, 0, 0);
-    if (!launcher->WaitForExit(kTimeoutMs)) {
-        std::fprintf(stderr, "the Settings window did not close\n");
-        return 1;
+    if (!program->WaitForExit(kTimeoutMs)) {
+        std::fprintf(stderr, "the window did not close\n");
+        std::exit(1);
     }
+    return elapsed;
+}
+
+// The baseline program (built beside this one), copied into the folder, where it
+// reads the same zentconfig.ini as the launcher.
+std::unique_ptr<LauncherProcess> StartPlainList(const LaunchFolder& folder) {
+    wchar_t probe[MAX_PATH];
+    const std::wstring here(probe, GetModuleFileNameW(nullptr, probe, MAX_PATH));
+    std::wstring path = folder.PathOf("plain_list.exe");
+    if (!CopyFileW((here.substr(0, here.find_last_of(L'\\') + 1) + L"plain_list.exe").c_str(),
+                   path.c_str(), FALSE)) {
+        std::fprintf(stderr, "cannot copy plain_list.exe\n");
+        std::exit(1);
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        std::fprintf(stderr, "cannot start plain_list.exe\n");
+        std::exit(1);
+    }
+    return std::make_unique<LauncherProcess>(started);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The Settings window and the baseline, opened in turns on the same games; the
+// medians of both.
+int CompareListWindows(int rounds) {
+    std::vector<std::string> games;
+    for (int i = 1; i <= kMostGames; ++i) {
+        games.push_back("GAME NUMBER " + std::to_string(i) + "|68|0|False|False|False");
+    }
+    LaunchFolder folder;
+    folder.Write("zentconfig.ini", ConfigText("27", false, " 100 ", true, games));
+    std::vector<double> settings, plain;
+    for (int round = 0; round < rounds; ++round) {
+        settings.push_back(TimeListWindow(L"Settings", [&] { return folder.Start(""); }));
+        plain.push_back(TimeListWindow(L"Plain list", [&] { return StartPlainList(folder); }));
+    }
+    const std::string suffix = "_" + std::to_string(kMostGames) + "_games_ms";
+    Figure("settings" + suffix, Median(settings));
+    Figure("plain_list" + suffix, Median(plain));
     return 0;
 }
 
@@ -162,11 +208,6 @@ double TimeExit(const LaunchFolder& folder, const LauncherProcess& launcher) {
     return closed - keyDown;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 int Compare(const std::string& baselineExe, int rounds) {
     std::vector<double> overhead[2], exit[2];
     for (int round = 0; round < rounds; ++round) {
@@ -209,7 +250,7 @@ int Run(bool soak, int minutes) {
     Figure("exit_ms", exitMs);
     Figure("exit_overhead_ms", exitMs - kPrescribedExitMs);
     CloseHandle(process);
-    return soak ? 0 : TimeSettingsWindow();
+    return soak ? 0 : CompareListWindows(kListRounds);
 }
 
 }  // namespace
@@ -217,6 +258,9 @@ int Run(bool soak, int minutes) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "bench";
+    if (mode == "lists") {
+        return zent::CompareListWindows(argc > 2 ? std::atoi(argv[2]) : zent::kListRounds);
+    }
     if (mode == "compare" && argc == 4) {
         return zent::Compare(argv[2], std::atoi(argv[3]));
     }

@@ -4,7 +4,8 @@
 #   2. the release exe: its size and the DLLs it imports;
 #   3. under Wine against the stand-in emulator: launch overhead beyond the
 #      prescribed pauses, exit reaction, the exit-key watcher's processor use and
-#      memory, and the Settings window filled with 32767 games.
+#      memory, and the Settings window filled with 32767 games against a plain
+#      window that adds them to a list box one by one (bench/plain_list_win.cpp).
 #   4. with ZENT_BENCH_BASELINE=<git revision>: the launch overhead and the exit
 #      reaction of that revision's launcher and of this one, launched in turns
 #      in the same run (ZENT_BENCH_ROUNDS rounds, default 5; medians).
@@ -55,8 +56,14 @@ printf '%-40s %10s %s\n' "watcher processor use (%)" "$watch_cpu" "8 s of /proc/
 printf '%-40s %10s %s\n' "peak resident memory of launch (KB)" "$launch_peak_kb" "VmHWM of the Wine process"
 printf '%-40s %10s %s\n' "working set after launch (KB)" "$(figure start_working_set_kb)" \
     "GetProcessMemoryInfo"
-printf '%-40s %10s %s\n' "Settings window, 32767 games (ms)" "$(figure settings_32767_games_ms)" \
-    "start to list filled"
+settings_ms=$(figure settings_32767_games_ms)
+plain_ms=$(figure plain_list_32767_games_ms)
+printf '%-40s %10s %s\n' "Settings window, 32767 games (ms)" "$settings_ms" \
+    "start to list filled, median of 3"
+printf '%-40s %10s %s\n' "plain LB_ADDSTRING loop, same (ms)" "$plain_ms" \
+    "the baseline, taken in turns with it"
+printf '%-40s %10s %s\n' "Settings window / plain loop" \
+    "$(awk -v s="$settings_ms" -v p="$plain_ms" 'BEGIN { printf "%.2f", s / p }')" "target 1.00 or less"
 
 if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
     baseline_src=build/bench-baseline/source

@@ -11,20 +11,16 @@
 #include "launch/form1.h"
 #include "launch/launch_platform_win.h"
 #include "startup/fatal_error_win.h"
-#include "startup/message_loop_win.h"
-#include "startup/resources/resource_ids.h"
 #include "startup/window_class_win.h"
 
 namespace zent {
 
 namespace {
 
-constexpr const char* kClassName = "ZentavioWrapperForm1";
 constexpr UINT_PTR kTimer1 = 1;
 constexpr int kClientWidthTwips = 1725;
 constexpr int kClientHeightTwips = 420;
 constexpr int kTwipsPerInch = 1440;
-constexpr DWORD kForm1Style = WS_OVERLAPPEDWINDOW;
 
 HWND g_form1 = nullptr;
 std::optional<WindowsLaunchPlatform> g_platform;
@@ -32,9 +28,6 @@ std::optional<WindowsLaunchPlatform> g_platform;
 LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
         switch (message) {
-            case WM_CREATE:
-                TopLevelWindowOpened();
-                return 0;
             case WM_TIMER:
                 if (wParam == kTimer1 && g_platform) {
                     Timer1_Timer(*g_platform);
@@ -43,7 +36,6 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             case WM_NCDESTROY:
                 g_form1 = nullptr;
                 g_platform.reset();
-                TopLevelWindowClosed();
                 return 0;
             default:
                 return DefWindowProcA(window, message, wParam, lParam);
@@ -51,44 +43,28 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     });
 }
 
+// The same icon as the Settings window: the launch form shows in the taskbar.
+const WindowClass kForm1Class{.name = "ZentavioWrapperForm1",
+                              .procedure = Form1Proc,
+                              .what = "launch window",
+                              .style = WS_OVERLAPPEDWINDOW,
+                              .withIcon = true};
+
 void Form_Initialize() {
     InitCommonControls();
 }
 
-void RegisterForm1Class(HINSTANCE instance) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = Form1Proc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    // The same icon as the Settings window: the launch form shows in the taskbar.
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ZENT_APP_ICON));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    RegisterWindowClassOnce(windowClass, "launch window");
-}
-
-// The window rectangle whose client area is the form's size in twips at the
+// The window's size whose client area is the form's size in twips at the
 // screen's resolution.
-RECT Form1Rectangle() {
+SIZE Form1Size() {
     const HDC screen = GetDC(nullptr);
     const int dotsX = GetDeviceCaps(screen, LOGPIXELSX);
     const int dotsY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     RECT rectangle{0, 0, MulDiv(kClientWidthTwips, dotsX, kTwipsPerInch),
                    MulDiv(kClientHeightTwips, dotsY, kTwipsPerInch)};
-    AdjustWindowRectEx(&rectangle, kForm1Style, FALSE, 0);
-    return rectangle;
-}
-
-HWND CreateForm1() {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    RegisterForm1Class(instance);
-    const RECT rectangle = Form1Rectangle();
-    return RequireWindow(
-        CreateWindowExA(0, kClassName, "Zentavio Wrapper", kForm1Style, CW_USEDEFAULT,
-                        CW_USEDEFAULT, rectangle.right - rectangle.left,
-                        rectangle.bottom - rectangle.top, nullptr, nullptr, instance, nullptr),
-        "launch window");
+    AdjustWindowRectEx(&rectangle, kForm1Class.style, FALSE, kForm1Class.extendedStyle);
+    return SIZE{rectangle.right - rectangle.left, rectangle.bottom - rectangle.top};
 }
 
 }  // namespace
@@ -98,7 +74,8 @@ void LoadForm1() {
         return;
     }
     Form_Initialize();
-    g_form1 = CreateForm1();
+    g_form1 = CreateTopLevelWindow(kForm1Class, "Zentavio Wrapper", {CW_USEDEFAULT, CW_USEDEFAULT},
+                                   Form1Size());
     g_platform.emplace(g_form1, kTimer1);
     Form_Load(*g_platform);
 }

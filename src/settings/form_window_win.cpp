@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "startup/fatal_error.h"
 #include "startup/message_loop_win.h"
-#include "startup/resources/resource_ids.h"
 #include "startup/text_locale_win.h"
 
 namespace zent {
@@ -100,7 +98,7 @@ SIZE WindowSize(const ControlPlacement& control, HWND child, HFONT font, int dpi
 
 void PlaceControls(FormWindow& form) {
     HFONT oldFont = form.font;
-    form.font = form.kind->makeFont(form.dpi);
+    form.font = form.formClass->makeFont(form.dpi);
     for (const ControlPlacement& control : form.layout->controls) {
         HWND child = GetDlgItem(form.window, control.id);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font), FALSE);
@@ -131,58 +129,26 @@ bool IsPushButton(HWND control) {
            (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
 }
 
-void RegisterFormClass(const FormClass& kind) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, kind.name, &existing)) {
-        return;
-    }
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = kind.procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kind.name;
-    if (kind.withIcon) {
-        const LPCSTR icon = MAKEINTRESOURCEA(ZENT_APP_ICON);
-        windowClass.hIcon = static_cast<HICON>(
-            LoadImageA(instance, icon, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-        windowClass.hIconSm =
-            static_cast<HICON>(LoadImageA(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    }
-    RegisterClassExA(&windowClass);
-}
-
 }  // namespace
 
 void CreateForm(FormWindow& form) {
-    RegisterFormClass(*form.kind);
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    form.window = CreateWindowExA(form.kind->extendedStyle, form.kind->name, form.layout->caption,
-                                  form.kind->style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
-    if (form.window == nullptr) {
-        Fail(kOutOfMemory, std::string("The window ") + Quoted(form.layout->caption) +
-                               " could not be created (error " + std::to_string(GetLastError()) +
-                               ").");
-    }
-    TopLevelWindowOpened();
-    if (form.kind->dialogKeys) {
+    form.window =
+        CreateTopLevelWindow(form.formClass->window, form.layout->caption,
+                             {CW_USEDEFAULT, CW_USEDEFAULT}, {CW_USEDEFAULT, CW_USEDEFAULT});
+    if (form.formClass->dialogKeys) {
         EnableDialogKeys(form.window);
     }
     // Creation order is tab order.
     form.lastFocus = nullptr;
     for (const ControlPlacement& control : form.layout->controls) {
-        const ControlClass kind = ClassOf(control.kind);
+        const ControlClass controlClass = ClassOf(control.kind);
         // Unicode controls, so that their texts keep every character.
-        HWND child = CreateWindowExW(
-            kind.extendedStyle, Wide(kind.name).c_str(), Wide(control.text).c_str(), kind.style, 0,
-            0, 0, 0, form.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-            instance, nullptr);
-        if (form.lastFocus == nullptr && (kind.style & WS_TABSTOP) != 0) {
+        HWND child =
+            CreateWindowExW(controlClass.extendedStyle, Wide(controlClass.name).c_str(),
+                            Wide(control.text).c_str(), controlClass.style, 0, 0, 0, 0, form.window,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                            GetModuleHandleA(nullptr), nullptr);
+        if (form.lastFocus == nullptr && (controlClass.style & WS_TABSTOP) != 0) {
             form.lastFocus = child;
         }
     }
@@ -199,6 +165,9 @@ void RescaleForm(FormWindow& form, int dpi, const RECT& suggested) {
     const SIZE size = OuterSize(form, dpi);
     SetWindowPos(form.window, nullptr, suggested.left, suggested.top, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (form.formClass->rescaled != nullptr) {
+        form.formClass->rescaled();
+    }
 }
 
 bool HandleFormMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -217,12 +186,11 @@ bool HandleFormMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lPa
             }
             return false;
         case WM_DESTROY:
-            if (form.kind->dialogKeys) {
+            if (form.formClass->dialogKeys) {
                 DisableDialogKeys(form.window);
             }
             form.window = nullptr;
             form.lastFocus = nullptr;
-            TopLevelWindowClosed();
             return true;
         case WM_COMMAND:
             // Enter arrives as IDOK and Escape as IDCANCEL from the dialog-key
@@ -282,15 +250,22 @@ void SetControlText(HWND control, const std::string& text) {
     SetWindowTextW(control, Wide(text).c_str());
 }
 
-SIZE TextSize(HWND control, HFONT font, const std::string& text) {
-    const std::wstring wide = Wide(text);
-    HDC context = GetDC(control);
-    HGDIOBJ old = SelectObject(context, font);
+TextMeasure::TextMeasure(HWND control, HFONT font)
+    : control_(control), context_(GetDC(control)), oldFont_(SelectObject(context_, font)) {}
+
+TextMeasure::~TextMeasure() {
+    SelectObject(context_, oldFont_);
+    ReleaseDC(control_, context_);
+}
+
+SIZE TextMeasure::Size(const std::wstring& text) const {
     SIZE extent{};
-    GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    SelectObject(context, old);
-    ReleaseDC(control, context);
+    GetTextExtentPoint32W(context_, text.c_str(), static_cast<int>(text.size()), &extent);
     return extent;
+}
+
+SIZE TextSize(HWND control, HFONT font, const std::string& text) {
+    return TextMeasure(control, font).Size(Wide(text));
 }
 
 }  // namespace zent

@@ -7,7 +7,6 @@
 #include "settings/form_window_win.h"
 #include "settings/key_box.h"
 #include "settings/settings_windows_win.h"
-#include "startup/fatal_error_win.h"
 
 namespace zent {
 
@@ -57,42 +56,30 @@ private:
 
 LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A fixed tool-window frame. No dialog-key handling: every key is the answer.
-const FormClass kKeyBoxClass{"ZentavioKeyBox",
-                             KeyBoxProcedure,
-                             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                             WS_EX_TOOLWINDOW,
-                             CreatePromptFont,
-                             false,
-                             false};
+// No dialog-key handling: every key is the answer.
+const FormClass kKeyBoxClass = ToolWindowForm("ZentavioKeyBox", KeyBoxProcedure,
+                                              "key capture window", CreatePromptFont, false);
 
 FormWindow g_form{&kKeyBoxClass, &KeyBoxLayout()};
 KeyBoxLabel g_label(g_form);
 KeyBoxForm g_keyBox(g_label, TheSettingsWindows());
 
 LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
-        if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
-            return 0;
-        }
+    return FormProcedureCall(g_form, window, message, wParam, lParam, [&] {
         // Alt, F10 and keys held with Alt arrive as system keys; they are keys like
         // any other here, and the first one is the answer.
-        if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
-            g_keyBox.Form_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF));
-            return 0;
+        if (message != WM_KEYDOWN && message != WM_SYSKEYDOWN) {
+            return false;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        g_keyBox.Form_KeyDown(static_cast<std::int16_t>(wParam & 0xFFFF));
+        return true;
     });
 }
 
 }  // namespace
 
 void ShowKeyBoxWindow() {
-    if (g_form.window == nullptr) {
-        CreateForm(g_form);
-        g_keyBox.Form_Load();
-    }
-    BringFormToFront(g_form);
+    ShowForm(g_form, [] { g_keyBox.Form_Load(); });
 }
 
 void UnloadKeyBoxWindow() {

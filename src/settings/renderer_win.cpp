@@ -3,7 +3,6 @@
 #include "settings/form_window_win.h"
 #include "settings/renderer_form.h"
 #include "settings/settings_windows_win.h"
-#include "startup/fatal_error_win.h"
 #include "startup/text_locale_win.h"
 
 namespace zent {
@@ -12,14 +11,8 @@ namespace {
 
 LRESULT CALLBACK RendererProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A fixed tool-window frame.
-const FormClass kRendererClass{"ZentavioRenderer",
-                               RendererProcedure,
-                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                               WS_EX_TOOLWINDOW,
-                               CreateMessageFont,
-                               false,
-                               true};
+const FormClass kRendererClass = ToolWindowForm("ZentavioRenderer", RendererProcedure,
+                                                "renderer window", CreateMessageFont, true);
 
 class RendererList : public RendererView {
 public:
@@ -42,31 +35,26 @@ RendererList g_list(g_form);
 RendererForm g_renderer(g_list, TheSettingsWindows());
 
 LRESULT CALLBACK RendererProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
-        if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
-            return 0;
+    return FormProcedureCall(g_form, window, message, wParam, lParam, [&] {
+        if (message != WM_COMMAND || LOWORD(wParam) != kRendererCmdOk ||
+            HIWORD(wParam) != BN_CLICKED) {
+            return false;
         }
-        if (message == WM_COMMAND && LOWORD(wParam) == kRendererCmdOk &&
-            HIWORD(wParam) == BN_CLICKED) {
-            g_renderer.cmdOk_Click();
-            return 0;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
+        g_renderer.cmdOk_Click();
+        return true;
     });
 }
 
 }  // namespace
 
 void ShowRendererWindow() {
-    if (g_form.window == nullptr) {
-        CreateForm(g_form);
+    ShowForm(g_form, [] {
         for (const char* name : kRendererNames) {
             SendDlgItemMessageW(g_form.window, kCmbRenderer, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(Wide(name).c_str()));
         }
         g_renderer.Form_Load();
-    }
-    BringFormToFront(g_form);
+    });
 }
 
 void UnloadRendererWindow() {

@@ -3,11 +3,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "settings/form_window_win.h"
 #include "settings/settings_form.h"
 #include "settings/settings_windows_win.h"
-#include "startup/fatal_error_win.h"
+#include "startup/fatal_error.h"
 #include "startup/text_locale_win.h"
 
 namespace zent {
@@ -15,15 +16,17 @@ namespace zent {
 namespace {
 
 LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void FitListToFont();
 
 // A standard resizable frame with the application icon; resizing moves nothing.
-const FormClass kSettingsClass{"ZentavioSettings",
-                               SettingsProcedure,
-                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               0,
-                               CreateMessageFont,
-                               true,
-                               true};
+const FormClass kSettingsClass{.window = {.name = "ZentavioSettings",
+                                          .procedure = SettingsProcedure,
+                                          .what = "Settings window",
+                                          .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                          .withIcon = true},
+                               .makeFont = CreateMessageFont,
+                               .dialogKeys = true,
+                               .rescaled = FitListToFont};
 
 class SettingsControls : public SettingsView {
 public:
@@ -41,59 +44,93 @@ public:
     void SetPriorityTicked(bool ticked) override { Tick(kChkPriority, ticked); }
 
     int GameRowCount() const override {
-        return static_cast<int>(SendMessageW(List(), LB_GETCOUNT, 0, 0));
+        return static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
     }
-    std::string GameRow(int index) const override {
-        const LRESULT length = SendMessageW(List(), LB_GETTEXTLEN, index, 0);
-        if (length == LB_ERR) {
-            Fail(kSubscriptOutOfRange, "The games list has no row " + std::to_string(index) + ".");
-        }
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            SendMessageW(List(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-        return Utf8(text);
-    }
+    std::string GameRow(int index) const override { return Utf8(RowText(index)); }
     void AppendGameRow(const std::string& row) override {
-        SendMessageW(List(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(row).c_str()));
-        const int width = RowWidth(row);
-        if (width > SendMessageW(List(), LB_GETHORIZONTALEXTENT, 0, 0)) {
-            SendMessageW(List(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width), 0);
+        const std::wstring text = Wide(row);
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        if (loading_) {
+            loading_->widest = std::max(loading_->widest, RowWidth(loading_->measure, text));
+            return;
+        }
+        const int width = RowWidth(TextMeasure(list_, ListFont()), text);
+        if (width > SendMessageW(list_, LB_GETHORIZONTALEXTENT, 0, 0)) {
+            SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(width), 0);
         }
     }
     int SelectedGameRow() const override {
-        const LRESULT selected = SendMessageW(List(), LB_GETCURSEL, 0, 0);
+        const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
         return selected == LB_ERR ? -1 : static_cast<int>(selected);
     }
     void RemoveGameRow(int index) override {
-        SendMessageW(List(), LB_DELETESTRING, index, 0);
-        SendMessageW(List(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageW(list_, LB_DELETESTRING, index, 0);
+        SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         FitScrollWidth();
+    }
+
+    // Loading fills the games list in one go: a redraw, a reallocation, a
+    // device context and a new scroll width per row would make a long list take
+    // seconds to appear. The list is looked up once, as each lookup costs more
+    // than adding a row (under Wine it asks the server for the window's children).
+    void Load(SettingsForm& settings) {
+        list_ = Item(kLstGames);
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(list_, LB_INITSTORAGE, 1024, 64 * 1024);
+        loading_.emplace(list_, ListFont());
+        settings.Form_Load();
+        SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(loading_->widest), 0);
+        loading_.reset();
+        SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list_, nullptr, TRUE);
     }
 
     // The list scrolls sideways as far as its longest row reaches, in the
     // list's font; its scroll bar shows only while a row is wider than the list.
     void FitScrollWidth() {
+        const TextMeasure measure(list_, ListFont());
+        const int count = GameRowCount();
         int widest = 0;
-        for (int i = 0; i < GameRowCount(); ++i) {
-            widest = std::max(widest, RowWidth(GameRow(i)));
+        for (int i = 0; i < count; ++i) {
+            widest = std::max(widest, RowWidth(measure, RowText(i)));
         }
-        SendMessageW(List(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
+        SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
     }
 
 private:
     HWND Item(int id) const { return GetDlgItem(form_.window, id); }
-    HWND List() const { return Item(kLstGames); }
+    std::wstring RowText(int index) const {
+        const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, index, 0);
+        if (length == LB_ERR) {
+            Fail(kSubscriptOutOfRange, "The games list has no row " + std::to_string(index) + ".");
+        }
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            SendMessageW(list_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+        return text;
+    }
+    HFONT ListFont() const {
+        return reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0));
+    }
     // The row's text and the small inset the list draws it at.
-    int RowWidth(const std::string& row) const {
-        const HFONT font = reinterpret_cast<HFONT>(SendMessageW(List(), WM_GETFONT, 0, 0));
-        return TextSize(List(), font, row).cx + MulDiv(4, form_.dpi, 96);
+    int RowWidth(const TextMeasure& measure, const std::wstring& row) const {
+        return measure.Size(row).cx + MulDiv(4, form_.dpi, 96);
     }
     bool Ticked(int id) const { return IsDlgButtonChecked(form_.window, id) == BST_CHECKED; }
     void Tick(int id, bool ticked) {
         CheckDlgButton(form_.window, id, ticked ? BST_CHECKED : BST_UNCHECKED);
     }
 
+    // While the window loads: the rows' one measure and the widest row so far.
+    struct Loading {
+        Loading(HWND list, HFONT font) : measure(list, font) {}
+        TextMeasure measure;
+        int widest = 0;
+    };
+
     const FormWindow& form_;
+    HWND list_ = nullptr;
+    std::optional<Loading> loading_;
 };
 
 FormWindow g_form{&kSettingsClass, &SettingsLayout()};
@@ -123,20 +160,18 @@ void OnClick(int id) {
 }
 
 LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
-        if (window == g_form.window && HandleFormMessage(g_form, message, wParam, lParam)) {
-            // The list has a new font.
-            if (message == WM_DPICHANGED) {
-                g_controls.FitScrollWidth();
-            }
-            return 0;
+    return FormProcedureCall(g_form, window, message, wParam, lParam, [&] {
+        if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED || lParam == 0) {
+            return false;
         }
-        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0) {
-            OnClick(LOWORD(wParam));
-            return 0;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
+        OnClick(LOWORD(wParam));
+        return true;
     });
+}
+
+// The list has a new font.
+void FitListToFont() {
+    g_controls.FitScrollWidth();
 }
 
 // Runs once, before the window exists: the themed common controls need their
@@ -146,24 +181,13 @@ void Form_Initialize() {
     InitCommonControlsEx(&controls);
 }
 
-// Loading fills the games list in one go: a redraw and a reallocation per row
-// would make a long list take seconds to appear.
-void LoadWithoutRedraw() {
-    const HWND list = GetDlgItem(g_form.window, kLstGames);
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LB_INITSTORAGE, 1024, 64 * 1024);
-    g_settings.Form_Load();
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
-}
-
 }  // namespace
 
 void ShowSettingsForm() {
     if (g_form.window == nullptr) {
         Form_Initialize();
         CreateForm(g_form);
-        LoadWithoutRedraw();
+        g_controls.Load(g_settings);
     }
     BringFormToFront(g_form);
 }

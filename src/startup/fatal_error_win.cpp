@@ -13,6 +13,12 @@ bool FatalStopInProgress() {
     return g_stopping;
 }
 
+void FailWindowsResource(const std::string& failure) {
+    const DWORD code = GetLastError();
+    Fail(kOutOfMemory, failure + " (Windows error " + std::to_string(code) +
+                           "). Close some programs and try again.");
+}
+
 void FatalErrorStop(const FatalError& error) {
     g_stopping = true;
     Trace("error " + std::to_string(error.number()) + ": " + error.description());

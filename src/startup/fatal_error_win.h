@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <new>
+#include <string>
 #include <type_traits>
 
 #include "startup/fatal_error.h"
@@ -16,6 +17,12 @@ inline constexpr wchar_t kProgramTitle[] = L"Zentavio Wrapper";
 // Shows the "Zentavio Wrapper" box with the error's number and description and
 // ends the process (exit code: the error number) when it is dismissed.
 [[noreturn]] void FatalErrorStop(const FatalError& error);
+
+// Windows refused a resource the launcher cannot do without (a window, a timer,
+// a mutex), which happens only when the desktop has run out of them. Stops with
+// failure ("The launch window could not be created"), the Windows error and what
+// the user can do about it.
+[[noreturn]] void FailWindowsResource(const std::string& failure);
 
 // True once a stop is under way: the box's own message loop may still deliver
 // timer ticks and clicks, which must not run more of the launcher.

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "startup/fatal_error_win.h"
-
 namespace zent {
 
 namespace {

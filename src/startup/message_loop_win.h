@@ -6,8 +6,9 @@
 
 namespace zent {
 
-// Every top-level window of the launcher reports its creation and destruction;
-// when the count falls to 0 the loop ends and so does the program.
+// The open windows, counted by CreateTopLevelWindow (window_class_win.h) from
+// the window's creation to its last message; when the count falls to 0 the
+// loop ends and so does the program.
 void TopLevelWindowOpened();
 void TopLevelWindowClosed();
 

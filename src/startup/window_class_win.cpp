@@ -1,34 +1,73 @@
 #include "startup/window_class_win.h"
 
+#include <commctrl.h>
+
 #include <string>
 
-#include "startup/fatal_error.h"
+#include "startup/fatal_error_win.h"
+#include "startup/message_loop_win.h"
+#include "startup/resources/resource_ids.h"
 
 namespace zent {
 
 namespace {
-[[noreturn]] void FailWindow(const char* what, const char* step) {
-    // Windows runs out of window or class slots only when the desktop is exhausted.
-    Fail(kOutOfMemory, std::string("The ") + what + " could not be " + step + " (Windows error " +
-                           std::to_string(GetLastError()) +
-                           "). Close some programs and try again.");
-}
-}  // namespace
 
-void RegisterWindowClassOnce(const WNDCLASSA& windowClass, const char* what) {
-    WNDCLASSA existing{};
-    if (GetClassInfoA(windowClass.hInstance, windowClass.lpszClassName, &existing)) {
+[[noreturn]] void FailWindow(const WindowClass& windowClass) {
+    FailWindowsResource(std::string("The ") + windowClass.what + " could not be created");
+}
+
+// Every window is counted closed at its last message, whichever class it has
+// and whatever its own procedure does with the message.
+LRESULT CALLBACK CountWhenDestroyed(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR) {
+    if (message != WM_NCDESTROY) {
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    RemoveWindowSubclass(window, CountWhenDestroyed, id);
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    TopLevelWindowClosed();
+    return result;
+}
+
+void RegisterOnce(const WindowClass& windowClass, HINSTANCE instance) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(instance, windowClass.name, &existing)) {
         return;
     }
-    if (RegisterClassA(&windowClass) == 0) {
-        FailWindow(what, "registered");
+    WNDCLASSEXA registered{};
+    registered.cbSize = sizeof registered;
+    registered.lpfnWndProc = windowClass.procedure;
+    registered.hInstance = instance;
+    registered.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    registered.hbrBackground = windowClass.background;
+    registered.lpszClassName = windowClass.name;
+    if (windowClass.withIcon) {
+        const LPCSTR icon = MAKEINTRESOURCEA(ZENT_APP_ICON);
+        registered.hIcon = static_cast<HICON>(
+            LoadImageA(instance, icon, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+        registered.hIconSm =
+            static_cast<HICON>(LoadImageA(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    }
+    if (RegisterClassExA(&registered) == 0) {
+        FailWindow(windowClass);
     }
 }
 
-HWND RequireWindow(HWND window, const char* what) {
-    if (window == nullptr) {
-        FailWindow(what, "created");
+}  // namespace
+
+HWND CreateTopLevelWindow(const WindowClass& windowClass, const char* title, POINT position,
+                          SIZE size) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    RegisterOnce(windowClass, instance);
+    const HWND window = CreateWindowExA(windowClass.extendedStyle, windowClass.name, title,
+                                        windowClass.style, position.x, position.y, size.cx, size.cy,
+                                        nullptr, nullptr, instance, nullptr);
+    if (window == nullptr || !SetWindowSubclass(window, CountWhenDestroyed, 0, 0)) {
+        FailWindow(windowClass);
     }
+    TopLevelWindowOpened();
     return window;
 }
 

@@ -1,16 +1,30 @@
 #pragma once
-// Window classes and windows of the launcher, registered and created with one
-// failure path: a window that cannot exist ends the launcher with the reason.
+// The one way the launcher makes a top-level window: the class registered on
+// first use, the window created and counted among the program's open windows
+// until it is destroyed. A window that cannot exist ends the launcher with the
+// reason.
 
 #include <windows.h>
 
 namespace zent {
 
-// Registers the class unless this process already has it; what names the window
-// in the error ("the launch window").
-void RegisterWindowClassOnce(const WNDCLASSA& windowClass, const char* what);
+// A class of top-level windows and the styles its windows are created with.
+struct WindowClass {
+    const char* name;
+    WNDPROC procedure;
+    // Names its window in the error message: "launch window".
+    const char* what;
+    DWORD style;
+    DWORD extendedStyle = 0;
+    HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    // The application icon in the frame and the taskbar.
+    bool withIcon = false;
+};
 
-// Ends in the fatal error stop when CreateWindowEx gave no window.
-HWND RequireWindow(HWND window, const char* what);
+// Creates a window of the class without owner; position and size as
+// CreateWindowEx takes them (CW_USEDEFAULT: where and as large as Windows
+// chooses).
+HWND CreateTopLevelWindow(const WindowClass& windowClass, const char* title, POINT position,
+                          SIZE size);
 
 }  // namespace zent
