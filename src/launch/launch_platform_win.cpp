@@ -4,6 +4,7 @@
 
 #include "launch/frm_blank_win.h"
 #include "startup/fatal_error.h"
+#include "startup/fatal_error_win.h"
 #include "startup/file_system_win.h"
 #include "startup/text_locale_win.h"
 
@@ -181,9 +182,7 @@ bool WindowsLaunchPlatform::ClaimLaunch(const std::string& folder) {
                   static_cast<unsigned long long>(digest));
     const HANDLE mutex = CreateMutexA(nullptr, FALSE, mutexName);
     if (mutex == nullptr) {
-        Fail(kOutOfMemory, "The launcher could not check for another launch (Windows error " +
-                               std::to_string(GetLastError()) +
-                               "). Close some programs and try again.");
+        FailWindowsResource("The launcher could not check for another launch");
     }
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex);
@@ -202,9 +201,7 @@ void WindowsLaunchPlatform::ReleaseLaunch() {
 
 void WindowsLaunchPlatform::StartTimer(std::uint32_t milliseconds) {
     if (SetTimer(timerWindow_, timerId_, milliseconds, nullptr) == 0) {
-        Fail(kOutOfMemory, "The exit-key watcher could not be started (Windows error " +
-                               std::to_string(GetLastError()) +
-                               "). Close some programs and try again.");
+        FailWindowsResource("The exit-key watcher could not be started");
     }
 }
 
