@@ -29,14 +29,19 @@ struct KeyReaction {
 class StandInControls {
 public:
     // Key codes the stand-in reacts to (Windows virtual-key values).
+    // Its own list, not the launcher's: a wrong code in the launcher must show
+    // as a wrong reaction here.
     enum Key : int {
+        // Menus and the drive dialog.
         kKeyTab = 0x09,
         kKeyReturn = 0x0D,
         kKeyEscape = 0x1B,
+        // Moving in a menu.
         kKeyLeft = 0x25,
         kKeyUp = 0x26,
         kKeyRight = 0x27,
         kKeyDown = 0x28,
+        // The CPU speed, on the numeric keypad.
         kKeyAdd = 0x6B,
         kKeySubtract = 0x6D,
     };
