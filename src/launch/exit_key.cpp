@@ -3,7 +3,6 @@
 #include "launch/emulator_window.h"
 #include "launch/keystrokes.h"
 #include "launch/launch_state.h"
-#include "startup/command_line.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/file_system.h"
@@ -18,8 +17,8 @@ constexpr std::uint16_t kHeldBit = 0x1000;
 constexpr std::int32_t kLowestKey = 1;
 constexpr std::int32_t kHighestKey = 254;
 
-std::string RedefineAdvice() {
-    return " in " + ProgramFile(kConfigFileName) +
+std::string NoKeyProblem() {
+    return "The exit key " + Quoted(ExitKeyCodeText()) + " in " + ProgramFile(kConfigFileName) +
            " is no key of the keyboard. Open the Settings window (ZentavioWrapper.exe without "
            "a game) and choose the exit key with Redefine.";
 }
@@ -31,10 +30,10 @@ void RequireUsableExitKey() {
     try {
         key = ExitKeyCodeValue();
     } catch (const FatalError& error) {
-        Fail(error.number(), "The exit key " + Quoted(ExitKeyCodeText()) + RedefineAdvice());
+        Fail(error.number(), NoKeyProblem());
     }
     if (key < kLowestKey || key > kHighestKey) {
-        Fail(kInvalidArgument, "The exit key " + Quoted(ExitKeyCodeText()) + RedefineAdvice());
+        Fail(kInvalidArgument, NoKeyProblem());
     }
 }
 

@@ -26,13 +26,15 @@ void RestoreEmulatorConfig(LaunchPlatform& platform) {
 
 // By full path in the launcher's folder: a bare name would also be looked for
 // along the search path, and could start some other program of that name.
-void StartEmulator(LaunchPlatform& platform) {
+// Returns that path.
+std::string StartEmulator(LaunchPlatform& platform) {
     if (RendererType == 1 || RendererType == 3) {
         CapcomHack = true;
     }
     const std::string program = ProgramFile(EmulatorProgramName(RendererType));
     EmulatorProcess = platform.StartProgram(program, kShowNormal);
     Trace("started " + program + ", process id " + std::to_string(EmulatorProcess));
+    return program;
 }
 
 void RunStep(LaunchGuard& guard, const char* name, void (*step)(LaunchPlatform&)) {
@@ -96,9 +98,9 @@ void Form_Load(LaunchPlatform& platform) {
     guard.CheckExitKey();
     platform.ChangeCurrentFolder(ProgramFolder());
     RestoreEmulatorConfig(platform);
-    StartEmulator(platform);
+    const std::string program = StartEmulator(platform);
     guard.Sleep(500);
-    guard.AwaitEmulatorInFront(ProgramFile(EmulatorProgramName(RendererType)));
+    guard.AwaitEmulatorInFront(program);
     RunAutomation(guard);
     platform.StartTimer(kTimer1Interval);
     Trace("the launch is done; watching the exit key");

@@ -1,6 +1,7 @@
 #include "launch/launch_guard.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "launch/emulator_window.h"
 #include "launch/exit_key.h"
@@ -19,11 +20,8 @@ std::string ExitCodeText(std::uint32_t code) {
     if (code < 0x10000) {
         return std::to_string(code);
     }
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (int shift = 28; shift >= 0; shift -= 4) {
-        hex += kDigits[(code >> shift) & 0xF];
-    }
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%08X", static_cast<unsigned>(code));
     return std::to_string(code) + " (0x" + hex + ")";
 }
 
@@ -31,7 +29,6 @@ std::string ExitCodeText(std::uint32_t code) {
 
 void LaunchGuard::CheckExitKey() {
     if (ExitKeyHeld(platform_)) {
-        Trace("the exit key is held: the launch ends");
         CloseEmulatorAndEnd(platform_);
     }
 }
