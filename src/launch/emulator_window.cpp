@@ -15,13 +15,17 @@ bool IsEmulatorWindow(LaunchPlatform& platform, WindowHandle window) {
     return window != 0 && EmulatorProcess != 0 && platform.WindowProcess(window) == EmulatorProcess;
 }
 
-// The foreground window is taken on trust only as far as its owner: if the
+// The foreground window is taken on trust only as far as its process: if the
 // emulator failed to come up, or another program took the focus, that window
 // keeps its frame and place instead of being made a borderless topmost cover.
+// A box or dialog the emulator shows as the game starts is in front then; the
+// game's window is the one that owns it.
 void PlaceEmulatorWindow(LaunchPlatform& platform) {
     platform.Sleep(100);
     const WindowHandle foreground = platform.ForegroundWindow();
-    EmulatorWindow = IsEmulatorWindow(platform, foreground) ? foreground : 0;
+    const WindowHandle main =
+        IsEmulatorWindow(platform, foreground) ? platform.RootOwner(foreground) : 0;
+    EmulatorWindow = IsEmulatorWindow(platform, main) ? main : 0;
     ScreenWidth = platform.SystemMetric(kScreenWidthMetric);
     ScreenHeight = platform.SystemMetric(kScreenHeightMetric);
     platform.MoveCursor(ScreenWidth, 0);

@@ -8,8 +8,9 @@
 
 namespace zent {
 
-// The emulator's game window as captured by PlaceEmulatorWindow; 0 when the
-// foreground window then belonged to another process.
+// The emulator's game window as captured by PlaceEmulatorWindow (the main
+// window of what was in front); 0 when the foreground window then belonged to
+// another process.
 extern WindowHandle EmulatorWindow;
 extern std::int32_t ScreenWidth;
 extern std::int32_t ScreenHeight;
@@ -18,7 +19,7 @@ extern std::int32_t ScreenHeight;
 // which hides what is left of its menu bar.
 inline constexpr int kHiddenTopRows = 20;
 
-// Captures the foreground window 100 ms after the game was started, parks the
+// Captures the foreground window's main window 100 ms after the game was started, parks the
 // pointer in the top right corner, covers the screen with the backdrop, and
 // when the captured window is the emulator's, strips its frame and stretches it
 // over the screen, topmost.

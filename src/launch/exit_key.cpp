@@ -1,5 +1,7 @@
 #include "launch/exit_key.h"
 
+#include <algorithm>
+
 #include "launch/emulator_window.h"
 #include "launch/keystrokes.h"
 #include "launch/launch_state.h"
@@ -43,7 +45,6 @@ bool ExitKeyHeld(LaunchPlatform& platform) {
 
 void CloseEmulator(LaunchPlatform& platform) {
     if (EmulatorProcess == 0 || platform.ProgramExitCode()) {
-        Trace("no emulator runs: nothing to close");
         return;
     }
     if (IsEmulatorWindow(platform, platform.ForegroundWindow())) {
@@ -63,10 +64,48 @@ void CloseEmulator(LaunchPlatform& platform) {
     }
 }
 
+namespace {
+
+// Closes the emulator until its process has ended, as a player would: a box or
+// a dialog of its own, or a question such as "Quit?", may take the first close.
+// The player asked to leave, and every launch starts again from the saved
+// configuration, so an emulator that is still there at the end is ended.
+void EndEmulator(LaunchPlatform& platform, std::uint64_t exitKeySeen) {
+    const std::uint64_t deadline = exitKeySeen + kEmulatorCloseTimeout;
+    for (;;) {
+        CloseEmulator(platform);
+        const std::uint64_t now = platform.Milliseconds();
+        const auto wait = static_cast<std::uint32_t>(
+            std::min<std::uint64_t>(deadline > now ? deadline - now : 0, kCloseRepeatInterval));
+        if (platform.AwaitProgramEnd(wait)) {
+            Trace("the emulator ended " + std::to_string(platform.Milliseconds() - exitKeySeen) +
+                  " ms after the exit key");
+            return;
+        }
+        if (platform.Milliseconds() >= deadline) {
+            Trace("the emulator still runs " + std::to_string(kEmulatorCloseTimeout / 1000) +
+                  " s after the exit key: its process is ended");
+            platform.EndProgram();
+            return;
+        }
+        Trace("the emulator still runs: it is closed again");
+    }
+}
+
+}  // namespace
+
 void CloseEmulatorAndEnd(LaunchPlatform& platform) {
+    const std::uint64_t exitKeySeen = platform.Milliseconds();
     Trace("the exit key is held");
+    // The emulator's end is awaited with the launcher's messages handled, and
+    // a tick of the watcher meanwhile would start this again.
+    platform.StopTimer();
     platform.Sleep(500);
-    CloseEmulator(platform);
+    if (EmulatorProcess == 0 || platform.ProgramExitCode()) {
+        Trace("no emulator runs: nothing to close");
+    } else {
+        EndEmulator(platform, exitKeySeen);
+    }
     platform.EndProcess();
 }
 

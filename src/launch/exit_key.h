@@ -18,8 +18,15 @@ bool ExitKeyHeld(LaunchPlatform& platform);
 // windows, and when it has none, the end of its process.
 void CloseEmulator(LaunchPlatform& platform);
 
-// What a held exit key does: 500 ms, the emulator closed, the launcher ended;
-// it never returns.
+// How long the emulator is given to end after the exit key, its own boxes and
+// questions included, before its process is ended; the close is repeated at
+// this pace meanwhile, since the first may only shut a box or dialog.
+inline constexpr std::uint32_t kEmulatorCloseTimeout = 5000;
+inline constexpr std::uint32_t kCloseRepeatInterval = 1000;
+
+// What a held exit key does: 500 ms, then the emulator closed until it has
+// ended (its process ended when it still runs 5 s after the key), then the
+// launcher ended; it never returns.
 void CloseEmulatorAndEnd(LaunchPlatform& platform);
 
 }  // namespace zent

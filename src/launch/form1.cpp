@@ -106,15 +106,17 @@ void Form_Load(LaunchPlatform& platform) {
     Trace("the launch is done; watching the exit key");
 }
 
-// An emulator closed by other means leaves the launcher watching the exit key,
-// but its launch is over: the next game may be launched meanwhile.
 void Timer1_Timer(LaunchPlatform& platform) {
     if (ExitKeyHeld(platform)) {
         CloseEmulatorAndEnd(platform);
     }
-    if (platform.ProgramExitCode()) {
-        platform.ReleaseLaunch();
-    }
+}
+
+// An emulator closed by other means leaves the launcher watching the exit key,
+// but its launch is over: the next game may be launched meanwhile.
+void Emulator_Ended(LaunchPlatform& platform) {
+    Trace("the emulator has ended; the launch is over, the exit key still watched");
+    platform.ReleaseLaunch();
 }
 
 }  // namespace zent

@@ -21,8 +21,12 @@ const char* EmulatorProgramName(std::int16_t rendererType);
 // ends the process silently.
 void Form_Load(LaunchPlatform& platform);
 
-// One tick of Timer1: when the exit key is held, closes the emulator and ends
-// the process.
+// One tick of Timer1: one read of the exit key; when it is held, closes the
+// emulator and ends the process.
 void Timer1_Timer(LaunchPlatform& platform);
+
+// The emulator the launch started has ended while the launcher watches the
+// exit key (Windows tells the launch form; no tick asks).
+void Emulator_Ended(LaunchPlatform& platform);
 
 }  // namespace zent

@@ -33,6 +33,11 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                     Timer1_Timer(*g_platform);
                 }
                 return 0;
+            case kEmulatorEndedMessage:
+                if (g_platform) {
+                    Emulator_Ended(*g_platform);
+                }
+                return 0;
             case WM_NCDESTROY:
                 g_form1 = nullptr;
                 g_platform.reset();

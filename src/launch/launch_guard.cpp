@@ -84,6 +84,32 @@ std::string LaunchGuard::Describe(WindowHandle window) {
     return title.empty() ? "a window without a title" : "the window " + Quoted(title);
 }
 
+// Windows lets a program take the foreground only when the program in front
+// started it or passed it that right, and the front end started the launcher,
+// not the emulator: the emulator's window may come up behind the front end.
+// The launcher holds the right and has passed it on at the start; a window
+// still kept behind another program's is brought to the front, once.
+bool LaunchGuard::EmulatorBroughtToFront(std::optional<std::uint64_t>& behindSince) {
+    const WindowHandle front = platform_.ForegroundWindow();
+    const std::vector<WindowHandle> own = platform_.ProcessWindows(EmulatorProcess);
+    if (own.empty() || front == 0 || IsEmulatorWindow(platform_, front)) {
+        behindSince.reset();
+        return false;
+    }
+    const std::uint64_t now = platform_.Milliseconds();
+    if (!behindSince) {
+        behindSince = now;
+    }
+    if (now - *behindSince < kEmulatorBehindTimeout) {
+        return false;
+    }
+    const WindowHandle window = platform_.RootOwner(own.front());
+    Trace("the emulator's window " + Quoted(platform_.WindowTitle(window)) + " is behind " +
+          Describe(front) + ": it is brought to the front");
+    platform_.BringToFront(window);
+    return true;
+}
+
 // The emulator's contract gives its window 500 ms to come up; a slow machine,
 // a loading emulator or a front end that takes the focus back can make that
 // longer, and until then every key would go to another program.
@@ -94,10 +120,19 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
     }
     const std::uint64_t started = platform_.Milliseconds();
     std::optional<std::uint32_t> exitCode;
+    std::optional<std::uint64_t> behindSince;
+    bool broughtToFront = false;
     const bool inFront = WaitFor(
         [&] {
             exitCode = platform_.ProgramExitCode();
-            return exitCode.has_value() || EmulatorInFront();
+            if (exitCode || EmulatorInFront()) {
+                return true;
+            }
+            if (!broughtToFront && EmulatorBroughtToFront(behindSince)) {
+                broughtToFront = true;
+                return EmulatorInFront();
+            }
+            return false;
         },
         kEmulatorWindowTimeout);
     Trace("waited " + std::to_string(platform_.Milliseconds() - started) +
@@ -111,9 +146,11 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
                                      "once by itself to see why it does not run.");
     }
     if (!inFront) {
-        if (platform_.ProcessWindows(EmulatorProcess).empty()) {
-            // A program without a window has nothing to close and would be left behind.
-            platform_.EndProgram();
+        const bool windowless = platform_.ProcessWindows(EmulatorProcess).empty();
+        const std::string front = Describe(platform_.ForegroundWindow());
+        // Left running, it would be a game the player never sees and cannot end.
+        CloseEmulator(platform_);
+        if (windowless) {
             Fail(kDeviceUnavailable,
                  programPath +
                      " showed no window within 10 seconds, so it was ended and nothing was "
@@ -121,9 +158,9 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
         }
         Fail(kDeviceUnavailable,
              "The window of " + programPath + " did not come to the front within 10 seconds (" +
-                 Describe(platform_.ForegroundWindow()) +
-                 " kept the focus), so nothing was typed. The emulator was left open: close it "
-                 "and start the game again.");
+                 front +
+                 " kept the focus), so nothing was typed and the emulator was closed. Start the "
+                 "game again and leave the emulator in front until the game runs.");
     }
     Sleep(kEmulatorSettleTime);
 }

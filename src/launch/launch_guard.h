@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "launch/launch_platform.h"
@@ -17,6 +18,9 @@ namespace zent {
 inline constexpr std::uint32_t kEmulatorWindowTimeout = 10000;
 // The emulator's window is given this long after it came up before the first key.
 inline constexpr std::uint32_t kEmulatorSettleTime = 500;
+// A window of the emulator kept behind another program's this long is brought
+// to the front.
+inline constexpr std::uint32_t kEmulatorBehindTimeout = 1000;
 // While the focus moves between two windows no window is in front; this long
 // is allowed for the move before the launch stops.
 inline constexpr std::uint32_t kFocusMoveTimeout = 1000;
@@ -31,8 +35,9 @@ public:
     void CheckExitKey();
 
     // Returns once a window of the emulator is in front, given time to settle
-    // when it came only now. Stops the launch, with nothing typed, when the
-    // emulator ends first or shows no window in front within the time allowed.
+    // when it came only now; a window kept behind another program's is brought
+    // to the front once. Stops the launch, with nothing typed and the emulator
+    // closed, when it ends first or shows no window in front within the time allowed.
     void AwaitEmulatorInFront(const std::string& programPath);
 
     // The keys pressed since the last call, for the trace: "Alt+O Enter Tab Tab".
@@ -73,20 +78,30 @@ public:
         return platform_.StartProgram(path, showWindow);
     }
     std::optional<std::uint32_t> ProgramExitCode() override { return platform_.ProgramExitCode(); }
+    bool AwaitProgramEnd(std::uint32_t milliseconds) override {
+        return platform_.AwaitProgramEnd(milliseconds);
+    }
     void EndProgram() override { platform_.EndProgram(); }
     std::vector<WindowHandle> ProcessWindows(ProcessId process) override {
         return platform_.ProcessWindows(process);
     }
     std::string WindowTitle(WindowHandle window) override { return platform_.WindowTitle(window); }
+    WindowHandle RootOwner(WindowHandle window) override { return platform_.RootOwner(window); }
+    void BringToFront(WindowHandle window) override { platform_.BringToFront(window); }
     void CloseWindow(WindowHandle window) override { platform_.CloseWindow(window); }
     std::uint64_t Milliseconds() override { return platform_.Milliseconds(); }
     bool ClaimLaunch(const std::string& folder) override { return platform_.ClaimLaunch(folder); }
     void ReleaseLaunch() override { platform_.ReleaseLaunch(); }
     void StartTimer(std::uint32_t milliseconds) override { platform_.StartTimer(milliseconds); }
+    void StopTimer() override { platform_.StopTimer(); }
     void EndProcess() override { platform_.EndProcess(); }
 
 private:
     bool EmulatorInFront();
+    // Brings the emulator's window to the front once it has stayed behind
+    // another program's window long enough; true when it did. behindSince is
+    // when that began, kept between calls.
+    bool EmulatorBroughtToFront(std::optional<std::uint64_t>& behindSince);
     // Polls done() until it holds or the time is up, watching the exit key; true when it held.
     bool WaitFor(const std::function<bool()>& done, std::uint32_t milliseconds);
     void RequireEmulatorInFront();

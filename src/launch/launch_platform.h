@@ -79,16 +79,26 @@ public:
     // Replaces target with a copy of source; throws a FatalError naming the file at fault.
     virtual void CopyFileOver(const std::string& source, const std::string& target) = 0;
     // Starts the program at path, without arguments, with the given show-window
-    // value; returns its process id, or throws a FatalError naming the path.
+    // value, and returns its process id, or throws a FatalError naming the path.
+    // The program may take the foreground from the launcher, and it ends with the
+    // launcher's process, however that ends, where Windows allows it.
     virtual ProcessId StartProgram(const std::string& path, int showWindow) = 0;
     // The exit code of the program started last once it has ended; nothing while it runs.
     virtual std::optional<std::uint32_t> ProgramExitCode() = 0;
-    // Ends the program started last, which has no window to close.
+    // Waits up to milliseconds for the program started last to end, while the
+    // launcher's windows go on handling their messages; true once it has ended.
+    virtual bool AwaitProgramEnd(std::uint32_t milliseconds) = 0;
+    // Ends the program started last, which has no window to close or ignores the Close command.
     virtual void EndProgram() = 0;
     // The visible top-level windows of a process.
     virtual std::vector<WindowHandle> ProcessWindows(ProcessId process) = 0;
     // The caption of a window, for messages.
     virtual std::string WindowTitle(WindowHandle window) = 0;
+    // The window at the end of window's chain of owners: the main window of a box
+    // or dialog, the window itself when it has no owner.
+    virtual WindowHandle RootOwner(WindowHandle window) = 0;
+    // Asks for window to be brought to the front and given the keyboard.
+    virtual void BringToFront(WindowHandle window) = 0;
     // Gives window the Close command of its system menu, as Alt+F4 would, without
     // waiting for it to be carried out.
     virtual void CloseWindow(WindowHandle window) = 0;
@@ -99,8 +109,10 @@ public:
     virtual bool ClaimLaunch(const std::string& folder) = 0;
     virtual void ReleaseLaunch() = 0;
 
-    // Starts the exit-key watcher's timer (Timer1) with the given interval.
+    // Starts the exit-key watcher's timer (Timer1) with the given interval, and
+    // stops it: once the launcher closes the emulator, no tick may start that again.
     virtual void StartTimer(std::uint32_t milliseconds) = 0;
+    virtual void StopTimer() = 0;
     // Ends the launcher's process at once.
     [[noreturn]] virtual void EndProcess() = 0;
 };

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "launch/frm_blank_win.h"
+#include "launch/program_job_win.h"
 #include "startup/fatal_error.h"
 #include "startup/fatal_error_win.h"
 #include "startup/file_system_win.h"
@@ -105,14 +106,34 @@ void WindowsLaunchPlatform::CopyFileOver(const std::string& source, const std::s
     ReplaceWithCopy(ActiveFileSystem(), source, target);
 }
 
+// Started suspended, so that the emulator and anything it starts are in the
+// job before its first instruction runs.
 ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showWindow) {
-    DWORD processId = 0;
-    const HANDLE process = StartProcess(path, showWindow, processId);
+    const PROCESS_INFORMATION started = StartProcess(path, showWindow, CREATE_SUSPENDED);
+    // The launcher may take the foreground, having been started by the program
+    // in front; the emulator may not, unless the launcher passes that right on.
+    AllowSetForegroundWindow(started.dwProcessId);
+    if (job_ == nullptr) {
+        job_ = JoinJobEndingWithLauncher(started.hProcess);
+    }
+    ResumeThread(started.hThread);
+    CloseHandle(started.hThread);
+    if (endWatch_ != nullptr) {
+        UnregisterWaitEx(endWatch_, INVALID_HANDLE_VALUE);
+        endWatch_ = nullptr;
+    }
     if (startedProcess_ != nullptr) {
         CloseHandle(startedProcess_);
     }
-    startedProcess_ = process;
-    return processId;
+    startedProcess_ = started.hProcess;
+    // The launch form hears of the end at once, so no tick has to ask.
+    RegisterWaitForSingleObject(
+        &endWatch_, startedProcess_,
+        [](void* form, BOOLEAN) {
+            PostMessageW(static_cast<HWND>(form), kEmulatorEndedMessage, 0, 0);
+        },
+        timerWindow_, INFINITE, WT_EXECUTEONLYONCE);
+    return started.dwProcessId;
 }
 
 std::optional<std::uint32_t> WindowsLaunchPlatform::ProgramExitCode() {
@@ -122,6 +143,38 @@ std::optional<std::uint32_t> WindowsLaunchPlatform::ProgramExitCode() {
         return std::nullopt;
     }
     return code;
+}
+
+// The launcher's windows (the backdrop, the Settings window hidden for Test
+// Game) go on handling their messages, so that none is taken for hung.
+bool WindowsLaunchPlatform::AwaitProgramEnd(std::uint32_t milliseconds) {
+    if (startedProcess_ == nullptr) {
+        return true;
+    }
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+        const DWORD woken =
+            MsgWaitForMultipleObjects(1, &startedProcess_, FALSE, left, QS_ALLINPUT);
+        if (woken == WAIT_OBJECT_0) {
+            return true;
+        }
+        if (woken != WAIT_OBJECT_0 + 1) {
+            return false;
+        }
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                // Kept for the message loop, which must still see it; nothing
+                // is left to handle meanwhile.
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return WaitForSingleObject(startedProcess_, left) == WAIT_OBJECT_0;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
 }
 
 void WindowsLaunchPlatform::EndProgram() {
@@ -158,6 +211,14 @@ std::string WindowsLaunchPlatform::WindowTitle(WindowHandle window) {
 // Posted, not sent: an emulator that hangs must not hang the launcher with it.
 void WindowsLaunchPlatform::CloseWindow(WindowHandle window) {
     PostMessageA(Window(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+WindowHandle WindowsLaunchPlatform::RootOwner(WindowHandle window) {
+    return reinterpret_cast<WindowHandle>(GetAncestor(Window(window), GA_ROOTOWNER));
+}
+
+void WindowsLaunchPlatform::BringToFront(WindowHandle window) {
+    SetForegroundWindow(Window(window));
 }
 
 std::uint64_t WindowsLaunchPlatform::Milliseconds() {
@@ -203,6 +264,10 @@ void WindowsLaunchPlatform::StartTimer(std::uint32_t milliseconds) {
     if (SetTimer(timerWindow_, timerId_, milliseconds, nullptr) == 0) {
         FailWindowsResource("The exit-key watcher could not be started");
     }
+}
+
+void WindowsLaunchPlatform::StopTimer() {
+    KillTimer(timerWindow_, timerId_);
 }
 
 void WindowsLaunchPlatform::EndProcess() {

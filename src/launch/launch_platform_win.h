@@ -6,8 +6,11 @@
 
 namespace zent {
 
+// Posted to the launch form when the emulator the launch started has ended.
+inline constexpr UINT kEmulatorEndedMessage = WM_APP + 1;
+
 // The launch's services from the Windows API. Timer1 is the timer timerId of
-// timerWindow, whose window procedure handles its ticks.
+// timerWindow, whose window procedure handles its ticks and kEmulatorEndedMessage.
 class WindowsLaunchPlatform final : public LaunchPlatform {
 public:
     WindowsLaunchPlatform(HWND timerWindow, UINT_PTR timerId)
@@ -30,20 +33,28 @@ public:
     void CopyFileOver(const std::string& source, const std::string& target) override;
     ProcessId StartProgram(const std::string& path, int showWindow) override;
     std::optional<std::uint32_t> ProgramExitCode() override;
+    bool AwaitProgramEnd(std::uint32_t milliseconds) override;
     void EndProgram() override;
     std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
     std::string WindowTitle(WindowHandle window) override;
+    WindowHandle RootOwner(WindowHandle window) override;
+    void BringToFront(WindowHandle window) override;
     void CloseWindow(WindowHandle window) override;
     std::uint64_t Milliseconds() override;
     bool ClaimLaunch(const std::string& folder) override;
     void ReleaseLaunch() override;
     void StartTimer(std::uint32_t milliseconds) override;
+    void StopTimer() override;
     [[noreturn]] void EndProcess() override;
 
 private:
     HWND timerWindow_;
     UINT_PTR timerId_;
     HANDLE startedProcess_ = nullptr;
+    // Tells the launch form of the emulator's end, from a thread of the pool.
+    HANDLE endWatch_ = nullptr;
+    // Open for the launcher's life: closing it ends the emulator.
+    HANDLE job_ = nullptr;
     HANDLE launchLock_ = nullptr;
 };
 

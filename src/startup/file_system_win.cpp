@@ -165,7 +165,7 @@ void SetCurrentFolder(const std::string& folder) {
     }
 }
 
-HANDLE StartProcess(const std::string& path, int showWindow, DWORD& processId) {
+PROCESS_INFORMATION StartProcess(const std::string& path, int showWindow, DWORD creationFlags) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -174,13 +174,11 @@ HANDLE StartProcess(const std::string& path, int showWindow, DWORD& processId) {
     // The program's own path as its first word, the way a shell starts it.
     std::wstring commandLine = L"\"" + program + L"\"";
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, creationFlags,
+                        nullptr, nullptr, &startup, &process)) {
         FailFileOperation(GetLastError(), "could not be started", path);
     }
-    CloseHandle(process.hThread);
-    processId = process.dwProcessId;
-    return process.hProcess;
+    return process;
 }
 
 }  // namespace zent

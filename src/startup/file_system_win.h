@@ -27,7 +27,8 @@ std::string RunningProgramFolder();
 void SetCurrentFolder(const std::string& folder);
 
 // Starts the program at path, without arguments, with the given show-window
-// value; returns its process handle and sets processId.
-HANDLE StartProcess(const std::string& path, int showWindow, DWORD& processId);
+// value and process creation flags (such as CREATE_SUSPENDED); the caller closes
+// both handles of the result.
+PROCESS_INFORMATION StartProcess(const std::string& path, int showWindow, DWORD creationFlags);
 
 }  // namespace zent

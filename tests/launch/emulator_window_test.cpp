@@ -81,6 +81,27 @@ TEST_F(EmulatorWindowTest, ClearWindowStyleClearsOnlyItsBitsOfTheChosenWordInPla
     EXPECT_EQ(platform.zOrder, (std::vector<WindowHandle>{kEmulator, kOther}));
 }
 
+// A box the emulator shows as the game starts is in front: the game's window,
+// which owns it, is the one made full screen.
+TEST_F(EmulatorWindowTest, TheMainWindowIsPlacedWhenABoxOfTheEmulatorIsInFront) {
+    constexpr WindowHandle kBox = 0x510;
+    platform.AddWindowInFront(kBox, RecordingPlatform::kStartedProcess, "Disc read error");
+    FakeWindow& box = platform.windows[kBox];
+    box.owner = kEmulator;
+    box.x = 300;
+    box.width = 200;
+    box.style = kOverlappedVisible;
+    const FakeWindow before = box;
+    PlaceEmulatorWindow(platform);
+
+    EXPECT_EQ(EmulatorWindow, kEmulator);
+    EXPECT_EQ(PlaceOf(platform.windows[kEmulator]), (Rectangle{0, -20, 1024, 788}));
+    EXPECT_TRUE(platform.windows[kEmulator].topmost);
+    EXPECT_EQ(PlaceOf(platform.windows[kBox]), PlaceOf(before));
+    EXPECT_EQ(platform.windows[kBox].style, before.style);
+    EXPECT_FALSE(platform.windows[kBox].topmost);
+}
+
 // The foreground window is the emulator's only when its process is the one
 // started: any other keeps its frame and place, with the backdrop behind it.
 TEST_F(EmulatorWindowTest, AWindowNotOfTheEmulatorKeepsItsFrameAndPlace) {

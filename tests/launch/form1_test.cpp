@@ -291,10 +291,28 @@ TEST_F(Form1Test, ASecondLaunchFromTheFolderEndsBeforeAnything) {
 TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
     Configure("SPACE RACE|68|0|False|False|False", false, true);
     platform.AddWindowInFront(kFrontEnd, 999, "Front End");
-    platform.At(2000, [this] { platform.foreground = kEmulatorWindow; });
+    platform.windows[kEmulatorWindow].visible = false;
+    platform.At(2000, [this] {
+        platform.windows[kEmulatorWindow].visible = true;
+        platform.foreground = kEmulatorWindow;
+    });
     Form_Load(platform);
     std::vector<std::string> expected = LaunchOutline(kStandardExe);
     expected[3] = "Sleep 2500";  // in front at 2000 ms, 500 ms to settle
+    EXPECT_EQ(platform.LogWithoutKeys(), expected);
+    EXPECT_EQ(EmulatorReactions(platform.keyEvents),
+              (std::vector<std::string>{kDriveDialog, "drive D", kStartGame}));
+}
+
+// Windows may keep a program's first window behind the front end that is in
+// front; the launcher passes its right to the foreground on, and uses it once.
+TEST_F(Form1Test, AWindowKeptBehindTheFrontEndIsBroughtToTheFrontOnceAfterASecond) {
+    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    platform.AddWindowInFront(kFrontEnd, 999, "Front End");
+    Form_Load(platform);
+    std::vector<std::string> expected = LaunchOutline(kStandardExe);
+    expected[3] = "Sleep 1500";  // behind for 1000 ms
+    expected.insert(expected.begin() + 4, {"BringToFront 1280", "Sleep 500"});
     EXPECT_EQ(platform.LogWithoutKeys(), expected);
     EXPECT_EQ(EmulatorReactions(platform.keyEvents),
               (std::vector<std::string>{kDriveDialog, "drive D", kStartGame}));
@@ -333,6 +351,12 @@ void HoldEscape(RecordingPlatform& platform) {
 
 void FrontEndInFront(RecordingPlatform& platform) {
     platform.AddWindowInFront(kFrontEnd, 999, "Front End");
+}
+
+// In front, and Windows refuses to put the emulator before it.
+void FrontEndKeepsTheForeground(RecordingPlatform& platform) {
+    FrontEndInFront(platform);
+    platform.foregroundLocked = true;
 }
 
 class Form1GuardTest : public Form1Test, public ::testing::WithParamInterface<GuardCase> {};
@@ -386,7 +410,7 @@ INSTANTIATE_TEST_SUITE_P(
                   22, Closing::kAltF4},
         GuardCase{"ExitKeyWhileWaitingForTheWindow",
                   [](RecordingPlatform& p) {
-                      FrontEndInFront(p);
+                      FrontEndKeepsTheForeground(p);
                       p.At(3000, [&p] { HoldEscape(p); });
                   },
                   "", 0, Closing::kCloseCommand},
@@ -403,9 +427,10 @@ INSTANTIATE_TEST_SUITE_P(
                       p.windows[kEmulatorWindow].visible = false;
                   },
                   "showed no window within 10 seconds, so it was ended", 0, Closing::kEnded},
-        GuardCase{"EmulatorWindowNeverInFront", FrontEndInFront,
-                  "(the window \"Front End\" kept the focus), so nothing was typed", 0,
-                  Closing::kLeftOpen},
+        GuardCase{"EmulatorWindowNeverInFront", FrontEndKeepsTheForeground,
+                  "(the window \"Front End\" kept the focus), so nothing was typed and the "
+                  "emulator was closed",
+                  0, Closing::kCloseCommand},
         GuardCase{"FocusTakenAfterTheFirstChord",
                   [](RecordingPlatform& p) { p.AfterKeyEvents(4, [&p] { FrontEndInFront(p); }); },
                   "no key reached the window \"Front End\"", 4, Closing::kCloseCommand},
@@ -428,17 +453,21 @@ protected:
         LaunchTest::SetUp();
         EmulatorProcess = RecordingPlatform::kStartedProcess;
         PutEmulatorWindowInFront(platform);
+        platform.timerRunning = true;
     }
 };
 
 TEST_F(Timer1Test, AHeldExitKeyClosesTheEmulatorWithAltF4AfterHalfASecondAndEnds) {
     for (const std::uint16_t held : {0xFF80, 0xFF81}) {
         SCOPED_TRACE(held);
+        PutEmulatorWindowInFront(platform);
+        platform.programExitCode.reset();
         platform.log.clear();
         platform.keyStates[27] = held;
         EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-        EXPECT_EQ(platform.log, (std::vector<std::string>{"Sleep 500", "down 18", "down 115",
-                                                          "up 18", "up 115", "EndProcess"}));
+        EXPECT_EQ(platform.log,
+                  (std::vector<std::string>{"Sleep 500", "down 18", "down 115", "up 18", "up 115",
+                                            "AwaitProgramEnd 0", "EndProcess"}));
     }
 }
 
@@ -463,24 +492,62 @@ TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
     EXPECT_TRUE(platform.log.empty());
 }
 
-// Another program in front never gets a key; the emulator is closed all the same.
-TEST_F(Timer1Test, TheEmulatorIsClosedWhateverHasTheFocus) {
-    platform.keyStates[27] = 0xFF80;
-    platform.AddWindowInFront(kFrontEnd, 999, "Front End");
-    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-    EXPECT_EQ(platform.log,
-              (std::vector<std::string>{"Sleep 500", "CloseWindow 1280", "EndProcess"}));
+// ----- the exit key ends the game, whatever the emulator shows -----
 
-    platform.log.clear();
-    platform.windows[kEmulatorWindow].visible = false;
-    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"Sleep 500", "EndProgram", "EndProcess"}));
+struct ClosingCase {
+    const char* name;
+    void (*arrange)(RecordingPlatform&);
+    long altF4Chords;
+    std::size_t closeCommands;
+    bool endedByForce;
+    std::uint64_t launcherEndsAt;  // milliseconds after the exit key was seen
+};
 
-    // Closed by other means: nothing is left to close.
-    platform.log.clear();
-    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"Sleep 500", "EndProcess"}));
+void PrintTo(const ClosingCase& c, std::ostream* out) {
+    *out << c.name;
 }
+
+class ClosingTest : public Timer1Test, public ::testing::WithParamInterface<ClosingCase> {};
+
+// Another program in front never gets a key; the emulator is closed all the
+// same, again each second while it runs, and ended 5 s after the exit key.
+TEST_P(ClosingTest, TheLauncherEndsOnlyOnceTheEmulatorHasEnded) {
+    const ClosingCase& c = GetParam();
+    c.arrange(platform);
+    platform.keyStates[27] = 0xFF80;
+    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
+    EXPECT_TRUE(platform.programExitCode.has_value()) << "the emulator was left running";
+    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "down 115"), c.altF4Chords);
+    EXPECT_EQ(platform.closedWindows.size(), c.closeCommands);
+    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "EndProgram"),
+              c.endedByForce ? 1 : 0);
+    EXPECT_EQ(platform.now, c.launcherEndsAt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Emulators, ClosingTest,
+    ::testing::Values(
+        ClosingCase{"ClosesOnAltF4", [](RecordingPlatform&) {}, 1, 0, false, 500},
+        ClosingCase{"ABoxOfItsOwnTakesTheFirstClose",
+                    [](RecordingPlatform& p) { p.closesIgnored = 1; }, 2, 0, false, 1500},
+        ClosingCase{"AQuitQuestionNobodyAnswers",
+                    [](RecordingPlatform& p) { p.closesIgnored = 100; }, 5, 0, true, 5000},
+        ClosingCase{"AnotherWindowInFront", FrontEndInFront, 0, 1, false, 500},
+        ClosingCase{"AnotherWindowInFrontAndAQuestion",
+                    [](RecordingPlatform& p) {
+                        FrontEndInFront(p);
+                        p.closesIgnored = 100;
+                    },
+                    0, 5, true, 5000},
+        ClosingCase{"NoWindowToClose",
+                    [](RecordingPlatform& p) {
+                        FrontEndInFront(p);
+                        p.windows[kEmulatorWindow].visible = false;
+                    },
+                    0, 0, true, 500},
+        ClosingCase{"ClosedByOtherMeansBefore", [](RecordingPlatform& p) { p.programExitCode = 0; },
+                    0, 0, false, 500}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The launcher goes on watching, but the next game may be launched meanwhile.
 TEST_F(Timer1Test, AnEmulatorClosedByOtherMeansEndsTheLaunchButNotTheWatch) {
@@ -488,8 +555,9 @@ TEST_F(Timer1Test, AnEmulatorClosedByOtherMeansEndsTheLaunchButNotTheWatch) {
     Timer1_Timer(platform);
     EXPECT_TRUE(platform.launchHeld) << "released while the emulator runs";
     platform.programExitCode = 0;
-    Timer1_Timer(platform);
+    Emulator_Ended(platform);
     EXPECT_FALSE(platform.launchHeld);
+    EXPECT_TRUE(platform.timerRunning);
     EXPECT_TRUE(platform.log.empty());
 }
 

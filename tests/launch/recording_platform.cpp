@@ -52,6 +52,9 @@ void RecordingPlatform::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::u
     } else if (!up && down_[kKeyAlt]) {
         altUsed_ = true;
     }
+    if (key == kKeyF4 && !up && down_[kKeyAlt] && target == kStartedProcess) {
+        CloseReceived();
+    }
     down_[key] = !up;
     for (auto due = afterKeys_.begin(); due != afterKeys_.end() && due->first <= keyEvents.size();
          due = afterKeys_.erase(due)) {
@@ -66,10 +69,39 @@ void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
         log.pop_back();
     }
     log.push_back("Sleep " + std::to_string(slept));
+    Advance(milliseconds);
+}
+
+void RecordingPlatform::Advance(std::uint32_t milliseconds) {
     now += milliseconds;
     for (auto due = timed_.begin(); due != timed_.end() && due->first <= now;
          due = timed_.erase(due)) {
         due->second();
+    }
+}
+
+bool RecordingPlatform::AwaitProgramEnd(std::uint32_t milliseconds) {
+    if (timerRunning) {
+        throw std::logic_error("messages handled while Timer1 runs: a tick would start again");
+    }
+    std::uint32_t waited = 0;
+    for (; !programExitCode && waited < milliseconds; ++waited) {
+        Advance(1);
+    }
+    log.push_back("AwaitProgramEnd " + std::to_string(waited));
+    return programExitCode.has_value();
+}
+
+void RecordingPlatform::CloseReceived() {
+    if (closesIgnored > 0) {
+        --closesIgnored;
+        return;
+    }
+    programExitCode = 0;
+    for (auto& [window, state] : windows) {
+        if (state.process == kStartedProcess) {
+            state.visible = false;
+        }
     }
 }
 
@@ -173,6 +205,24 @@ std::string RecordingPlatform::WindowTitle(WindowHandle window) {
 void RecordingPlatform::CloseWindow(WindowHandle window) {
     log.push_back("CloseWindow " + std::to_string(window));
     closedWindows.push_back(window);
+    if (WindowProcess(window) == kStartedProcess) {
+        CloseReceived();
+    }
+}
+
+WindowHandle RecordingPlatform::RootOwner(WindowHandle window) {
+    while (windows.contains(window) && windows[window].owner != 0) {
+        window = windows[window].owner;
+    }
+    return window;
+}
+
+void RecordingPlatform::BringToFront(WindowHandle window) {
+    log.push_back("BringToFront " + std::to_string(window));
+    if (!foregroundLocked && windows.contains(window)) {
+        Raise(window);
+        foreground = window;
+    }
 }
 
 void RecordingPlatform::EndProcess() {

@@ -6,6 +6,7 @@
 // are down, whether Alt was ever released alone, how many key events reached
 // another program's window) and logs, in order, only what the outside world
 // sees happen: key events, pauses, files, processes, Close commands and timers.
+// The started program closes when told to, unless a test makes it ignore that.
 
 #include <algorithm>
 #include <array>
@@ -42,6 +43,8 @@ struct FakeWindow {
     int x = 0, y = 0, width = 0, height = 0;
     bool topmost = false;
     std::uint32_t style = 0, extendedStyle = 0;
+    // The window that owns this one (a box's main window); 0 for none.
+    WindowHandle owner = 0;
 };
 
 class RecordingPlatform : public LaunchPlatform {
@@ -69,6 +72,13 @@ public:
     // The started program's exit code once it has ended.
     std::optional<std::uint32_t> programExitCode;
     std::vector<WindowHandle> closedWindows;
+    // The started program closes on Alt+F4 into its window or on the Close
+    // command, after as many of them as it ignores first: each of those only
+    // shuts a box or dialog of its own, or meets a question nobody answers.
+    int closesIgnored = 0;
+    // Windows refuses to bring a window to the front (its foreground lock).
+    bool foregroundLocked = false;
+    bool timerRunning = false;
     bool anotherLaunchRuns = false;
     bool launchHeld = false;
     std::uint64_t now = 0;
@@ -116,21 +126,30 @@ public:
     }
     ProcessId StartProgram(const std::string& path, int showWindow) override;
     std::optional<std::uint32_t> ProgramExitCode() override { return programExitCode; }
+    bool AwaitProgramEnd(std::uint32_t milliseconds) override;
     void EndProgram() override;
     std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
     std::string WindowTitle(WindowHandle window) override;
+    WindowHandle RootOwner(WindowHandle window) override;
+    void BringToFront(WindowHandle window) override;
     void CloseWindow(WindowHandle window) override;
     std::uint64_t Milliseconds() override { return now; }
     bool ClaimLaunch(const std::string&) override { return launchHeld = !anotherLaunchRuns; }
     void ReleaseLaunch() override { launchHeld = false; }
     void StartTimer(std::uint32_t milliseconds) override {
         log.push_back("StartTimer " + std::to_string(milliseconds));
+        timerRunning = true;
     }
+    void StopTimer() override { timerRunning = false; }
     [[noreturn]] void EndProcess() override;
 
 private:
     // Brings window to the front of its band: the topmost windows, or the others.
     void Raise(WindowHandle window);
+    // Moves the clock on, running what a test scheduled meanwhile.
+    void Advance(std::uint32_t milliseconds);
+    // Alt+F4 or the Close command reached the started program.
+    void CloseReceived();
 
     std::multimap<std::uint64_t, std::function<void()>> timed_;
     std::multimap<std::size_t, std::function<void()>> afterKeys_;

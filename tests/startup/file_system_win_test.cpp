@@ -186,8 +186,10 @@ public:
                         ProgramFile("zentavio.cfg"));
     }
     static void StartEmulator() {
-        DWORD processId = 0;
-        CloseHandle(StartProcess(ProgramFile("zentavio.exe"), SW_SHOWNORMAL, processId));
+        const PROCESS_INFORMATION started =
+            StartProcess(ProgramFile("zentavio.exe"), SW_SHOWNORMAL, 0);
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
     }
     HANDLE holder_ = INVALID_HANDLE_VALUE;
 
