@@ -188,28 +188,35 @@ double TimeLaunch(const LaunchFolder& folder, std::unique_ptr<LauncherProcess>& 
     return WaitForLine(folder, kLastLine) - started - kPrescribedLaunchMs;
 }
 
-// From the exit key's press to Alt+F4 in the emulator, and the launcher ended.
-double TimeExit(const LaunchFolder& folder, const LauncherProcess& launcher) {
+struct ExitTimes {
+    double altF4;  // from the exit key's press to Alt+F4 in the emulator
+    double ended;  // from the press to the launcher's end, the emulator's own close included
+};
+
+ExitTimes TimeExit(const LaunchFolder& folder, const LauncherProcess& launcher) {
     const double keyDown = NowMs();
-    double closed = 0;
+    ExitTimes times{0, 0};
     const bool ended = HoldKeyUntil(
         kEscape,
         [&] {
-            if (closed == 0 && LogHas(folder, "key alt+f4")) {
-                closed = NowMs();
+            if (times.altF4 == 0 && LogHas(folder, "key alt+f4")) {
+                times.altF4 = NowMs() - keyDown;
             }
-            return closed != 0;
+            if (times.altF4 != 0 && launcher.WaitForExit(0)) {
+                times.ended = NowMs() - keyDown;
+            }
+            return times.ended != 0;
         },
         kTimeoutMs);
-    if (!ended || !launcher.WaitForExit(kTimeoutMs)) {
+    if (!ended) {
         std::fprintf(stderr, "the exit key did not end the launch\n");
         std::exit(1);
     }
-    return closed - keyDown;
+    return times;
 }
 
 int Compare(const std::string& baselineExe, int rounds) {
-    std::vector<double> overhead[2], exit[2];
+    std::vector<double> overhead[2], exit[2], end[2];
     for (int round = 0; round < rounds; ++round) {
         for (int which = 0; which < 2; ++which) {
             const auto folder = PrepareLaunch(which == 0 ? baselineExe : "");
@@ -219,13 +226,16 @@ int Compare(const std::string& baselineExe, int rounds) {
                 std::fprintf(stderr, "the launcher did not settle after its launch\n");
                 return 1;
             }
-            exit[which].push_back(TimeExit(*folder, *launcher));
+            const ExitTimes times = TimeExit(*folder, *launcher);
+            exit[which].push_back(times.altF4);
+            end[which].push_back(times.ended);
         }
     }
     const char* names[2] = {"baseline", "current"};
     for (int which = 0; which < 2; ++which) {
         Figure(std::string(names[which]) + "_launch_overhead_ms", Median(overhead[which]));
         Figure(std::string(names[which]) + "_exit_ms", Median(exit[which]));
+        Figure(std::string(names[which]) + "_exit_to_end_ms", Median(end[which]));
     }
     return 0;
 }
@@ -246,9 +256,10 @@ int Run(bool soak, int minutes) {
     Figure("watch_s", watched / 1000);
     PrintResources(process, "end");
 
-    const double exitMs = TimeExit(*folder, *launcher);
-    Figure("exit_ms", exitMs);
-    Figure("exit_overhead_ms", exitMs - kPrescribedExitMs);
+    const ExitTimes exit = TimeExit(*folder, *launcher);
+    Figure("exit_ms", exit.altF4);
+    Figure("exit_overhead_ms", exit.altF4 - kPrescribedExitMs);
+    Figure("exit_to_end_ms", exit.ended);
     CloseHandle(process);
     return soak ? 0 : CompareListWindows(kListRounds);
 }

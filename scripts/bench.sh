@@ -6,8 +6,9 @@
 #      prescribed pauses, exit reaction, the exit-key watcher's processor use and
 #      memory, and the Settings window filled with 32767 games against a plain
 #      window that adds them to a list box one by one (bench/plain_list_win.cpp).
-#   4. with ZENT_BENCH_BASELINE=<git revision>: the launch overhead and the exit
-#      reaction of that revision's launcher and of this one, launched in turns
+#   4. with ZENT_BENCH_BASELINE=<git revision>: the launch overhead, the exit
+#      reaction (key down to Alt+F4) and the exit key's time to the launcher's end
+#      of that revision's launcher and of this one, launched in turns
 #      in the same run (ZENT_BENCH_ROUNDS rounds, default 5; medians).
 #   scripts/bench.sh [runs]      (runs of the native measures, default 11)
 # Builds in build/bench (native) and build/bench-windows (or $ZENT_BENCH_WINDOWS_BUILD),
@@ -52,6 +53,8 @@ printf '%-40s %10s %s\n' "launch overhead beyond pauses (ms)" "$(figure launch_o
     "includes starting two Wine processes"
 printf '%-40s %10s %s\n' "exit, key down to Alt+F4 (ms)" "$(figure exit_ms)" "prescribed pause 500 ms"
 printf '%-40s %10s %s\n' "exit overhead beyond pause (ms)" "$(figure exit_overhead_ms)" ""
+printf '%-40s %10s %s\n' "exit, key down to launcher ended (ms)" "$(figure exit_to_end_ms)" \
+    "the emulator's own close included"
 printf '%-40s %10s %s\n' "watcher processor use (%)" "$watch_cpu" "8 s of /proc/$pid/stat"
 printf '%-40s %10s %s\n' "peak resident memory of launch (KB)" "$launch_peak_kb" "VmHWM of the Wine process"
 printf '%-40s %10s %s\n' "working set after launch (KB)" "$(figure start_working_set_kb)" \
@@ -79,7 +82,7 @@ if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
         >"$figures" 2>&1 </dev/null || { echo "comparison failed:"; cat "$figures"; exit 1; }
     echo
     printf '%-40s %10s %10s %7s\n' "against $ZENT_BENCH_BASELINE (median)" "baseline" "current" "ratio"
-    for name in launch_overhead_ms exit_ms; do
+    for name in launch_overhead_ms exit_ms exit_to_end_ms; do
         base=$(figure "baseline_$name")
         current=$(figure "current_$name")
         printf '%-40s %10s %10s %7s\n' "$name" "$base" "$current" \

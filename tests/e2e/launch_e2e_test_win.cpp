@@ -261,8 +261,9 @@ const std::vector<std::string> kPlainRun = {kDriveDialog, "drive D", kStartGame}
 
 class GuardedLaunchTest : public LaunchTest {
 protected:
-    std::unique_ptr<LauncherProcess> Start(const std::string& mode = "") {
-        WriteConfig(ConfigText("27", false, "100", true,
+    std::unique_ptr<LauncherProcess> Start(const std::string& mode = "", int exitKey = 27,
+                                           const std::string& cpuSpeed = "100") {
+        WriteConfig(ConfigText(std::to_string(exitKey), false, cpuSpeed, true,
                                {kOtherGame, "SPACE RACE|68|0|False|False|False"}));
         if (!mode.empty()) {
             folder_->Write(Narrow(kStandInModeName), mode);
@@ -376,6 +377,83 @@ TEST_F(GuardedLaunchTest, ADoublePressStartsOneEmulator) {
               1);
     EXPECT_THAT(CommandLines(lines), ElementsAreArray(kPlainRun));
     EXPECT_TRUE(ExitKeyEndsBoth(*first));
+}
+
+// ----- the game always ends: whatever the emulator shows, and when a front end
+// ends the launcher by force -----
+
+struct GameEndCase {
+    const char* name;
+    std::string mode;
+    const char* cpuSpeed;
+    // The stand-in's log line after which the player or the front end acts.
+    std::string ready;
+    enum class Ending { kStandInHoldsTheExitKey, kExitKey, kTerminated } ending;
+};
+
+void PrintTo(const GameEndCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class GameEndTest : public GuardedLaunchTest, public ::testing::WithParamInterface<GameEndCase> {};
+
+// The exit key is Q here: Escape would close the emulator's box or dialog itself.
+TEST_P(GameEndTest, NoEmulatorIsLeftBehind) {
+    const GameEndCase& c = GetParam();
+    const auto launcher = Start(c.mode, 'Q', c.cpuSpeed);
+    ASSERT_TRUE(WaitUntil([&] { return LogHas(c.ready); }, kStartTimeoutMs));
+    switch (c.ending) {
+        case GameEndCase::Ending::kStandInHoldsTheExitKey:
+            EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
+            break;
+        case GameEndCase::Ending::kExitKey:
+            EXPECT_TRUE(HoldKeyUntil(
+                'Q', [&] { return launcher->WaitForExit(0); }, kExitTimeoutMs));
+            break;
+        case GameEndCase::Ending::kTerminated:
+            launcher->Terminate();
+            break;
+    }
+    EXPECT_TRUE(WaitUntil([&] { return EmulatorProcessGone(); }, kExitTimeoutMs))
+        << "the emulator was left running";
+    if (c.ending != GameEndCase::Ending::kTerminated) {
+        EXPECT_EQ(launcher->ExitCode(), 0u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, GameEndTest,
+    ::testing::Values(
+        // Alt+F4 first closes only the dialog.
+        GameEndCase{"ExitKeyWithTheDriveDialogOpen", std::string(kModeHoldKeyInDriveDialog) + " 81",
+                    "100", "key alt+f4 drive-dialog-closed",
+                    GameEndCase::Ending::kStandInHoldsTheExitKey},
+        GameEndCase{"ExitKeyWithTheEmulatorsBoxOpen", std::string(kModeBoxAfterStart) + " 300",
+                    "100", "box shown", GameEndCase::Ending::kExitKey},
+        GameEndCase{"ExitKeyWithAQuitQuestionNobodyAnswers", kModeQuitQuestion, "100", kStartGame,
+                    GameEndCase::Ending::kExitKey},
+        GameEndCase{"TerminatedWhileTheGameRuns", "", "100", kStartGame,
+                    GameEndCase::Ending::kTerminated},
+        GameEndCase{"TerminatedWithTheCpuSpeedHalfSet", "", "300", "speed 150",
+                    GameEndCase::Ending::kTerminated}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A box the emulator shows as the game starts is in front when the window is
+// placed: the game's window, not the box, is made full screen.
+TEST_F(GuardedLaunchTest, ABoxAtTheGamesStartLeavesTheMainWindowToBePlaced) {
+    const auto launcher = Start(std::string(kModeBoxAfterStart) + " 30", 'Q');
+    ASSERT_TRUE(
+        WaitUntil([&] { return GameRunsFullScreen() && LogHas("box shown"); }, kStartTimeoutMs));
+    ASSERT_TRUE(launcher->WaitForIdle(kStartTimeoutMs));
+    const DWORD standIn = std::stoul(LineFields(folder_->LogLines(), "pid").at("value"));
+    const HWND box = FindTopLevel(L"#32770", nullptr, standIn);
+    ASSERT_NE(box, nullptr);
+    RECT rect{};
+    GetWindowRect(box, &rect);
+    EXPECT_GT(rect.top, 0) << "the box was made full screen";
+    EXPECT_TRUE(HoldKeyUntil(
+        'Q', [&] { return launcher->WaitForExit(0); }, kExitTimeoutMs));
+    EXPECT_TRUE(WaitUntil([&] { return EmulatorProcessGone(); }, kExitTimeoutMs));
 }
 
 }  // namespace

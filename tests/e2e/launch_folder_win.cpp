@@ -68,6 +68,11 @@ bool LauncherProcess::WaitForExit(int timeoutMs) const {
     return WaitForSingleObject(process_, static_cast<DWORD>(timeoutMs)) == WAIT_OBJECT_0;
 }
 
+void LauncherProcess::Terminate() const {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, INFINITE);
+}
+
 DWORD LauncherProcess::ExitCode() const {
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);

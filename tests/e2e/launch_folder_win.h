@@ -29,6 +29,8 @@ public:
     bool WaitForIdle(int timeoutMs) const;
     bool WaitForExit(int timeoutMs) const;
     DWORD ExitCode() const;
+    // Ends it at once, as a front end's exit hotkey does with the program it started.
+    void Terminate() const;
 
 private:
     HANDLE process_;

@@ -122,10 +122,18 @@ KeyReaction StandInControls::PressInDriveDialog(int key) {
         drive_ = dialogDrive_;
         return {true, {drive_ ? std::string("drive ") + drive_ : "drive none"}};
     } else if (key == kKeyEscape) {
-        mode_ = Mode::kIdle;
+        CloseDialog();
         return {true, {"drive-dialog cancelled"}};
     }
     return {true, {}};
+}
+
+bool StandInControls::CloseDialog() {
+    const bool open = mode_ == Mode::kDriveDialog;
+    if (open) {
+        mode_ = Mode::kIdle;
+    }
+    return open;
 }
 
 std::vector<std::string> StandInControls::Describe() const {

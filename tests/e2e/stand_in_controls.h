@@ -49,6 +49,10 @@ public:
     // One key going down; alt is true while Alt is held with it.
     KeyReaction Press(int key, bool alt);
 
+    // Alt+F4 or Escape in a dialog closes the dialog, not the program: true when
+    // a dialog was open.
+    bool CloseDialog();
+
     int speed() const { return speed_; }
     bool gameRunning() const { return gameRunning_; }
     // A few lines for the window to show: what is open and what was chosen.

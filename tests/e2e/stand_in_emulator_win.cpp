@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,15 @@ namespace zent {
 
 namespace {
 
+enum Timer : UINT_PTR { kShowLateWindow = 1, kShowBox, kReleaseHeldKey };
+
 UINT g_checkBackdrop = 0;
 std::wstring g_folder;
 std::string g_programName;
 StandInControls g_controls;
+// The test's mode: its name and its argument, "" and 0 when none.
+std::string g_mode;
+unsigned g_modeArgument = 0;
 
 void SplitOwnPath() {
     wchar_t path[MAX_PATH];
@@ -168,6 +174,12 @@ void OnKeyDown(HWND window, WPARAM key, LPARAM flags) {
         return;
     }
     if (alt && key == VK_F4) {
+        // A dialog takes Alt+F4 for itself, as the emulator's real dialogs do.
+        if (g_controls.CloseDialog()) {
+            Log("key alt+f4 drive-dialog-closed");
+            InvalidateRect(window, nullptr, FALSE);
+            return;
+        }
         Log("key alt+f4");
         PostMessageW(window, WM_CLOSE, 0, 0);
         return;
@@ -175,6 +187,14 @@ void OnKeyDown(HWND window, WPARAM key, LPARAM flags) {
     const KeyReaction reaction = g_controls.Press(static_cast<int>(key), alt);
     for (const auto& line : reaction.lines) {
         Log(line);
+        if (line == kDriveDialog && g_mode == kModeHoldKeyInDriveDialog) {
+            Log("holding key " + std::to_string(g_modeArgument));
+            keybd_event(static_cast<BYTE>(g_modeArgument), 0, 0, 0);
+            SetTimer(window, kReleaseHeldKey, kHeldKeyMs, nullptr);
+        }
+        if (line == kStartGame && g_mode == kModeBoxAfterStart) {
+            SetTimer(window, kShowBox, g_modeArgument, nullptr);
+        }
     }
     if (!reaction.consumed) {
         // Any other key, such as the launcher's exit key while the user holds it.
@@ -191,6 +211,24 @@ void ShowUp(HWND window) {
     SetForegroundWindow(window);
     UpdateWindow(window);
     LogSnapshot(window, "start ready-ms=" + readyMs);
+}
+
+void OnTimer(HWND window, Timer timer) {
+    switch (timer) {
+        case kShowLateWindow:
+            ShowUp(window);
+            break;
+        case kShowBox:
+            // Modal, owned by the game's window, as the emulator's own boxes are.
+            Log("box shown");
+            MessageBoxW(window, L"Disc read error", L"Zentavio", MB_OK | MB_ICONERROR);
+            Log("box closed");
+            break;
+        case kReleaseHeldKey:
+            keybd_event(static_cast<BYTE>(g_modeArgument), 0, KEYEVENTF_KEYUP, 0);
+            Log("released key " + std::to_string(g_modeArgument));
+            break;
+    }
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -224,11 +262,19 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             }
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_TIMER:
-            // The late window of StandInMode::kLateWindow.
             KillTimer(window, wParam);
-            ShowUp(window);
+            OnTimer(window, static_cast<Timer>(wParam));
             return 0;
         case WM_CLOSE:
+            if (g_mode == kModeQuitQuestion) {
+                Log("quit-question");
+                const bool quit =
+                    MessageBoxW(window, L"Quit?", L"Zentavio", MB_YESNO | MB_ICONQUESTION) == IDYES;
+                Log(quit ? "quit-question yes" : "quit-question no");
+                if (!quit) {
+                    return 0;
+                }
+            }
             LogSnapshot(window, "close");
             Log("closed");
             DestroyWindow(window);
@@ -246,10 +292,14 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 // How a test wants the emulator to misbehave: the first word of
-// "zentavio_standin.mode" beside it, if that file exists.
-std::string Mode() {
+// "zentavio_standin.mode" beside it, if that file exists, and the number after it.
+void ReadMode() {
     const std::string text = ReadWholeFile(g_folder + L"\\" + kStandInModeName).value_or("");
-    return text.substr(0, text.find_first_of(" \r\n"));
+    const auto end = text.find_first_of(" \r\n");
+    g_mode = text.substr(0, end);
+    if (end != std::string::npos) {
+        g_modeArgument = static_cast<unsigned>(std::strtoul(text.c_str() + end, nullptr, 10));
+    }
 }
 
 int Run(HINSTANCE instance) {
@@ -257,11 +307,11 @@ int Run(HINSTANCE instance) {
     Log("program " + g_programName);
     Log("config-digest " + ConfigDigest());
     Log("pid " + std::to_string(GetCurrentProcessId()));
-    const std::string mode = Mode();
-    if (mode == kModeExitAtOnce) {
+    ReadMode();
+    if (g_mode == kModeExitAtOnce) {
         return kExitAtOnceCode;
     }
-    if (mode == kModeNoWindow) {
+    if (g_mode == kModeNoWindow) {
         // Ends by itself long after the launcher's wait, should no one end it.
         Sleep(30000);
         return 0;
@@ -282,10 +332,10 @@ int Run(HINSTANCE instance) {
     HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES, kStandInClass,
                                   title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80,
                                   640, 480, nullptr, nullptr, instance, nullptr);
-    if (mode == kModeLateWindow) {
+    if (g_mode == kModeLateWindow) {
         // Hidden at first while its message loop already runs, as a program
         // that loads before it shows itself.
-        SetTimer(window, 1, kLateWindowDelayMs, nullptr);
+        SetTimer(window, kShowLateWindow, kLateWindowDelayMs, nullptr);
     } else {
         ShowUp(window);
     }

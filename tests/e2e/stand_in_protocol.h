@@ -17,6 +17,15 @@ inline constexpr char kModeNoWindow[] = "no-window";
 // It creates its window hidden, runs its message loop, and shows the window later.
 inline constexpr char kModeLateWindow[] = "late-window";
 inline constexpr unsigned kLateWindowDelayMs = 1500;
+// "box-after-start <ms>": that long after the game starts it shows a modal box of
+// its own ("Disc read error", OK), owned by its window, as an emulator's error does.
+inline constexpr char kModeBoxAfterStart[] = "box-after-start";
+// Closing it asks "Quit?" (Yes/No); only Yes closes it, and nobody answers.
+inline constexpr char kModeQuitQuestion[] = "quit-question";
+// "hold-key-in-drive-dialog <vk>": it holds that key down for a while the moment
+// its drive dialog opens, as a player pressing the exit key then would.
+inline constexpr char kModeHoldKeyInDriveDialog[] = "hold-key-in-drive-dialog";
+inline constexpr unsigned kHeldKeyMs = 400;
 
 // The window of another program that a test puts in front of the launch.
 inline constexpr wchar_t kForeignWindowClass[] = L"ZentavioForeignWindow";
