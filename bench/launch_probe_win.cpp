@@ -2,7 +2,9 @@
 //                               then the Settings window with 32767 games
 //                               against a plain list box, in turns
 // launch_probe lists [rounds]   only the Settings window against the plain list
-// launch_probe soak <minutes>   one launch left watching its exit key that long
+// launch_probe soak <minutes> [exe]
+//                               one launch left watching its exit key that long,
+//                               of an earlier build of the launcher when given
 // launch_probe compare <exe> <rounds>
 //                               launches and exits of an earlier build of the
 //                               launcher (a host path) and of this one, taken in
@@ -240,8 +242,8 @@ int Compare(const std::string& baselineExe, int rounds) {
     return 0;
 }
 
-int Run(bool soak, int minutes) {
-    const auto folder = PrepareLaunch();
+int Run(bool soak, int minutes, const std::string& launcherExe) {
+    const auto folder = PrepareLaunch(launcherExe);
     std::unique_ptr<LauncherProcess> launcher;
     const double overhead = TimeLaunch(*folder, launcher);
     Figure("launch_ms", overhead + kPrescribedLaunchMs);
@@ -275,5 +277,5 @@ int main(int argc, char** argv) {
     if (mode == "compare" && argc == 4) {
         return zent::Compare(argv[2], std::atoi(argv[3]));
     }
-    return zent::Run(mode == "soak", argc > 2 ? std::atoi(argv[2]) : 10);
+    return zent::Run(mode == "soak", argc > 2 ? std::atoi(argv[2]) : 10, argc > 3 ? argv[3] : "");
 }

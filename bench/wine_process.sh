@@ -2,10 +2,11 @@
 # and GetProcessHandleCount for another process with zeros, so the launcher's
 # processor time and memory are read from Linux's view of its Wine process.
 
-# The Linux PID of the newest ZentavioWrapper.exe of the given Wine prefix.
+# The Linux PID of the newest ZentavioWrapper.exe of the given Wine prefix, or
+# of the program whose command line matches the pattern given after it.
 launcher_pid() {
-    local prefix=$1 pid
-    for pid in $(pgrep -f 'ZentavioWrapper\.exe' | sort -rn); do
+    local prefix=$1 pattern=${2:-'ZentavioWrapper\.exe'} pid
+    for pid in $(pgrep -f "$pattern" | sort -rn); do
         if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix"; then
             echo "$pid"
             return 0
@@ -16,6 +17,20 @@ launcher_pid() {
 
 # Processor time (user + system) of a process, in clock ticks.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# Processor use of a process over the given seconds, in percent of one core,
+# from the nanoseconds its threads ran: clock ticks are too coarse for a
+# process that uses about 1 %.
+cpu_percent() {
+    local pid=$1 seconds=$2 before
+    before=$(cat /proc/"$pid"/task/*/schedstat | awk '{ s += $1 } END { print s }')
+    sleep "$seconds"
+    cat /proc/"$pid"/task/*/schedstat | awk -v b="$before" -v s="$seconds" \
+        '{ n += $1 } END { printf "%.3f", (n - b) / 1e7 / s }'
+}
+
+# The median of the numbers given.
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # One figure of /proc/<pid>/status, in kB (VmRSS, VmHWM, VmSize...).
 status_kb() { awk -v key="$2:" '$1 == key { print $2 }' "/proc/$1/status"; }

@@ -6,7 +6,8 @@
 #      prescribed pauses, exit reaction, the exit-key watcher's processor use and
 #      memory, and the Settings window filled with 32767 games against a plain
 #      window that adds them to a list box one by one (bench/plain_list_win.cpp).
-#   4. with ZENT_BENCH_BASELINE=<git revision>: the launch overhead, the exit
+#   4. the exit-key watcher's processor use against a plain watcher, in turns;
+#   5. with ZENT_BENCH_BASELINE=<git revision>: the launch overhead, the exit
 #      reaction (key down to Alt+F4) and the exit key's time to the launcher's end
 #      of that revision's launcher and of this one, launched in turns
 #      in the same run (ZENT_BENCH_ROUNDS rounds, default 5; medians).
@@ -27,7 +28,7 @@ build/bench/bench/config_bench "$runs"
 
 windows=${ZENT_BENCH_WINDOWS_BUILD:-build/bench-windows}
 cmake --preset windows -B "$windows" -DZENT_BENCH=ON >/dev/null
-cmake --build "$windows" -j2 --target ZentavioWrapper launch_probe >/dev/null
+cmake --build "$windows" -j2 --target ZentavioWrapper launch_probe plain_watcher >/dev/null
 exe="$windows/ZentavioWrapper.exe"
 size=$(stat -c %s "$exe")
 echo
@@ -68,17 +69,64 @@ printf '%-40s %10s %s\n' "plain LB_ADDSTRING loop, same (ms)" "$plain_ms" \
 printf '%-40s %10s %s\n' "Settings window / plain loop" \
     "$(awk -v s="$settings_ms" -v p="$plain_ms" 'BEGIN { printf "%.2f", s / p }')" "target 1.00 or less"
 
-if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
+# The watcher against its plain design (bench/plain_watcher_win.cpp: a 1 ms
+# timer that reads the key and nothing else), side by side for a minute and
+# sampled in turns, three times; with a baseline, its launcher's watcher too.
+build_baseline() {
     baseline_src=build/bench-baseline/source
+    baseline_exe="$PWD/build/bench-baseline/windows/ZentavioWrapper.exe"
+    [[ -f "$baseline_exe" && "$(cat build/bench-baseline/revision 2>/dev/null)" == "$ZENT_BENCH_BASELINE" ]] && return
     rm -rf "$baseline_src" && mkdir -p "$baseline_src"
     git archive "$ZENT_BENCH_BASELINE" | tar -x -C "$baseline_src"
     cmake -S "$baseline_src" -B build/bench-baseline/windows -DBUILD_TESTING=OFF \
         -DCMAKE_TOOLCHAIN_FILE="$PWD/$baseline_src/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
     cmake --build build/bench-baseline/windows -j2 --target ZentavioWrapper >/dev/null
+    echo "$ZENT_BENCH_BASELINE" >build/bench-baseline/revision
+}
+prefix=$(cd "$windows/wine/prefix" && pwd)
+declare -A pids probes samples
+watchers=(launcher)
+if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
+    build_baseline
+    start_launch_probe "$windows" 600 soak 1 "$baseline_exe"
+    pids[baseline]=$pid
+    probes[baseline]=$probe
+    watchers+=(baseline)
+fi
+start_launch_probe "$windows" 600 soak 1
+pids[launcher]=$pid
+probes[launcher]=$probe
+tests/wine/wine_env.sh run "$windows/wine" "$windows/bench/plain_watcher.exe" 50 \
+    >/dev/null 2>&1 </dev/null &
+runner=$!
+sleep 1.5
+pids[plain]=$(launcher_pid "$prefix" 'plain_watcher\.exe')
+watchers+=(plain)
+for _ in 1 2 3; do
+    for watcher in "${watchers[@]}"; do
+        samples[$watcher]+="$(cpu_percent "${pids[$watcher]}" 4) "
+    done
+done
+wait "$runner"
+for watcher in "${watchers[@]}"; do
+    [[ $watcher == plain ]] || wait "${probes[$watcher]}" || { echo "launch probe failed"; exit 1; }
+done
+echo
+printf '%-40s %10s %10s %s\n' "exit-key watchers side by side" "% of core" "/ plain" "samples"
+plain_median=$(median ${samples[plain]})
+for watcher in "${watchers[@]}"; do
+    value=$(median ${samples[$watcher]})
+    printf '%-40s %10s %10s %s\n' "$watcher" "$value" \
+        "$(awk -v w="$value" -v p="$plain_median" 'BEGIN { printf "%.2f", w / p }')" \
+        "${samples[$watcher]}"
+done
+echo "target: launcher / plain 1.00 or less"
+
+if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
     figures="$windows/launch_probe_compare.txt"
     tests/wine/wine_env.sh run "$windows/wine" "$windows/bench/launch_probe.exe" compare \
-        "$PWD/build/bench-baseline/windows/ZentavioWrapper.exe" "${ZENT_BENCH_ROUNDS:-5}" \
+        "$baseline_exe" "${ZENT_BENCH_ROUNDS:-5}" \
         >"$figures" 2>&1 </dev/null || { echo "comparison failed:"; cat "$figures"; exit 1; }
     echo
     printf '%-40s %10s %10s %7s\n' "against $ZENT_BENCH_BASELINE (median)" "baseline" "current" "ratio"

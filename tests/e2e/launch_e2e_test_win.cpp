@@ -174,8 +174,9 @@ TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
             ASSERT_TRUE(trace.has_value());
             for (const char* event :
                  {"] command line: ", "] game name: \"Space Race\"", "] started ",
+                  "] the emulator runs in a job that ends it with the launcher",
                   "] StartUpSequence: Alt+O Enter Tab Tab", "] SelectDrive: E Enter",
-                  "] Alt+F4 into the emulator's window"}) {
+                  "] Alt+F4 into the emulator's window", "] the emulator ended "}) {
                 EXPECT_THAT(*trace, HasSubstr(event));
             }
             // Every line time-stamped and with the launcher's process id, ended by CR LF.

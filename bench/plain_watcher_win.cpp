@@ -1,0 +1,41 @@
+// The plain design of the exit-key watcher, as the benchmark's baseline: a
+// hidden window whose 1 ms timer reads the exit key (Escape) and nothing else.
+// It ends when the key is held, or after the seconds given as its argument.
+
+#include <windows.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr UINT_PTR kWatch = 1;
+constexpr UINT_PTR kEnd = 2;
+
+LRESULT CALLBACK WatcherProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        if (wParam == kEnd || (GetKeyState(VK_ESCAPE) & 0x1000) != 0) {
+            PostQuitMessage(0);
+        }
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = WatcherProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = L"PlainWatcher";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, L"PlainWatcher", L"Plain watcher", WS_OVERLAPPEDWINDOW, 0, 0,
+                                  100, 100, nullptr, nullptr, instance, nullptr);
+    SetTimer(window, kWatch, 1, nullptr);
+    SetTimer(window, kEnd, static_cast<UINT>(std::atoi(arguments)) * 1000, nullptr);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
