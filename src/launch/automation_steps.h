@@ -7,22 +7,22 @@
 namespace zent {
 
 // Opens the emulator's drive dialog with the focus on the drive choice.
-void StartUpSequence(LaunchPlatform& platform);
+void StartUpSequence(Keyboard& keyboard);
 // Picks the drive of DriveKey in that dialog and confirms it.
-void SelectDrive(LaunchPlatform& platform);
+void SelectDrive(Keyboard& keyboard);
 // Starts the game.
-void InitGame(LaunchPlatform& platform);
+void InitGame(Keyboard& keyboard);
 
 // The option toggles, each an entry of menu O; the caller decides which run.
-void InitCapcom(LaunchPlatform& platform);
-void InitFps(LaunchPlatform& platform);
-void InitNTSC(LaunchPlatform& platform);
-void InitZwrite(LaunchPlatform& platform);
-void InitZwriteAlpha(LaunchPlatform& platform);
-void InitHighPriority(LaunchPlatform& platform);
+void InitCapcom(Keyboard& keyboard);
+void InitFps(Keyboard& keyboard);
+void InitNTSC(Keyboard& keyboard);
+void InitZwrite(Keyboard& keyboard);
+void InitZwriteAlpha(Keyboard& keyboard);
+void InitHighPriority(Keyboard& keyboard);
 
 // Numeric keypad + or - once per whole percentage point between CpuSpeed and 100.
-void SetCpuSpeed(LaunchPlatform& platform);
+void SetCpuSpeed(Keyboard& keyboard);
 
 // The most speed-key presses SetCpuSpeed sends.
 inline constexpr int kMaxCpuSpeedPresses = 1000;

@@ -11,8 +11,8 @@ WindowHandle EmulatorWindow = 0;
 std::int32_t ScreenWidth = 0;
 std::int32_t ScreenHeight = 0;
 
-bool IsEmulatorWindow(LaunchPlatform& platform, WindowHandle window) {
-    return window != 0 && EmulatorProcess != 0 && platform.WindowProcess(window) == EmulatorProcess;
+bool IsEmulatorWindow(Desktop& desktop, WindowHandle window) {
+    return window != 0 && EmulatorProcess != 0 && desktop.WindowProcess(window) == EmulatorProcess;
 }
 
 // The foreground window is taken on trust only as far as its process: if the
@@ -20,36 +20,35 @@ bool IsEmulatorWindow(LaunchPlatform& platform, WindowHandle window) {
 // keeps its frame and place instead of being made a borderless topmost cover.
 // A box or dialog the emulator shows as the game starts is in front then; the
 // game's window is the one that owns it.
-void PlaceEmulatorWindow(LaunchPlatform& platform) {
-    platform.Sleep(100);
-    const WindowHandle foreground = platform.ForegroundWindow();
+void PlaceEmulatorWindow(Keyboard& keyboard, Desktop& desktop) {
+    keyboard.Sleep(100);
+    const WindowHandle foreground = desktop.ForegroundWindow();
     const WindowHandle main =
-        IsEmulatorWindow(platform, foreground) ? platform.RootOwner(foreground) : 0;
-    EmulatorWindow = IsEmulatorWindow(platform, main) ? main : 0;
-    ScreenWidth = platform.SystemMetric(kScreenWidthMetric);
-    ScreenHeight = platform.SystemMetric(kScreenHeightMetric);
-    platform.MoveCursor(ScreenWidth, 0);
+        IsEmulatorWindow(desktop, foreground) ? desktop.RootOwner(foreground) : 0;
+    EmulatorWindow = IsEmulatorWindow(desktop, main) ? main : 0;
+    ScreenWidth = desktop.SystemMetric(kScreenWidthMetric);
+    ScreenHeight = desktop.SystemMetric(kScreenHeightMetric);
+    desktop.MoveCursor(ScreenWidth, 0);
 
     // The backdrop never takes the focus: the emulator may still have menu keys
     // queued, and a window that loses the keyboard can drop them.
-    const WindowHandle backdrop = platform.ShowBackdrop();
-    platform.PlaceWindow(backdrop, kInsertAtTop, 0, 0, ScreenWidth, ScreenHeight,
-                         kPositionNoActivate);
+    const WindowHandle backdrop = desktop.ShowBackdrop();
+    desktop.PlaceWindow(backdrop, kInsertAtTop, 0, 0, ScreenWidth, ScreenHeight,
+                        kPositionNoActivate);
 
     if (EmulatorWindow == 0) {
         Trace("the backdrop is shown; the window in front, " +
-              Quoted(platform.WindowTitle(foreground)) + ", is not the emulator's: left as it is");
+              Quoted(desktop.WindowTitle(foreground)) + ", is not the emulator's: left as it is");
         return;
     }
-    StripWindowFrame(platform, EmulatorWindow);
+    StripWindowFrame(desktop, EmulatorWindow);
     // Shown and activated, so the speed keys and Alt+F4 reach it whatever
     // happened to the focus meanwhile.
-    platform.PlaceWindow(EmulatorWindow, kInsertTopMost, 0, -kHiddenTopRows, ScreenWidth,
-                         ScreenHeight + kHiddenTopRows, kPositionShowWindow);
-    Trace("the emulator's window " + Quoted(platform.WindowTitle(EmulatorWindow)) +
-          " placed at 0," + std::to_string(-kHiddenTopRows) + " size " +
-          std::to_string(ScreenWidth) + "x" + std::to_string(ScreenHeight + kHiddenTopRows) +
-          ", topmost, over the backdrop");
+    desktop.PlaceWindow(EmulatorWindow, kInsertTopMost, 0, -kHiddenTopRows, ScreenWidth,
+                        ScreenHeight + kHiddenTopRows, kPositionShowWindow);
+    Trace("the emulator's window " + Quoted(desktop.WindowTitle(EmulatorWindow)) + " placed at 0," +
+          std::to_string(-kHiddenTopRows) + " size " + std::to_string(ScreenWidth) + "x" +
+          std::to_string(ScreenHeight + kHiddenTopRows) + ", topmost, over the backdrop");
 }
 
 }  // namespace zent

@@ -23,9 +23,9 @@ inline constexpr int kHiddenTopRows = 20;
 // pointer in the top right corner, covers the screen with the backdrop, and
 // when the captured window is the emulator's, strips its frame and stretches it
 // over the screen, topmost.
-void PlaceEmulatorWindow(LaunchPlatform& platform);
+void PlaceEmulatorWindow(Keyboard& keyboard, Desktop& desktop);
 
 // True when window belongs to the emulator process the launch started.
-bool IsEmulatorWindow(LaunchPlatform& platform, WindowHandle window);
+bool IsEmulatorWindow(Desktop& desktop, WindowHandle window);
 
 }  // namespace zent

@@ -39,28 +39,28 @@ void RequireUsableExitKey() {
     }
 }
 
-bool ExitKeyHeld(LaunchPlatform& platform) {
-    return (platform.KeyState(ExitKeyCodeValue()) & kHeldBit) != 0;
+bool ExitKeyHeld(Keyboard& keyboard) {
+    return (keyboard.KeyState(ExitKeyCodeValue()) & kHeldBit) != 0;
 }
 
-void CloseEmulator(LaunchPlatform& platform) {
-    if (EmulatorProcess == 0 || platform.ProgramExitCode()) {
+void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
+    if (EmulatorProcess == 0 || desktop.ProgramExitCode()) {
         return;
     }
-    if (IsEmulatorWindow(platform, platform.ForegroundWindow())) {
+    if (IsEmulatorWindow(desktop, desktop.ForegroundWindow())) {
         Trace("Alt+F4 into the emulator's window");
-        PressAltChord(platform, kKeyF4);
+        PressAltChord(keyboard, kKeyF4);
         return;
     }
-    const std::vector<WindowHandle> windows = platform.ProcessWindows(EmulatorProcess);
+    const std::vector<WindowHandle> windows = desktop.ProcessWindows(EmulatorProcess);
     if (windows.empty()) {
         Trace("the emulator has no window: its process is ended");
-        platform.EndProgram();
+        desktop.EndProgram();
     }
     for (const WindowHandle window : windows) {
         Trace("another window has the focus: the Close command to the emulator's window " +
-              Quoted(platform.WindowTitle(window)));
-        platform.CloseWindow(window);
+              Quoted(desktop.WindowTitle(window)));
+        desktop.CloseWindow(window);
     }
 }
 
@@ -70,22 +70,22 @@ namespace {
 // a dialog of its own, or a question such as "Quit?", may take the first close.
 // The player asked to leave, and every launch starts again from the saved
 // configuration, so an emulator that is still there at the end is ended.
-void EndEmulator(LaunchPlatform& platform, std::uint64_t exitKeySeen) {
+void EndEmulator(Keyboard& keyboard, Desktop& desktop, std::uint64_t exitKeySeen) {
     const std::uint64_t deadline = exitKeySeen + kEmulatorCloseTimeout;
     for (;;) {
-        CloseEmulator(platform);
-        const std::uint64_t now = platform.Milliseconds();
+        CloseEmulator(keyboard, desktop);
+        const std::uint64_t now = desktop.Milliseconds();
         const auto wait = static_cast<std::uint32_t>(
             std::min<std::uint64_t>(deadline > now ? deadline - now : 0, kCloseRepeatInterval));
-        if (platform.AwaitProgramEnd(wait)) {
-            Trace("the emulator ended " + std::to_string(platform.Milliseconds() - exitKeySeen) +
+        if (desktop.AwaitProgramEnd(wait)) {
+            Trace("the emulator ended " + std::to_string(desktop.Milliseconds() - exitKeySeen) +
                   " ms after the exit key");
             return;
         }
-        if (platform.Milliseconds() >= deadline) {
+        if (desktop.Milliseconds() >= deadline) {
             Trace("the emulator still runs " + std::to_string(kEmulatorCloseTimeout / 1000) +
                   " s after the exit key: its process is ended");
-            platform.EndProgram();
+            desktop.EndProgram();
             return;
         }
         Trace("the emulator still runs: it is closed again");
@@ -94,19 +94,19 @@ void EndEmulator(LaunchPlatform& platform, std::uint64_t exitKeySeen) {
 
 }  // namespace
 
-void CloseEmulatorAndEnd(LaunchPlatform& platform) {
-    const std::uint64_t exitKeySeen = platform.Milliseconds();
+void CloseEmulatorAndEnd(Keyboard& keyboard, Desktop& desktop) {
+    const std::uint64_t exitKeySeen = desktop.Milliseconds();
     Trace("the exit key is held");
     // The emulator's end is awaited with the launcher's messages handled, and
     // a tick of the watcher meanwhile would start this again.
-    platform.StopTimer();
-    platform.Sleep(500);
-    if (EmulatorProcess == 0 || platform.ProgramExitCode()) {
+    desktop.StopTimer();
+    keyboard.Sleep(500);
+    if (EmulatorProcess == 0 || desktop.ProgramExitCode()) {
         Trace("no emulator runs: nothing to close");
     } else {
-        EndEmulator(platform, exitKeySeen);
+        EndEmulator(keyboard, desktop, exitKeySeen);
     }
-    platform.EndProcess();
+    desktop.EndProcess();
 }
 
 }  // namespace zent

@@ -11,12 +11,12 @@ namespace zent {
 void RequireUsableExitKey();
 
 // GetKeyState of ExitKeyCode: held while bit 0x1000 of the state word is set.
-bool ExitKeyHeld(LaunchPlatform& platform);
+bool ExitKeyHeld(Keyboard& keyboard);
 
 // Closes the emulator the launch started, and nothing else: Alt+F4 when one of
 // its windows has the focus, otherwise the Close command to each of its visible
 // windows, and when it has none, the end of its process.
-void CloseEmulator(LaunchPlatform& platform);
+void CloseEmulator(Keyboard& keyboard, Desktop& desktop);
 
 // How long the emulator is given to end after the exit key, its own boxes and
 // questions included, before its process is ended; the close is repeated at
@@ -27,6 +27,6 @@ inline constexpr std::uint32_t kCloseRepeatInterval = 1000;
 // What a held exit key does: 500 ms, then the emulator closed until it has
 // ended (its process ended when it still runs 5 s after the key), then the
 // launcher ended; it never returns.
-void CloseEmulatorAndEnd(LaunchPlatform& platform);
+void CloseEmulatorAndEnd(Keyboard& keyboard, Desktop& desktop);
 
 }  // namespace zent

@@ -19,7 +19,7 @@ namespace {
 
 // The emulator reads "zentavio.cfg" when it starts, so every run begins from the
 // saved configuration, the state that the option toggles expect to switch.
-void RestoreEmulatorConfig(LaunchPlatform& platform) {
+void RestoreEmulatorConfig(Desktop& platform) {
     platform.CopyFileOver(ProgramFile(kSavedEmulatorConfig), ProgramFile(kEmulatorConfig));
     Trace(std::string("copied ") + kSavedEmulatorConfig + " over " + kEmulatorConfig);
 }
@@ -27,7 +27,7 @@ void RestoreEmulatorConfig(LaunchPlatform& platform) {
 // By full path in the launcher's folder: a bare name would also be looked for
 // along the search path, and could start some other program of that name.
 // Returns that path.
-std::string StartEmulator(LaunchPlatform& platform) {
+std::string StartEmulator(Desktop& platform) {
     if (RendererType == 1 || RendererType == 3) {
         CapcomHack = true;
     }
@@ -37,14 +37,14 @@ std::string StartEmulator(LaunchPlatform& platform) {
     return program;
 }
 
-void RunStep(LaunchGuard& guard, const char* name, void (*step)(LaunchPlatform&)) {
+void RunStep(LaunchGuard& guard, const char* name, void (*step)(Keyboard&)) {
     step(guard);
     Trace(std::string(name) + ": " + guard.TakeKeys());
 }
 
 // The options come before InitGame, since the emulator reads them when the game
 // starts; the window is placed before the speed keys so that they reach it.
-void RunAutomation(LaunchGuard& guard) {
+void RunAutomation(LaunchGuard& guard, Desktop& desktop) {
     RunStep(guard, "StartUpSequence", StartUpSequence);
     RunStep(guard, "SelectDrive", SelectDrive);
     if (CapcomHack) {
@@ -67,7 +67,7 @@ void RunAutomation(LaunchGuard& guard) {
         RunStep(guard, "InitHighPriority", InitHighPriority);
     }
     RunStep(guard, "InitGame", InitGame);
-    PlaceEmulatorWindow(guard);
+    PlaceEmulatorWindow(guard, desktop);
     RunStep(guard, "SetCpuSpeed", SetCpuSpeed);
 }
 
@@ -94,27 +94,27 @@ void Form_Load(LaunchPlatform& platform) {
     Trace("game " + Quoted(GameName) + ": " + record);
     UnpackRecord(record);
     RequireUsableExitKey();
-    LaunchGuard guard(platform);
+    LaunchGuard guard(platform, platform);
     guard.CheckExitKey();
     platform.ChangeCurrentFolder(ProgramFolder());
     RestoreEmulatorConfig(platform);
     const std::string program = StartEmulator(platform);
     guard.Sleep(500);
     guard.AwaitEmulatorInFront(program);
-    RunAutomation(guard);
+    RunAutomation(guard, platform);
     platform.StartTimer(kTimer1Interval);
     Trace("the launch is done; watching the exit key");
 }
 
 void Timer1_Timer(LaunchPlatform& platform) {
     if (ExitKeyHeld(platform)) {
-        CloseEmulatorAndEnd(platform);
+        CloseEmulatorAndEnd(platform, platform);
     }
 }
 
 // An emulator closed by other means leaves the launcher watching the exit key,
 // but its launch is over: the next game may be launched meanwhile.
-void Emulator_Ended(LaunchPlatform& platform) {
+void Emulator_Ended(Desktop& platform) {
     Trace("the emulator has ended; the launch is over, the exit key still watched");
     platform.ReleaseLaunch();
 }

@@ -27,6 +27,6 @@ void Timer1_Timer(LaunchPlatform& platform);
 
 // The emulator the launch started has ended while the launcher watches the
 // exit key (Windows tells the launch form; no tick asks).
-void Emulator_Ended(LaunchPlatform& platform);
+void Emulator_Ended(Desktop& desktop);
 
 }  // namespace zent

@@ -8,10 +8,10 @@
 namespace zent {
 
 // Key down and key up, back to back, scan code 0 and extra information 0.
-void PressKey(LaunchPlatform& platform, KeyCode key);
+void PressKey(Keyboard& keyboard, KeyCode key);
 
 // Alt down, key down, Alt up, key up.
-void PressAltChord(LaunchPlatform& platform, KeyCode key);
+void PressAltChord(Keyboard& keyboard, KeyCode key);
 
 // The name of a key on the keyboard ("Enter", "O", "Num+"), for the trace.
 std::string KeyName(KeyCode key);

@@ -28,8 +28,8 @@ std::string ExitCodeText(std::uint32_t code) {
 }  // namespace
 
 void LaunchGuard::CheckExitKey() {
-    if (ExitKeyHeld(platform_)) {
-        CloseEmulatorAndEnd(platform_);
+    if (ExitKeyHeld(keyboard_)) {
+        CloseEmulatorAndEnd(keyboard_, desktop_);
     }
 }
 
@@ -53,21 +53,21 @@ std::string LaunchGuard::TakeKeys() {
 }
 
 bool LaunchGuard::EmulatorInFront() {
-    return IsEmulatorWindow(platform_, platform_.ForegroundWindow());
+    return IsEmulatorWindow(desktop_, desktop_.ForegroundWindow());
 }
 
 bool LaunchGuard::WaitFor(const std::function<bool()>& done, std::uint32_t milliseconds) {
-    const std::uint64_t deadline = platform_.Milliseconds() + milliseconds;
+    const std::uint64_t deadline = desktop_.Milliseconds() + milliseconds;
     for (;;) {
         CheckExitKey();
         if (done()) {
             return true;
         }
-        const std::uint64_t now = platform_.Milliseconds();
+        const std::uint64_t now = desktop_.Milliseconds();
         if (now >= deadline) {
             return false;
         }
-        platform_.Sleep(
+        keyboard_.Sleep(
             static_cast<std::uint32_t>(std::min<std::uint64_t>(deadline - now, kWatchInterval)));
     }
 }
@@ -80,7 +80,7 @@ std::string LaunchGuard::Describe(WindowHandle window) {
     if (window == 0) {
         return "the desktop (no window had the focus)";
     }
-    const std::string title = platform_.WindowTitle(window);
+    const std::string title = desktop_.WindowTitle(window);
     return title.empty() ? "a window without a title" : "the window " + Quoted(title);
 }
 
@@ -90,23 +90,23 @@ std::string LaunchGuard::Describe(WindowHandle window) {
 // The launcher holds the right and has passed it on at the start; a window
 // still kept behind another program's is brought to the front, once.
 bool LaunchGuard::EmulatorBroughtToFront(std::optional<std::uint64_t>& behindSince) {
-    const WindowHandle front = platform_.ForegroundWindow();
-    const std::vector<WindowHandle> own = platform_.ProcessWindows(EmulatorProcess);
-    if (own.empty() || front == 0 || IsEmulatorWindow(platform_, front)) {
+    const WindowHandle front = desktop_.ForegroundWindow();
+    const std::vector<WindowHandle> own = desktop_.ProcessWindows(EmulatorProcess);
+    if (own.empty() || front == 0 || IsEmulatorWindow(desktop_, front)) {
         behindSince.reset();
         return false;
     }
-    const std::uint64_t now = platform_.Milliseconds();
+    const std::uint64_t now = desktop_.Milliseconds();
     if (!behindSince) {
         behindSince = now;
     }
     if (now - *behindSince < kEmulatorBehindTimeout) {
         return false;
     }
-    const WindowHandle window = platform_.RootOwner(own.front());
-    Trace("the emulator's window " + Quoted(platform_.WindowTitle(window)) + " is behind " +
+    const WindowHandle window = desktop_.RootOwner(own.front());
+    Trace("the emulator's window " + Quoted(desktop_.WindowTitle(window)) + " is behind " +
           Describe(front) + ": it is brought to the front");
-    platform_.BringToFront(window);
+    desktop_.BringToFront(window);
     return true;
 }
 
@@ -118,13 +118,13 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
         Trace("the emulator's window is in front");
         return;
     }
-    const std::uint64_t started = platform_.Milliseconds();
+    const std::uint64_t started = desktop_.Milliseconds();
     std::optional<std::uint32_t> exitCode;
     std::optional<std::uint64_t> behindSince;
     bool broughtToFront = false;
     const bool inFront = WaitFor(
         [&] {
-            exitCode = platform_.ProgramExitCode();
+            exitCode = desktop_.ProgramExitCode();
             if (exitCode || EmulatorInFront()) {
                 return true;
             }
@@ -135,7 +135,7 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
             return false;
         },
         kEmulatorWindowTimeout);
-    Trace("waited " + std::to_string(platform_.Milliseconds() - started) +
+    Trace("waited " + std::to_string(desktop_.Milliseconds() - started) +
           " ms for the emulator's window: " +
           (exitCode  ? "the emulator ended"
            : inFront ? "in front"
@@ -146,10 +146,10 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
                                      "once by itself to see why it does not run.");
     }
     if (!inFront) {
-        const bool windowless = platform_.ProcessWindows(EmulatorProcess).empty();
-        const std::string front = Describe(platform_.ForegroundWindow());
+        const bool windowless = desktop_.ProcessWindows(EmulatorProcess).empty();
+        const std::string front = Describe(desktop_.ForegroundWindow());
         // Left running, it would be a game the player never sees and cannot end.
-        CloseEmulator(platform_);
+        CloseEmulator(keyboard_, desktop_);
         if (windowless) {
             Fail(kDeviceUnavailable,
                  programPath +
@@ -166,19 +166,19 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
 }
 
 void LaunchGuard::RequireEmulatorInFront() {
-    WindowHandle front = platform_.ForegroundWindow();
+    WindowHandle front = desktop_.ForegroundWindow();
     if (front == 0) {
-        WaitFor([&] { return (front = platform_.ForegroundWindow()) != 0; }, kFocusMoveTimeout);
+        WaitFor([&] { return (front = desktop_.ForegroundWindow()) != 0; }, kFocusMoveTimeout);
     }
-    if (IsEmulatorWindow(platform_, front)) {
+    if (IsEmulatorWindow(desktop_, front)) {
         return;
     }
-    if (const auto exitCode = platform_.ProgramExitCode()) {
+    if (const auto exitCode = desktop_.ProgramExitCode()) {
         Fail(kDeviceUnavailable,
              "The emulator ended during the launch with exit code " + ExitCodeText(*exitCode) +
                  ". The launch was stopped so that no key reached " + Describe(front) + ".");
     }
-    CloseEmulator(platform_);
+    CloseEmulator(keyboard_, desktop_);
     Fail(kDeviceUnavailable,
          "The launch was stopped so that no key reached " + Describe(front) +
              ", which took the focus from the emulator; the emulator was closed. Start the game "
@@ -198,7 +198,7 @@ void LaunchGuard::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_
     } else if (!up) {
         strokes_.push_back((altDown_ ? "Alt+" : "") + KeyName(key));
     }
-    platform_.KeyboardEvent(key, scanCode, flags, extraInfo);
+    keyboard_.KeyboardEvent(key, scanCode, flags, extraInfo);
 }
 
 }  // namespace zent

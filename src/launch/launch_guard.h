@@ -1,6 +1,6 @@
 #pragma once
-// The launch types blind, into whatever has the focus. The guard stands between
-// the steps and the platform and keeps that safe: every pause watches the exit
+// The launch types blind, into whatever has the focus. The guard is the keyboard
+// the steps type on, in front of the real one, and keeps that safe: every pause watches the exit
 // key, and before each press or chord the exit key is checked again and the
 // window in front must belong to the emulator we started. Any other window in
 // front stops the launch before the key, so no key ever reaches another program.
@@ -27,9 +27,9 @@ inline constexpr std::uint32_t kFocusMoveTimeout = 1000;
 // The exit key is polled at the granularity of Timer1.
 inline constexpr std::uint32_t kWatchInterval = 1;
 
-class LaunchGuard final : public LaunchPlatform {
+class LaunchGuard final : public Keyboard {
 public:
-    explicit LaunchGuard(LaunchPlatform& platform) : platform_(platform) {}
+    LaunchGuard(Keyboard& keyboard, Desktop& desktop) : keyboard_(keyboard), desktop_(desktop) {}
 
     // A held exit key ends the launch here, closing the emulator if it runs.
     void CheckExitKey();
@@ -47,54 +47,9 @@ public:
     // events of one, so a stopped launch leaves no key down.
     void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
                        std::uintptr_t extraInfo) override;
+    std::uint16_t KeyState(std::int32_t key) override { return keyboard_.KeyState(key); }
     // Sleeps as long, watching the exit key all the while.
     void Sleep(std::uint32_t milliseconds) override;
-
-    std::uint16_t KeyState(std::int32_t key) override { return platform_.KeyState(key); }
-    WindowHandle ForegroundWindow() override { return platform_.ForegroundWindow(); }
-    ProcessId WindowProcess(WindowHandle window) override {
-        return platform_.WindowProcess(window);
-    }
-    std::int32_t SystemMetric(int index) override { return platform_.SystemMetric(index); }
-    void MoveCursor(int x, int y) override { platform_.MoveCursor(x, y); }
-    void PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
-                     int height, std::uint32_t flags) override {
-        platform_.PlaceWindow(window, insertAfter, x, y, width, height, flags);
-    }
-    std::int32_t ReadWindowLong(WindowHandle window, int index) override {
-        return platform_.ReadWindowLong(window, index);
-    }
-    void WriteWindowLong(WindowHandle window, int index, std::int32_t value) override {
-        platform_.WriteWindowLong(window, index, value);
-    }
-    WindowHandle ShowBackdrop() override { return platform_.ShowBackdrop(); }
-    void ChangeCurrentFolder(const std::string& folder) override {
-        platform_.ChangeCurrentFolder(folder);
-    }
-    void CopyFileOver(const std::string& source, const std::string& target) override {
-        platform_.CopyFileOver(source, target);
-    }
-    ProcessId StartProgram(const std::string& path, int showWindow) override {
-        return platform_.StartProgram(path, showWindow);
-    }
-    std::optional<std::uint32_t> ProgramExitCode() override { return platform_.ProgramExitCode(); }
-    bool AwaitProgramEnd(std::uint32_t milliseconds) override {
-        return platform_.AwaitProgramEnd(milliseconds);
-    }
-    void EndProgram() override { platform_.EndProgram(); }
-    std::vector<WindowHandle> ProcessWindows(ProcessId process) override {
-        return platform_.ProcessWindows(process);
-    }
-    std::string WindowTitle(WindowHandle window) override { return platform_.WindowTitle(window); }
-    WindowHandle RootOwner(WindowHandle window) override { return platform_.RootOwner(window); }
-    void BringToFront(WindowHandle window) override { platform_.BringToFront(window); }
-    void CloseWindow(WindowHandle window) override { platform_.CloseWindow(window); }
-    std::uint64_t Milliseconds() override { return platform_.Milliseconds(); }
-    bool ClaimLaunch(const std::string& folder) override { return platform_.ClaimLaunch(folder); }
-    void ReleaseLaunch() override { platform_.ReleaseLaunch(); }
-    void StartTimer(std::uint32_t milliseconds) override { platform_.StartTimer(milliseconds); }
-    void StopTimer() override { platform_.StopTimer(); }
-    void EndProcess() override { platform_.EndProcess(); }
 
 private:
     bool EmulatorInFront();
@@ -108,7 +63,8 @@ private:
     // "Front End" (the window's title), for messages.
     std::string Describe(WindowHandle window);
 
-    LaunchPlatform& platform_;
+    Keyboard& keyboard_;
+    Desktop& desktop_;
     int keysDown_ = 0;
     bool altDown_ = false;
     std::vector<std::string> strokes_;

@@ -1,7 +1,10 @@
 #pragma once
-// The seam between the launch and Windows: one method for each service the launch
-// uses. launch_platform_win.cpp holds the real one; the unit tests hand in a fake
-// that keeps the keyboard's state. The core sees no Windows type, only these.
+// The seam between the launch and Windows, in two parts: the keyboard the launch
+// types on (and the pauses between its keys), which the launch guard wraps, and
+// the desktop (windows, processes, files, time), which the launch uses directly.
+// launch_platform_win.cpp holds the real one; the unit tests hand in a fake
+// that keeps the keyboard's and the desktop's state. The core sees no Windows
+// type, only these.
 
 #include <cstdint>
 #include <optional>
@@ -51,16 +54,22 @@ inline constexpr std::uint32_t kPositionShowWindow = 0x0040;
 // Show-window value of a program started with a normal window that takes the focus.
 inline constexpr int kShowNormal = 1;
 
-class LaunchPlatform {
+class Keyboard {
 public:
-    virtual ~LaunchPlatform() = default;
+    virtual ~Keyboard() = default;
 
     // One synthesised key event into the system's input stream.
     virtual void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
                                std::uintptr_t extraInfo) = 0;
-    virtual void Sleep(std::uint32_t milliseconds) = 0;
     // The 16-bit key state word of a virtual key.
     virtual std::uint16_t KeyState(std::int32_t key) = 0;
+    // A pause in the typing; the guard watches the exit key through it.
+    virtual void Sleep(std::uint32_t milliseconds) = 0;
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
 
     virtual WindowHandle ForegroundWindow() = 0;
     // The process that owns window; 0 for no window.
@@ -116,5 +125,8 @@ public:
     // Ends the launcher's process at once.
     [[noreturn]] virtual void EndProcess() = 0;
 };
+
+// Both parts, as Windows and the tests' fake provide them.
+class LaunchPlatform : public Keyboard, public Desktop {};
 
 }  // namespace zent

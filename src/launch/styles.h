@@ -9,11 +9,10 @@ namespace zent {
 
 // Leaves the window no frame to show: no caption, sizing border or system menu,
 // and no tool-window edge.
-void StripWindowFrame(LaunchPlatform& platform, WindowHandle window);
+void StripWindowFrame(Desktop& desktop, WindowHandle window);
 
 // extended selects the extended style word instead of the style word.
-void ClearWindowStyle(LaunchPlatform& platform, WindowHandle window, bool extended,
-                      std::uint32_t bits);
+void ClearWindowStyle(Desktop& desktop, WindowHandle window, bool extended, std::uint32_t bits);
 
 inline constexpr std::uint32_t kFrameChangedOnly = kPositionNoSize | kPositionNoMove |
                                                    kPositionNoZOrder | kPositionNoActivate |

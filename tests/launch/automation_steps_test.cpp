@@ -15,7 +15,7 @@ namespace {
 
 struct MenuCase {
     const char* name;
-    void (*step)(LaunchPlatform&);
+    void (*step)(Keyboard&);
     std::vector<std::string> reactions;  // the entry of the emulator's menus it must choose
 };
 

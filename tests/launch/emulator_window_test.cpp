@@ -48,7 +48,7 @@ TEST_P(PlacementTest, CoversTheScreenAndStretchesTheStrippedEmulatorWindowTopmos
     const auto [width, height] = GetParam();
     platform.screenWidth = width;
     platform.screenHeight = height;
-    PlaceEmulatorWindow(platform);
+    PlaceEmulatorWindow(platform, platform);
 
     const FakeWindow& emulator = platform.windows[kEmulator];
     EXPECT_EQ(PlaceOf(emulator), (Rectangle{0, -20, width, height + 20}));
@@ -92,7 +92,7 @@ TEST_F(EmulatorWindowTest, TheMainWindowIsPlacedWhenABoxOfTheEmulatorIsInFront) 
     box.width = 200;
     box.style = kOverlappedVisible;
     const FakeWindow before = box;
-    PlaceEmulatorWindow(platform);
+    PlaceEmulatorWindow(platform, platform);
 
     EXPECT_EQ(EmulatorWindow, kEmulator);
     EXPECT_EQ(PlaceOf(platform.windows[kEmulator]), (Rectangle{0, -20, 1024, 788}));
@@ -111,7 +111,7 @@ TEST_F(EmulatorWindowTest, AWindowNotOfTheEmulatorKeepsItsFrameAndPlace) {
         platform.windows[0x700].process = process;
         const auto before = platform.windows;
         platform.foreground = foreground;
-        PlaceEmulatorWindow(platform);
+        PlaceEmulatorWindow(platform, platform);
         EXPECT_EQ(EmulatorWindow, 0u);
         for (const WindowHandle window : {kEmulator, kOther, WindowHandle{0x700}}) {
             EXPECT_EQ(PlaceOf(platform.windows[window]), PlaceOf(before.at(window)));
