@@ -2,9 +2,11 @@
 //                               then the Settings window with 32767 games
 //                               against a plain list box, in turns
 // launch_probe lists [rounds]   only the Settings window against the plain list
-// launch_probe soak <minutes> [exe]
-//                               one launch left watching its exit key that long,
-//                               of an earlier build of the launcher when given
+// launch_probe soak <minutes>   one launch left watching its exit key that long
+// launch_probe watch <seconds> [exe]
+//                               the same without the exit key at the end, of an
+//                               earlier build of the launcher (a host path) when
+//                               given: the launcher and its emulator are ended
 // launch_probe compare <exe> <rounds>
 //                               launches and exits of an earlier build of the
 //                               launcher (a host path) and of this one, taken in
@@ -242,8 +244,19 @@ int Compare(const std::string& baselineExe, int rounds) {
     return 0;
 }
 
-int Run(bool soak, int minutes, const std::string& launcherExe) {
+// One launch left watching its exit key for the given seconds, for a script to
+// sample; then the launcher and the emulator are ended with the folder.
+int Watch(int seconds, const std::string& launcherExe) {
     const auto folder = PrepareLaunch(launcherExe);
+    std::unique_ptr<LauncherProcess> launcher;
+    Figure("launch_overhead_ms", TimeLaunch(*folder, launcher));
+    Figure("start_private_kb", 0);
+    Sleep(static_cast<DWORD>(seconds) * 1000);
+    return 0;
+}
+
+int Run(bool soak, int minutes) {
+    const auto folder = PrepareLaunch();
     std::unique_ptr<LauncherProcess> launcher;
     const double overhead = TimeLaunch(*folder, launcher);
     Figure("launch_ms", overhead + kPrescribedLaunchMs);
@@ -277,5 +290,8 @@ int main(int argc, char** argv) {
     if (mode == "compare" && argc == 4) {
         return zent::Compare(argv[2], std::atoi(argv[3]));
     }
-    return zent::Run(mode == "soak", argc > 2 ? std::atoi(argv[2]) : 10, argc > 3 ? argv[3] : "");
+    if (mode == "watch" && argc >= 3) {
+        return zent::Watch(std::atoi(argv[2]), argc > 3 ? argv[3] : "");
+    }
+    return zent::Run(mode == "soak", argc > 2 ? std::atoi(argv[2]) : 10);
 }

@@ -62,7 +62,7 @@ start_launch_probe() {
     local state="$windows/wine"
     "$env" up "$state" >/dev/null
     trap "\"$env\" down \"$state\" >/dev/null 2>&1 || true" EXIT
-    figures="$windows/launch_probe_$1.txt"
+    figures="$windows/launch_probe_$(printf '%s' "$*" | tr -c 'a-zA-Z0-9' '_').txt"
     rm -f "$figures"
     timeout "$seconds" "$env" run "$state" "$windows/bench/launch_probe.exe" "$@" \
         >"$figures" 2>&1 </dev/null &

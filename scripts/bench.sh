@@ -89,12 +89,12 @@ declare -A pids probes samples
 watchers=(launcher)
 if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
     build_baseline
-    start_launch_probe "$windows" 600 soak 1 "$baseline_exe"
+    start_launch_probe "$windows" 600 watch 50 "$baseline_exe"
     pids[baseline]=$pid
     probes[baseline]=$probe
     watchers+=(baseline)
 fi
-start_launch_probe "$windows" 600 soak 1
+start_launch_probe "$windows" 600 watch 45
 pids[launcher]=$pid
 probes[launcher]=$probe
 tests/wine/wine_env.sh run "$windows/wine" "$windows/bench/plain_watcher.exe" 50 \
