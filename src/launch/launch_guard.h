@@ -66,8 +66,9 @@ public:
     void ChangeCurrentFolder(const std::string& folder) override {
         platform_.ChangeCurrentFolder(folder);
     }
-    void CopyFileOver(const std::string& source, const std::string& target) override {
-        platform_.CopyFileOver(source, target);
+    bool CopyFileOver(const std::string& source, const std::string& target,
+                      const std::function<bool()>& stopRequested) override {
+        return platform_.CopyFileOver(source, target, stopRequested);
     }
     ProcessId StartProgram(const std::string& path, int showWindow) override {
         return platform_.StartProgram(path, showWindow);

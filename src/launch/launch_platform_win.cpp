@@ -101,8 +101,9 @@ void WindowsLaunchPlatform::ChangeCurrentFolder(const std::string& folder) {
     SetCurrentFolder(folder);
 }
 
-void WindowsLaunchPlatform::CopyFileOver(const std::string& source, const std::string& target) {
-    ReplaceWithCopy(ActiveFileSystem(), source, target);
+bool WindowsLaunchPlatform::CopyFileOver(const std::string& source, const std::string& target,
+                                         const std::function<bool()>& stopRequested) {
+    return ReplaceWithCopy(ActiveFileSystem(), source, target, stopRequested);
 }
 
 ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showWindow) {
