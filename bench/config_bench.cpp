@@ -34,9 +34,25 @@ private:
     std::string& bytes_;
 };
 
+class MemoryInput : public zent::InputFile {
+public:
+    explicit MemoryInput(const std::string& bytes) : bytes_(bytes) {}
+    std::size_t Read(char* buffer, std::size_t size) override {
+        const std::size_t got = bytes_.copy(buffer, size, at_);
+        at_ += got;
+        return got;
+    }
+
+private:
+    const std::string& bytes_;
+    std::size_t at_ = 0;
+};
+
 class MemoryFileSystem : public zent::FileSystem {
 public:
-    std::string ReadAll(const std::string& path) override { return files_.at(path); }
+    std::unique_ptr<zent::InputFile> Open(const std::string& path) override {
+        return std::make_unique<MemoryInput>(files_.at(path));
+    }
     std::unique_ptr<zent::OutputFile> Create(const std::string& path) override {
         files_[path].clear();
         return std::make_unique<MemoryFile>(files_[path]);

@@ -1,6 +1,8 @@
 // launch_probe bench            one launch, timed against its prescribed pauses,
-//                               then the Settings window with 32767 games
-//                               against a plain list box, in turns
+//                               the launcher's peak memory with a 1 KB and a
+//                               100 MB tempavio.cfg, in turns, then the Settings
+//                               window with 32767 games against a plain list
+//                               box, in turns
 // launch_probe lists [rounds]   only the Settings window against the plain list
 // launch_probe soak <minutes>   one launch left watching its exit key that long
 // launch_probe watch <seconds> [exe]
@@ -20,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +42,7 @@ constexpr double kPrescribedExitMs = 500;
 constexpr int kEscape = 27;
 constexpr int kTimeoutMs = 30000;
 constexpr int kListRounds = 3;
+constexpr int kCopyRounds = 3;
 
 double NowMs() {
     LARGE_INTEGER count;
@@ -219,6 +223,34 @@ ExitTimes TimeExit(const LaunchFolder& folder, const LauncherProcess& launcher) 
     return times;
 }
 
+// The launcher's peak memory over launches whose tempavio.cfg has the given
+// sizes, taken in turns (medians); a copy that goes block by block keeps the
+// large file's figure beside the small one's.
+void CompareCopies(const std::vector<std::pair<std::string, std::size_t>>& sizes, int rounds) {
+    std::map<std::string, std::vector<double>> peakWorkingSet, peakPrivate, launchMs;
+    for (int round = 0; round < rounds; ++round) {
+        for (const auto& [name, bytes] : sizes) {
+            const auto folder = PrepareLaunch();
+            folder->Write("tempavio.cfg", std::string(bytes, 'c'));
+            std::unique_ptr<LauncherProcess> launcher;
+            launchMs[name].push_back(TimeLaunch(*folder, launcher) + kPrescribedLaunchMs);
+            const HANDLE process =
+                OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, launcher->id());
+            PROCESS_MEMORY_COUNTERS memory{};
+            GetProcessMemoryInfo(process, &memory, sizeof memory);
+            CloseHandle(process);
+            peakWorkingSet[name].push_back(static_cast<double>(memory.PeakWorkingSetSize / 1024));
+            peakPrivate[name].push_back(static_cast<double>(memory.PeakPagefileUsage / 1024));
+            TimeExit(*folder, *launcher);
+        }
+    }
+    for (const auto& [name, bytes] : sizes) {
+        Figure(name + "_peak_working_set_kb", Median(peakWorkingSet[name]));
+        Figure(name + "_peak_private_kb", Median(peakPrivate[name]));
+        Figure(name + "_launch_ms", Median(launchMs[name]));
+    }
+}
+
 int Compare(const std::string& baselineExe, int rounds) {
     std::vector<double> overhead[2], exit[2], end[2];
     for (int round = 0; round < rounds; ++round) {
@@ -276,7 +308,11 @@ int Run(bool soak, int minutes) {
     Figure("exit_overhead_ms", exit.altF4 - kPrescribedExitMs);
     Figure("exit_to_end_ms", exit.ended);
     CloseHandle(process);
-    return soak ? 0 : CompareListWindows(kListRounds);
+    if (soak) {
+        return 0;
+    }
+    CompareCopies({{"copy_1kb", 1024}, {"copy_100mb", 100 * 1024 * 1024}}, kCopyRounds);
+    return CompareListWindows(kListRounds);
 }
 
 }  // namespace

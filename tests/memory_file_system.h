@@ -2,9 +2,10 @@
 // A FileSystem held in memory for tests. Files are byte strings keyed by their
 // full path. It behaves like the Windows one where that matters to the callers:
 // a file being written cannot be removed or moved, a failed write may leave part
-// of its bytes behind, and a failing Close still releases the file. Each step can
-// be told to fail, and every call is logged in order. Made read-only (for a
-// launch, which only reads), any change to the files fails the test.
+// of its bytes behind, and a failing Close still releases the file. Files are
+// read block by block. Each step can be told to fail, and every call is logged
+// in order. Made read-only (for a launch, which only reads), any change to the
+// files fails the test.
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ class MemoryFileSystem : public FileSystem {
 public:
     // Where the file system fails; -1 and false mean nowhere.
     struct Faults {
-        bool read = false;
+        int read = -1;  // index of the failing block Read, counted over all files from 0
         bool create = false;
         int write = -1;  // index of the failing Write, counted over all files from 0
         bool flush = false;
@@ -35,25 +36,23 @@ public:
     std::map<std::string, std::string> files;
     Faults faults;
     bool readOnly = false;
-    // "ReadAll <path>", "Create <path>", "Write <path>", "Flush <path>", "Close <path>",
+    // "Open <path>", "Create <path>", "Write <path>", "Flush <path>", "Close <path>",
     // "Replace <source> -> <target>", "Remove <path>".
     std::vector<std::string> log;
+    int readCount = 0;
     int writeCount = 0;
     int closedCount = 0;  // output files closed without a fault
 
     // Paths with an output file that is neither closed nor destroyed.
     const std::multiset<std::string>& OpenPaths() const { return openPaths_; }
 
-    std::string ReadAll(const std::string& path) override {
-        log.push_back("ReadAll " + path);
-        if (faults.read) {
-            Fail(kPathFileAccessError, path + " could not be read (simulated fault).");
-        }
+    std::unique_ptr<InputFile> Open(const std::string& path) override {
+        log.push_back("Open " + path);
         const auto found = files.find(path);
         if (found == files.end() || openPaths_.count(path) > 0) {
             Fail(kFileNotFound, path + " could not be opened (simulated: no such file).");
         }
-        return found->second;
+        return std::make_unique<Input>(*this, path, found->second);
     }
 
     std::unique_ptr<OutputFile> Create(const std::string& path) override {
@@ -98,6 +97,28 @@ private:
             Fail(kPermissionDenied, path + " may not be written (read-only files).");
         }
     }
+
+    // Reads the bytes the file held when it was opened.
+    class Input : public InputFile {
+    public:
+        Input(MemoryFileSystem& owner, std::string path, std::string bytes)
+            : owner_(owner), path_(std::move(path)), bytes_(std::move(bytes)) {}
+
+        std::size_t Read(char* buffer, std::size_t size) override {
+            if (owner_.readCount++ == owner_.faults.read) {
+                Fail(kPathFileAccessError, path_ + " could not be read (simulated fault).");
+            }
+            const std::size_t got = bytes_.copy(buffer, size, at_);
+            at_ += got;
+            return got;
+        }
+
+    private:
+        MemoryFileSystem& owner_;
+        std::string path_;
+        std::string bytes_;
+        std::size_t at_ = 0;
+    };
 
     class File : public OutputFile {
     public:

@@ -18,9 +18,16 @@ namespace zent {
 namespace {
 
 // The emulator reads "zentavio.cfg" when it starts, so every run begins from the
-// saved configuration, the state that the option toggles expect to switch.
-void RestoreEmulatorConfig(Desktop& platform) {
-    platform.CopyFileOver(ProgramFile(kSavedEmulatorConfig), ProgramFile(kEmulatorConfig));
+// saved configuration, the state that the option toggles expect to switch. A
+// large one takes a while to copy, so the exit key is watched meanwhile: held,
+// it stops the copy, and the launcher ends with nothing started.
+void RestoreEmulatorConfig(LaunchPlatform& platform) {
+    if (!platform.CopyFileOver(ProgramFile(kSavedEmulatorConfig), ProgramFile(kEmulatorConfig),
+                               [&platform] { return ExitKeyHeld(platform); })) {
+        Trace(std::string("the copy of ") + kSavedEmulatorConfig + " was stopped; " +
+              kEmulatorConfig + " is unchanged");
+        CloseEmulatorAndEnd(platform, platform);
+    }
     Trace(std::string("copied ") + kSavedEmulatorConfig + " over " + kEmulatorConfig);
 }
 

@@ -7,6 +7,7 @@
 // type, only these.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -85,8 +86,11 @@ public:
 
     // Makes folder the current drive and directory.
     virtual void ChangeCurrentFolder(const std::string& folder) = 0;
-    // Replaces target with a copy of source; throws a FatalError naming the file at fault.
-    virtual void CopyFileOver(const std::string& source, const std::string& target) = 0;
+    // Replaces target with a copy of source, block by block, asking stopRequested
+    // after each block; false when that stopped it, with target as it was.
+    // Throws a FatalError naming the file at fault.
+    virtual bool CopyFileOver(const std::string& source, const std::string& target,
+                              const std::function<bool()>& stopRequested) = 0;
     // Starts the program at path, without arguments, with the given show-window
     // value, and returns its process id, or throws a FatalError naming the path.
     // The program may take the foreground from the launcher, and it ends with the

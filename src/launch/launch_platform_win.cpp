@@ -102,8 +102,9 @@ void WindowsLaunchPlatform::ChangeCurrentFolder(const std::string& folder) {
     SetCurrentFolder(folder);
 }
 
-void WindowsLaunchPlatform::CopyFileOver(const std::string& source, const std::string& target) {
-    ReplaceWithCopy(ActiveFileSystem(), source, target);
+bool WindowsLaunchPlatform::CopyFileOver(const std::string& source, const std::string& target,
+                                         const std::function<bool()>& stopRequested) {
+    return ReplaceWithCopy(ActiveFileSystem(), source, target, stopRequested);
 }
 
 // Started suspended, so that the emulator and anything it starts are in the

@@ -30,7 +30,8 @@ public:
     void WriteWindowLong(WindowHandle window, int index, std::int32_t value) override;
     WindowHandle ShowBackdrop() override;
     void ChangeCurrentFolder(const std::string& folder) override;
-    void CopyFileOver(const std::string& source, const std::string& target) override;
+    bool CopyFileOver(const std::string& source, const std::string& target,
+                      const std::function<bool()>& stopRequested) override;
     ProcessId StartProgram(const std::string& path, int showWindow) override;
     std::optional<std::uint32_t> ProgramExitCode() override;
     bool AwaitProgramEnd(std::uint32_t milliseconds) override;

@@ -62,6 +62,32 @@ std::string MissingFileAdvice(std::string_view path) {
     return "Put the file there.";
 }
 
+// Fills a temporary file beside path through write, forces it onto the disk and
+// puts it in path's place in one step. A failure, or write saying to stop,
+// leaves path as it was and removes the temporary file; true when replaced.
+bool ReplaceThroughTemporary(FileSystem& files, const std::string& path,
+                             const std::function<bool(OutputFile&)>& write) {
+    const std::string tempPath = path + ".tmp";
+    // A save or copy that was cut short (a power cut) may have left one, which
+    // Windows refuses to create over when it is read-only or hidden.
+    files.Remove(tempPath);
+    try {
+        const std::unique_ptr<OutputFile> out = files.Create(tempPath);
+        if (!write(*out)) {
+            out->Close();
+            files.Remove(tempPath);
+            return false;
+        }
+        out->Flush();
+        out->Close();
+        files.Replace(tempPath, path);
+        return true;
+    } catch (const FatalError&) {
+        files.Remove(tempPath);
+        throw;
+    }
+}
+
 }  // namespace
 
 FileSystem& ActiveFileSystem() {
@@ -87,24 +113,37 @@ std::string ProgramFile(std::string_view name) {
     return g_programFolder + "\\" + std::string(name);
 }
 
-void ReplaceFileContents(FileSystem& files, const std::string& path, std::string_view bytes) {
-    const std::string tempPath = path + ".tmp";
-    try {
-        std::unique_ptr<OutputFile> out = files.Create(tempPath);
-        out->Write(bytes);
-        out->Flush();
-        out->Close();
-        files.Replace(tempPath, path);
-    } catch (const FatalError&) {
-        files.Remove(tempPath);
-        throw;
+std::string FileSystem::ReadAll(const std::string& path) {
+    const std::unique_ptr<InputFile> in = Open(path);
+    std::string bytes;
+    std::string block(kCopyBlockSize, '\0');
+    while (const std::size_t got = in->Read(block.data(), block.size())) {
+        bytes.append(block, 0, got);
     }
+    return bytes;
 }
 
-void ReplaceWithCopy(FileSystem& files, const std::string& source, const std::string& target) {
-    const std::string bytes = files.ReadAll(source);
+void ReplaceFileContents(FileSystem& files, const std::string& path, std::string_view bytes) {
+    ReplaceThroughTemporary(files, path, [bytes](OutputFile& out) {
+        out.Write(bytes);
+        return true;
+    });
+}
+
+bool ReplaceWithCopy(FileSystem& files, const std::string& source, const std::string& target,
+                     const std::function<bool()>& stopRequested) {
+    const std::unique_ptr<InputFile> in = files.Open(source);
+    std::string block(kCopyBlockSize, '\0');
     try {
-        ReplaceFileContents(files, target, bytes);
+        return ReplaceThroughTemporary(files, target, [&](OutputFile& out) {
+            while (const std::size_t got = in->Read(block.data(), block.size())) {
+                out.Write(std::string_view(block.data(), got));
+                if (stopRequested()) {
+                    return false;
+                }
+            }
+            return true;
+        });
     } catch (const FatalError& error) {
         throw error.WithContext(target + " was not replaced with a copy of " + source +
                                 " and is unchanged: ");
@@ -138,6 +177,11 @@ void FailFile(FileFault fault, const std::string& action, const std::string& pat
         case FileFault::kDiskFull:
             number = kDiskFull;
             advice = "Free some space on the disk and try again.";
+            break;
+        case FileFault::kFolder:
+            advice =
+                "It is a folder, where the launcher needs a file of that name: move or rename "
+                "the folder and try again.";
             break;
         case FileFault::kOther:
             break;

@@ -20,18 +20,29 @@ std::string SystemMessage(DWORD code) {
     return text;
 }
 
-bool IsReadOnly(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+DWORD AttributesOf(const std::string& path) {
+    return GetFileAttributesW(Wide(path).c_str());
 }
 
-FileFault FaultOf(DWORD code, const std::string& path) {
+bool HasAttribute(const std::string& path, DWORD attribute) {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & attribute) != 0;
+}
+
+bool IsReadOnly(const std::string& path) {
+    return HasAttribute(path, FILE_ATTRIBUTE_READONLY);
+}
+
+bool IsFolder(const std::string& path) {
+    return HasAttribute(path, FILE_ATTRIBUTE_DIRECTORY);
+}
+
+FileFault FaultOf(DWORD code) {
     switch (code) {
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
             return FileFault::kNotFound;
         case ERROR_ACCESS_DENIED:
-            return IsReadOnly(path) ? FileFault::kReadOnly : FileFault::kAccessDenied;
         case ERROR_WRITE_PROTECT:
             return FileFault::kAccessDenied;
         case ERROR_SHARING_VIOLATION:
@@ -44,6 +55,36 @@ FileFault FaultOf(DWORD code, const std::string& path) {
             return FileFault::kOther;
     }
 }
+
+// Windows says "access denied" for a folder where a file is wanted and for a
+// read-only file alike; each has its own cure.
+FileFault FaultOfFile(DWORD code, const std::string& path) {
+    if (IsFolder(path)) {
+        return FileFault::kFolder;
+    }
+    if (code == ERROR_ACCESS_DENIED && IsReadOnly(path)) {
+        return FileFault::kReadOnly;
+    }
+    return FaultOf(code);
+}
+
+class WindowsInputFile : public InputFile {
+public:
+    WindowsInputFile(HANDLE handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+    ~WindowsInputFile() override { CloseHandle(handle_); }
+
+    std::size_t Read(char* buffer, std::size_t size) override {
+        DWORD got = 0;
+        if (!ReadFile(handle_, buffer, static_cast<DWORD>(size), &got, nullptr)) {
+            FailFileOperation(GetLastError(), "could not be read", path_);
+        }
+        return got;
+    }
+
+private:
+    HANDLE handle_;
+    std::string path_;
+};
 
 class WindowsOutputFile : public OutputFile {
 public:
@@ -87,32 +128,17 @@ private:
 }  // namespace
 
 void FailFileOperation(unsigned long code, const std::string& action, const std::string& path) {
-    FailFile(FaultOf(code, path), action, path, SystemMessage(code));
+    FailFile(FaultOfFile(code, path), action, path, SystemMessage(code));
 }
 
-std::string WindowsFileSystem::ReadAll(const std::string& path) {
+std::unique_ptr<InputFile> WindowsFileSystem::Open(const std::string& path) {
     const HANDLE handle =
         CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         FailFileOperation(GetLastError(), "could not be opened", path);
     }
-    std::string bytes;
-    char buffer[64 * 1024];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(handle, buffer, sizeof buffer, &got, nullptr)) {
-            const DWORD code = GetLastError();
-            CloseHandle(handle);
-            FailFileOperation(code, "could not be read", path);
-        }
-        if (got == 0) {
-            break;
-        }
-        bytes.append(buffer, got);
-    }
-    CloseHandle(handle);
-    return bytes;
+    return std::make_unique<WindowsInputFile>(handle, path);
 }
 
 std::unique_ptr<OutputFile> WindowsFileSystem::Create(const std::string& path) {
@@ -127,7 +153,7 @@ std::unique_ptr<OutputFile> WindowsFileSystem::Create(const std::string& path) {
 void WindowsFileSystem::Replace(const std::string& source, const std::string& target) {
     // A read-only file is the user's way of keeping it as it is. Not every
     // file system refuses to move another file over it, so refuse here.
-    if (IsReadOnly(target)) {
+    if (!IsFolder(target) && IsReadOnly(target)) {
         FailFile(FileFault::kReadOnly, "could not be replaced", target,
                  SystemMessage(ERROR_ACCESS_DENIED));
     }
@@ -137,8 +163,15 @@ void WindowsFileSystem::Replace(const std::string& source, const std::string& ta
     }
 }
 
+// A file only, read-only or hidden as it may be; a folder of that name stays.
 void WindowsFileSystem::Remove(const std::string& path) noexcept {
-    DeleteFileW(Wide(path).c_str());
+    const DWORD attributes = AttributesOf(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return;
+    }
+    const std::wstring widePath = Wide(path);
+    SetFileAttributesW(widePath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(widePath.c_str());
 }
 
 std::string RunningProgramFolder() {
@@ -161,7 +194,9 @@ std::string RunningProgramFolder() {
 
 void SetCurrentFolder(const std::string& folder) {
     if (!SetCurrentDirectoryW(Wide(folder).c_str())) {
-        FailFileOperation(GetLastError(), "could not be made the current folder", folder);
+        const DWORD code = GetLastError();
+        FailFile(FaultOf(code), "could not be made the current folder", folder,
+                 SystemMessage(code));
     }
 }
 

@@ -10,7 +10,7 @@ namespace zent {
 // are, in any language.
 class WindowsFileSystem : public FileSystem {
 public:
-    std::string ReadAll(const std::string& path) override;
+    std::unique_ptr<InputFile> Open(const std::string& path) override;
     std::unique_ptr<OutputFile> Create(const std::string& path) override;
     void Replace(const std::string& source, const std::string& target) override;
     void Remove(const std::string& path) noexcept override;

@@ -21,6 +21,10 @@ const std::string kStandardExe = std::string(kFolder) + "\\zentavio.exe";
 const std::string kOldGfxExe = std::string(kFolder) + "\\zentavio_old_gfx.exe";
 constexpr WindowHandle kFrontEnd = 0x600;
 
+void HoldEscape(RecordingPlatform& platform) {
+    platform.keyStates[27] = 0xFF81;
+}
+
 std::vector<std::string> LaunchPrefix(const std::string& exe) {
     return {
         std::string("ChangeCurrentFolder ") + kFolder,
@@ -281,6 +285,18 @@ TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
     }
 }
 
+// A large saved configuration takes a while to copy; the exit key held
+// meanwhile ends the launcher as before the copy, with nothing started.
+TEST_F(Form1Test, AnExitKeyHeldDuringTheCopyStopsItAndStartsNothing) {
+    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    platform.duringCopy = [this] { HoldEscape(platform); };
+    EXPECT_THROW(Form_Load(platform), ProcessEnded);
+    std::vector<std::string> expected = LaunchPrefix(kStandardExe);
+    expected.resize(2);  // the folder changed and the copy begun
+    expected.insert(expected.end(), {"CopyFileOver stopped", "Sleep 500", "EndProcess"});
+    EXPECT_EQ(platform.log, expected);
+}
+
 TEST_F(Form1Test, ASecondLaunchFromTheFolderEndsBeforeAnything) {
     Configure("SPACE RACE|68|0|False|False|False", false, true);
     platform.anotherLaunchRuns = true;
@@ -343,10 +359,6 @@ struct GuardCase {
 
 void PrintTo(const GuardCase& c, std::ostream* out) {
     *out << c.name;
-}
-
-void HoldEscape(RecordingPlatform& platform) {
-    platform.keyStates[27] = 0xFF81;
 }
 
 void FrontEndInFront(RecordingPlatform& platform) {

@@ -79,6 +79,8 @@ public:
     // Windows refuses to bring a window to the front (its foreground lock).
     bool foregroundLocked = false;
     bool timerRunning = false;
+    // What happens on the desktop while a file is copied.
+    std::function<void()> duringCopy;
     bool anotherLaunchRuns = false;
     bool launchHeld = false;
     std::uint64_t now = 0;
@@ -121,8 +123,18 @@ public:
     void ChangeCurrentFolder(const std::string& folder) override {
         log.push_back("ChangeCurrentFolder " + folder);
     }
-    void CopyFileOver(const std::string& source, const std::string& target) override {
+    // A copy of one block: duringCopy runs, then the copy asks whether to stop.
+    bool CopyFileOver(const std::string& source, const std::string& target,
+                      const std::function<bool()>& stopRequested) override {
         log.push_back("CopyFileOver " + source + " > " + target);
+        if (duringCopy) {
+            duringCopy();
+        }
+        if (stopRequested()) {
+            log.push_back("CopyFileOver stopped");
+            return false;
+        }
+        return true;
     }
     ProcessId StartProgram(const std::string& path, int showWindow) override;
     std::optional<std::uint32_t> ProgramExitCode() override { return programExitCode; }

@@ -210,7 +210,7 @@ TEST_F(LoadConfigTest, ALoneCarriageReturnEndsALineToo) {
 
 TEST_F(LoadConfigTest, ReadsZentconfigIniInTheProgramFolder) {
     Load(Lines({"27", "0", " 100 ", "0", " 0 "}));
-    EXPECT_EQ(files_.log, std::vector<std::string>{"ReadAll C:\\Zent\\zentconfig.ini"});
+    EXPECT_EQ(files_.log, std::vector<std::string>{"Open C:\\Zent\\zentconfig.ini"});
 }
 
 TEST_F(LoadConfigTest, ARootFolderGivesADoubledBackslash) {

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <variant>
 
@@ -148,15 +150,18 @@ TEST_F(SaveConfigTest, WritesATemporaryFileFlushesItAndReplacesTheOldOneInOneSte
     files_.files[kConfigPath] = "old";
     SetExampleOptions();
     SaveConfig();
-    const std::string temp = files_.log.front().substr(std::string("Create ").size());
+    const auto create = std::find_if(files_.log.begin(), files_.log.end(),
+                                     [](const auto& line) { return line.starts_with("Create "); });
+    ASSERT_NE(create, files_.log.end());
+    const std::string temp = create->substr(std::string("Create ").size());
     EXPECT_EQ(temp.rfind("C:\\Zent\\", 0), 0u) << "the temporary file must sit beside the file";
     EXPECT_NE(temp, kConfigPath);
-    ASSERT_GE(files_.log.size(), 5u);
+    ASSERT_GE(files_.log.end() - create, 5);
     EXPECT_EQ(files_.log[files_.log.size() - 3], "Flush " + temp);
     EXPECT_EQ(files_.log[files_.log.size() - 2], "Close " + temp);
     EXPECT_EQ(files_.log.back(), "Replace " + temp + " -> " + kConfigPath);
-    for (std::size_t i = 1; i + 3 < files_.log.size(); ++i) {
-        EXPECT_EQ(files_.log[i], "Write " + temp);
+    for (auto write = create + 1; write + 3 < files_.log.end(); ++write) {
+        EXPECT_EQ(*write, "Write " + temp);
     }
     EXPECT_EQ(files_.files.size(), 1u);
     EXPECT_TRUE(files_.OpenPaths().empty());
@@ -179,9 +184,18 @@ TEST_F(SaveConfigTest, TooFewRowsForTheCountIsFatalAndTouchesNoFile) {
 constexpr const char* kStorePath = "C:\\Zent\\zentconfig.ini";
 constexpr const char* kSavedEmulatorConfigPath = "C:\\Zent\\tempavio.cfg";
 constexpr const char* kEmulatorConfigPath = "C:\\Zent\\zentavio.cfg";
-// The copy takes the bytes as they are, a last line without CR LF included.
+// The copy takes the bytes as they are, a last line without CR LF included; it
+// is long enough to be copied in three blocks, the last one short.
 constexpr char kSavedEmulatorBytes[] = "[video]\r\nrenderer=saved\r\n\xFF\0end";
-const std::string kSavedEmulatorConfig(kSavedEmulatorBytes, sizeof kSavedEmulatorBytes - 1);
+const std::string kSavedEmulatorConfig =
+    std::string(kCopyBlockSize * 5 / 2, 'x') +
+    std::string(kSavedEmulatorBytes, sizeof kSavedEmulatorBytes - 1);
+constexpr int kCopyBlocks = 3;
+
+void CopySavedEmulatorConfig(const std::function<bool()>& stopRequested) {
+    ReplaceWithCopy(ActiveFileSystem(), kSavedEmulatorConfigPath, kEmulatorConfigPath,
+                    stopRequested);
+}
 
 struct Replacement {
     const char* name;
@@ -198,9 +212,9 @@ void PrintTo(const Replacement& replacement, std::ostream* out) {
 const Replacement kReplacements[] = {
     {"SaveConfig", kStorePath, [] { SaveConfig(); }, [] { return ComposeConfigText(); }},
     {"EmulatorConfigCopy", kEmulatorConfigPath,
-     [] { ReplaceWithCopy(ActiveFileSystem(), kSavedEmulatorConfigPath, kEmulatorConfigPath); },
-     [] { return kSavedEmulatorConfig; }},
+     [] { CopySavedEmulatorConfig([] { return false; }); }, [] { return kSavedEmulatorConfig; }},
 };
+const Replacement& kEmulatorConfigCopy = kReplacements[1];
 
 class ReplaceFailureTest : public SaveConfigTest,
                            public ::testing::WithParamInterface<Replacement> {
@@ -304,6 +318,38 @@ TEST_P(ReplaceFailureTest, OfTheFirstRunLeavesNoFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OneStep, ReplaceFailureTest, ::testing::ValuesIn(kReplacements),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The copy's own ways to end early, in the middle of the file: a block that
+// cannot be read, and the exit key held after a block.
+using StreamedCopyTest = ReplaceFailureTest;
+
+TEST_P(StreamedCopyTest, AtEveryRead) {
+    for (int failing = 0; failing < kCopyBlocks; ++failing) {
+        SCOPED_TRACE("failing read " + std::to_string(failing));
+        files_ = testing::MemoryFileSystem{};
+        files_.faults.read = failing;
+        ExpectFailureKeepsTheOldFile(kPathFileAccessError);
+        EXPECT_EQ(files_.writeCount, failing) << "a block was written after a failed read";
+    }
+}
+
+TEST_P(StreamedCopyTest, StoppedAfterAnyBlockKeepsTheOldFile) {
+    for (int stopAt = 0; stopAt < kCopyBlocks; ++stopAt) {
+        SCOPED_TRACE("stopped after block " + std::to_string(stopAt));
+        files_ = testing::MemoryFileSystem{};
+        SetUpFiles(files_, true);
+        int blocksWritten = 0;
+        EXPECT_FALSE(ReplaceWithCopy(files_, kSavedEmulatorConfigPath, kEmulatorConfigPath,
+                                     [&] { return blocksWritten++ == stopAt; }));
+        EXPECT_EQ(files_.writeCount, stopAt + 1) << "copying went on after the stop";
+        EXPECT_EQ(files_.files[kEmulatorConfigPath], kOldBytes);
+        EXPECT_EQ(files_.files.size(), 2u) << "the temporary file was left behind";
+        EXPECT_TRUE(files_.OpenPaths().empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, StreamedCopyTest, ::testing::Values(kEmulatorConfigCopy),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaveConfigTest, WritesTheAnsiTextOfTheLaunchersText) {

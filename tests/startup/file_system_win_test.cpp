@@ -47,7 +47,9 @@ protected:
         for (const std::string& name : FolderContents()) {
             const std::wstring path = Wide(folder_ + "\\" + name);
             SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(path.c_str());
+            if (!DeleteFileW(path.c_str())) {
+                RemoveDirectoryW(path.c_str());
+            }
         }
         RemoveDirectoryW(Wide(folder_).c_str());
         testing::ResetGlobals();
@@ -79,6 +81,19 @@ protected:
         CloseHandle(file);
     }
     void WriteConfig(const std::string& bytes) { WriteFile("zentconfig.ini", bytes); }
+
+    // A folder where the launcher wants a file, with the given attributes.
+    void MakeFolder(const std::string& name, DWORD attributes = FILE_ATTRIBUTE_DIRECTORY) {
+        const std::wstring path = Wide(folder_ + "\\" + name);
+        ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+        SetFileAttributesW(path.c_str(), attributes);
+    }
+
+    bool IsFolder(const std::string& name) const {
+        const DWORD attributes = GetFileAttributesW(Wide(folder_ + "\\" + name).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    }
 
     std::string ReadConfig() { return files_.ReadAll(configPath_); }
 
@@ -140,6 +155,32 @@ TEST_F(WindowsConfigFileTest, AMissingFileIsFileNotFoundAndNamed) {
     EXPECT_NE(error->description().find(configPath_), std::string::npos) << error->description();
 }
 
+// A save or a copy cut short (a power cut) may leave its temporary file
+// behind, plain, read-only or hidden; the next save or copy replaces it.
+TEST_F(WindowsConfigFileTest, ALeftoverTemporaryFileNeverBlocksASaveOrACopy) {
+    const std::string savedEmulatorConfig(kCopyBlockSize * 2 + 7, 'c');
+    for (const DWORD attributes :
+         {FILE_ATTRIBUTE_NORMAL, FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN}) {
+        SCOPED_TRACE("attributes " + std::to_string(attributes));
+        WriteConfig(kOldBytes);
+        WriteFile("tempavio.cfg", savedEmulatorConfig);
+        WriteFile("zentavio.cfg", "old");
+        for (const char* leftover : {"zentconfig.ini.tmp", "zentavio.cfg.tmp"}) {
+            WriteFile(leftover, "left over");
+            ASSERT_TRUE(SetFileAttributesW(Wide(folder_ + "\\" + leftover).c_str(), attributes));
+        }
+        SaveConfig();
+        EXPECT_TRUE(ReplaceWithCopy(files_, ProgramFile("tempavio.cfg"),
+                                    ProgramFile("zentavio.cfg"), [] { return false; }));
+        EXPECT_EQ(ReadConfig(), kSavedBytes);
+        EXPECT_EQ(files_.ReadAll(ProgramFile("zentavio.cfg")), savedEmulatorConfig);
+        std::vector<std::string> names = FolderContents();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names,
+                  (std::vector<std::string>{"tempavio.cfg", "zentavio.cfg", "zentconfig.ini"}));
+    }
+}
+
 TEST_F(WindowsConfigFileTest, AReadOnlyFileIsKeptAndTheErrorSaysSo) {
     WriteConfig(kOldBytes);
     ASSERT_TRUE(SetFileAttributesW(Wide(configPath_).c_str(), FILE_ATTRIBUTE_READONLY));
@@ -180,10 +221,11 @@ void PrintTo(const FileMessageCase& message, std::ostream* out) {
 class FileMessageTest : public WindowsConfigFileTest,
                         public ::testing::WithParamInterface<FileMessageCase> {
 public:
+    using WindowsConfigFileTest::MakeFolder;
     using WindowsConfigFileTest::WriteFile;
     static void CopySavedConfig() {
         ReplaceWithCopy(ActiveFileSystem(), ProgramFile("tempavio.cfg"),
-                        ProgramFile("zentavio.cfg"));
+                        ProgramFile("zentavio.cfg"), [] { return false; });
     }
     static void StartEmulator() {
         const PROCESS_INFORMATION started =
@@ -223,7 +265,9 @@ TEST_P(FileMessageTest, SaysWhatTheFileIsAndWhatToDo) {
         EXPECT_EQ(text.find(wrong), std::string::npos) << wrong << " in: " << text;
     }
     for (const std::string& name : FolderContents()) {
-        EXPECT_EQ(name.find(".tmp"), std::string::npos) << name << " was left behind";
+        if (!IsFolder(name)) {
+            EXPECT_EQ(name.find(".tmp"), std::string::npos) << name << " was left behind";
+        }
     }
 }
 
@@ -231,6 +275,10 @@ void SavedAndOldEmulatorConfig(FileMessageTest& test) {
     test.WriteFile("tempavio.cfg", "[video]\r\nrenderer=saved\r\n");
     test.WriteFile("zentavio.cfg", "old");
 }
+
+// Windows denies access to a folder opened, created or replaced as a file, as
+// it does to a read-only file or a protected folder; neither cure fits.
+const std::vector<std::string> kNotAFolderAdvice = {"read-only", "denied access", "other program"};
 
 INSTANTIATE_TEST_SUITE_P(
     Files, FileMessageTest,
@@ -272,6 +320,58 @@ INSTANTIATE_TEST_SUITE_P(
                         {kPathFileAccessError, kPermissionDenied},
                         {"zentavio.cfg was not replaced", "other program"},
                         {"read-only"}},
+        FileMessageCase{"ConfigurationIsAFolder",
+                        [](FileMessageTest& test) { test.MakeFolder("zentconfig.ini"); },
+                        [] { LoadConfig(); },
+                        {kPathFileAccessError},
+                        {"zentconfig.ini could not be opened (", "It is a folder"},
+                        kNotAFolderAdvice},
+        FileMessageCase{"ConfigurationIsAFolderAtASave",
+                        [](FileMessageTest& test) { test.MakeFolder("zentconfig.ini"); },
+                        [] { SaveConfig(); },
+                        {kPathFileAccessError},
+                        {"zentconfig.ini could not be replaced (", "It is a folder"},
+                        kNotAFolderAdvice},
+        FileMessageCase{"LeftoverFolderOfASave",
+                        [](FileMessageTest& test) {
+                            test.WriteFile("zentconfig.ini", "old");
+                            test.MakeFolder("zentconfig.ini.tmp");
+                        },
+                        [] { SaveConfig(); },
+                        {kPathFileAccessError},
+                        {"zentconfig.ini.tmp could not be created (", "It is a folder"},
+                        kNotAFolderAdvice},
+        FileMessageCase{"SavedEmulatorConfigIsAFolder",
+                        [](FileMessageTest& test) {
+                            test.MakeFolder("tempavio.cfg");
+                            test.WriteFile("zentavio.cfg", "old");
+                        },
+                        &FileMessageTest::CopySavedConfig,
+                        {kPathFileAccessError},
+                        {"tempavio.cfg could not be opened (", "It is a folder"},
+                        kNotAFolderAdvice},
+        // A read-only folder, which Explorer shows as any other.
+        FileMessageCase{"EmulatorConfigIsAFolder",
+                        [](FileMessageTest& test) {
+                            test.WriteFile("tempavio.cfg", "[video]\r\n");
+                            test.MakeFolder("zentavio.cfg",
+                                            FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY);
+                        },
+                        &FileMessageTest::CopySavedConfig,
+                        {kPathFileAccessError},
+                        {"zentavio.cfg was not replaced", "is unchanged",
+                         "zentavio.cfg could not be replaced (", "It is a folder"},
+                        kNotAFolderAdvice},
+        FileMessageCase{"LeftoverFolderOfACopy",
+                        [](FileMessageTest& test) {
+                            SavedAndOldEmulatorConfig(test);
+                            test.MakeFolder("zentavio.cfg.tmp");
+                        },
+                        &FileMessageTest::CopySavedConfig,
+                        {kPathFileAccessError},
+                        {"zentavio.cfg was not replaced", "zentavio.cfg.tmp could not be created (",
+                         "It is a folder"},
+                        kNotAFolderAdvice},
         FileMessageCase{"MissingEmulator",
                         [](FileMessageTest&) {},
                         &FileMessageTest::StartEmulator,
