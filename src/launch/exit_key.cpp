@@ -16,8 +16,6 @@ namespace {
 
 // A held key reports the whole upper byte of its state word (0xFF80, 0xFF81).
 constexpr std::uint16_t kHeldBit = 0x1000;
-constexpr std::int32_t kLowestKey = 1;
-constexpr std::int32_t kHighestKey = 254;
 
 std::string NoKeyProblem() {
     return "The exit key " + Quoted(ExitKeyCodeText()) + " in " + ProgramFile(kConfigFileName) +
@@ -34,7 +32,7 @@ void RequireUsableExitKey() {
     } catch (const FatalError& error) {
         Fail(error.number(), NoKeyProblem());
     }
-    if (key < kLowestKey || key > kHighestKey) {
+    if (!IsKeyboardKey(key)) {
         Fail(kInvalidArgument, NoKeyProblem());
     }
 }

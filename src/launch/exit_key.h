@@ -2,12 +2,21 @@
 // The player's exit key: read as Timer1 reads it, checked before a launch
 // starts anything, and what holding it does to the emulator we started.
 
+#include <cstdint>
+
 #include "launch/launch_platform.h"
 
 namespace zent {
 
+// The key codes a keyboard produces, 1 to 254: the only ones the exit key can
+// be watched as. 0 and 255 (which some keyboards' special and Fn keys send)
+// are no key.
+constexpr bool IsKeyboardKey(std::int32_t code) {
+    return code >= 1 && code <= 254;
+}
+
 // Stops the launch before anything is copied or started when ExitKeyCode is
-// no key a keyboard produces (1 to 254): the player would have no way out.
+// no keyboard key: the player would have no way out.
 void RequireUsableExitKey();
 
 // GetKeyState of ExitKeyCode: held while bit 0x1000 of the state word is set.

@@ -2,18 +2,26 @@
 
 #include <string>
 
+#include "launch/exit_key.h"
 #include "settings/pending_game.h"
 
 namespace zent {
 
 void KeyBoxForm::Form_Load() {
+    ShowPrompt();
+}
+
+void KeyBoxForm::ShowPrompt() {
     // In exit-key mode the caption alone asks for the key.
-    if (!ExitKeyCapture) {
-        view_.SetPrompt(kDriveKeyPrompt);
-    }
+    view_.SetPrompt(ExitKeyCapture ? "" : kDriveKeyPrompt);
 }
 
 void KeyBoxForm::Form_KeyDown(std::int16_t keyCode) {
+    // A code no keyboard key has would be an exit key the launch refuses, or a
+    // drive key no drive dialog knows: the dialog waits for a real key.
+    if (!IsKeyboardKey(keyCode)) {
+        return;
+    }
     if (ExitKeyCapture) {
         // Once the Settings window is closed its edits are gone; so is the key.
         if (SettingsView* settings = windows_.Settings()) {

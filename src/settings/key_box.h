@@ -16,6 +16,10 @@ public:
     KeyBoxForm(KeyBoxView& view, SettingsWindows& windows) : view_(view), windows_(windows) {}
 
     void Form_Load();
+    // The prompt of the mode in force. An opener that shows the open dialog
+    // runs it, as it may have changed the mode: the prompt always says what
+    // the next key will be taken as.
+    void ShowPrompt();
     // keyCode: the virtual-key code; the shift state plays no part.
     void Form_KeyDown(std::int16_t keyCode);
 

@@ -79,6 +79,9 @@ LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 void ShowKeyBoxWindow() {
+    if (g_form.window != nullptr) {
+        g_keyBox.ShowPrompt();
+    }
     ShowForm(g_form, [] { g_keyBox.Form_Load(); });
 }
 

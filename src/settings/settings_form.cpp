@@ -15,7 +15,7 @@ std::string GameNameFromPath(std::string_view path) {
     const std::vector<std::string> parts =
         folders.empty() ? std::vector<std::string>{} : Split(folders.back(), '.');
     // A path ending in "\" names no file and so no game: the name stays empty.
-    return parts.empty() ? std::string() : UpperCase(parts.front());
+    return parts.empty() ? std::string() : UpperCase(TrimSpaces(parts.front()));
 }
 
 std::string CpuSpeedText(double speed) {
@@ -74,6 +74,14 @@ void SettingsForm::cmdAdd_Click() {
         return;
     }
     const std::string name = GameNameFromPath(path);
+    if (name.empty()) {
+        windows_.Tell("The image file " + path +
+                      " gives no game name: a game's name is the part of the file name before "
+                      "its first dot, without the blanks around it. Rename the image file so "
+                      "that it has a name before its first dot, and add it again. No game was "
+                      "added.");
+        return;
+    }
     // The name goes into zentconfig.ini, which is ANSI text: a name the code
     // page cannot hold would be stored as "?" marks, and two such games would
     // share one name.
@@ -103,9 +111,20 @@ void SettingsForm::cmdExit_Click() {
     windows_.ShowKeyBox();
 }
 
+bool SettingsForm::Save() {
+    try {
+        StoreSettingsAndSave(view_);
+        return true;
+    } catch (const FatalError& error) {
+        windows_.ShowError(error);
+        return false;
+    }
+}
+
 void SettingsForm::cmdOk_Click() {
-    StoreSettingsAndSave(view_);
-    windows_.EndProgram();
+    if (Save()) {
+        windows_.EndProgram();
+    }
 }
 
 void SettingsForm::cmdTest_Click() {
@@ -113,7 +132,9 @@ void SettingsForm::cmdTest_Click() {
     if (selected < 0) {
         return;
     }
-    StoreSettingsAndSave(view_);
+    if (!Save()) {
+        return;
+    }
     windows_.HideSettings();
     GameName = SplitGameRow(view_.GameRow(selected)).front();
     windows_.ShowLaunchForm();

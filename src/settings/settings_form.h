@@ -11,7 +11,8 @@
 namespace zent {
 
 // A new game's name from its image path: the file name after the last "\", cut
-// at its first ".", upper-cased. Blanks stay.
+// at its first ".", without the blanks around it, upper-cased: the name that a
+// launch of that image looks up.
 std::string GameNameFromPath(std::string_view path);
 
 // The CPU speed as the window shows it: general form with "." whatever the locale.
@@ -36,6 +37,11 @@ public:
     void cmdTest_Click();
 
 private:
+    // StoreSettingsAndSave; false when it failed, after the player was shown
+    // why. Nothing was written then, and the window keeps every edit, so the
+    // player can remove the cause and save again.
+    bool Save();
+
     SettingsView& view_;
     SettingsWindows& windows_;
 };

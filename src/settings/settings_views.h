@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "startup/fatal_error.h"
+
 namespace zent {
 
 // The controls of the Settings window.
@@ -52,15 +54,20 @@ public:
     virtual SettingsView* Settings() = 0;
     // The open-file dialog: the full path chosen, or the empty text on cancel.
     virtual std::string ChooseFile() = 0;
-    // Showing an open dialog only brings it to the front.
+    // Loads the key capture dialog, or brings the open one to the front with
+    // the prompt of the mode the opener has just set.
     virtual void ShowKeyBox() = 0;
     virtual void CloseKeyBox() = 0;
+    // Showing the open renderer dialog only brings it to the front.
     virtual void ShowRenderer() = 0;
     virtual void CloseRenderer() = 0;
     // A modal question with Yes (the default) and No, over the renderer dialog.
     virtual bool AskYesNo(const std::string& title, const std::string& question) = 0;
     // A modal notice with OK, titled "Zentavio Wrapper", over the Settings window.
     virtual void Tell(const std::string& message) = 0;
+    // The fatal error stop's box, over the Settings window, for a failure the
+    // window outlives: it returns when the player dismisses it.
+    virtual void ShowError(const FatalError& error) = 0;
     virtual void HideSettings() = 0;
     virtual void ShowLaunchForm() = 0;
     [[noreturn]] virtual void EndProgram() = 0;

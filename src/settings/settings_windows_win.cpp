@@ -56,6 +56,10 @@ public:
                     MB_OK | MB_ICONWARNING);
     }
 
+    void ShowError(const FatalError& error) override {
+        ShowErrorBox(error, SettingsWindowHandle());
+    }
+
     void HideSettings() override { HideSettingsWindow(); }
     void ShowLaunchForm() override { ShowForm1(); }
 

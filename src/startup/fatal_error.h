@@ -1,7 +1,9 @@
 #pragma once
 // The one way the launcher fails: a FatalError raised anywhere in the core travels
 // up to the handler at the entry that the message loop called, which shows the
-// "Zentavio Wrapper" box and ends the process (see fatal_error_win.cpp).
+// "Zentavio Wrapper" box and ends the process (see fatal_error_win.cpp). Only
+// the Settings window's save catches its own: it shows the same box and keeps
+// the window, as nothing was written and the player's edits are still there.
 
 #include <stdexcept>
 #include <string>

@@ -19,11 +19,15 @@ void FailWindowsResource(const std::string& failure) {
                            "). Close some programs and try again.");
 }
 
+void ShowErrorBox(const FatalError& error, HWND owner) {
+    Trace("error " + std::to_string(error.number()) + ": " + error.description());
+    MessageBoxW(owner, Wide(error.MessageText()).c_str(), kProgramTitle,
+                MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
 void FatalErrorStop(const FatalError& error) {
     g_stopping = true;
-    Trace("error " + std::to_string(error.number()) + ": " + error.description());
-    MessageBoxW(nullptr, Wide(error.MessageText()).c_str(), kProgramTitle,
-                MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
+    ShowErrorBox(error);
     ExitProcess(static_cast<UINT>(error.number()));
 }
 

@@ -14,8 +14,12 @@ namespace zent {
 // The caption of the launcher's message boxes.
 inline constexpr wchar_t kProgramTitle[] = L"Zentavio Wrapper";
 
-// Shows the "Zentavio Wrapper" box with the error's number and description and
-// ends the process (exit code: the error number) when it is dismissed.
+// The "Zentavio Wrapper" box with the error's number and description, over
+// owner (none: over every window); returns when it is dismissed.
+void ShowErrorBox(const FatalError& error, HWND owner = nullptr);
+
+// Shows the error box and ends the process (exit code: the error number) when
+// it is dismissed.
 [[noreturn]] void FatalErrorStop(const FatalError& error);
 
 // Windows refused a resource the launcher cannot do without (a window, a timer,

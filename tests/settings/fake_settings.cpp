@@ -22,10 +22,19 @@ std::string FakeWindows::ChooseFile() {
 
 void FakeWindows::ShowKeyBox() {
     Log("ShowKeyBox");
-    if (!keyBoxOpen) {
+    const bool wasOpen = keyBoxOpen;
+    keyBoxOpen = true;
+    if (!wasOpen) {
         ++keyBoxLoads;
     }
-    keyBoxOpen = true;
+    if (keyBox == nullptr) {
+        return;
+    }
+    if (wasOpen) {
+        keyBox->ShowPrompt();
+    } else {
+        keyBox->Form_Load();
+    }
 }
 
 void FakeWindows::ShowRenderer() {
@@ -54,6 +63,11 @@ void FakeWindows::HideSettings() {
 void FakeWindows::Tell(const std::string& message) {
     Log("Tell");
     notices.push_back(message);
+}
+
+void FakeWindows::ShowError(const FatalError& error) {
+    Log("ShowError");
+    errors.push_back(error);
 }
 
 bool FakeWindows::AskYesNo(const std::string& title, const std::string& question) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "memory_file_system.h"
+#include "settings/key_box.h"
 #include "settings/settings_views.h"
 
 namespace zent::testing {
@@ -65,6 +66,9 @@ public:
     std::function<void(const std::string& question)> duringQuestion;
     std::vector<std::string> questions;
     std::vector<std::string> notices;
+    std::vector<FatalError> errors;
+    // The key capture dialog these windows load and show again, as Windows does.
+    KeyBoxForm* keyBox = nullptr;
     std::vector<std::string> events;
 
     SettingsView* Settings() override { return settingsOpen ? settings_ : nullptr; }
@@ -75,6 +79,7 @@ public:
     void CloseRenderer() override;
     bool AskYesNo(const std::string& title, const std::string& question) override;
     void Tell(const std::string& message) override;
+    void ShowError(const FatalError& error) override;
     void HideSettings() override;
     void ShowLaunchForm() override { Log("ShowLaunchForm"); }
     [[noreturn]] void EndProgram() override;

@@ -11,7 +11,6 @@ TEST_F(KeyBoxTest, DriveKeyModeShowsThePromptAndHandsOverToTheRendererDialog) {
     Open(kThreeGames);
     windows.chosenFile = "C:\\Images\\Game.iso";
     settings.cmdAdd_Click();
-    keyBox.Form_Load();
     EXPECT_EQ(keyBoxView.prompt,
               "Type the Key for the letter of the Virtual Drive this Game will be mounted on.");
     keyBox.Form_KeyDown(68);
@@ -24,42 +23,72 @@ TEST_F(KeyBoxTest, DriveKeyModeShowsThePromptAndHandsOverToTheRendererDialog) {
 
 struct CapturedKey {
     std::int16_t code;
-    const char* exitKeyText;
+    const char* exitKeyText;  // null: no keyboard key has the code, and it is ignored
 };
 
 class KeyBoxKeysTest : public SettingsFixture, public ::testing::WithParamInterface<CapturedKey> {};
 
-TEST_P(KeyBoxKeysTest, EveryKeyIsTakenAsItsCodeInBothModes) {
+TEST_P(KeyBoxKeysTest, EveryKeyboardKeyIsTakenAsItsCodeInBothModesAndNoOtherCode) {
+    const bool taken = GetParam().exitKeyText != nullptr;
     Open(kThreeGames);
     settings.cmdExit_Click();
     keyBox.Form_KeyDown(GetParam().code);
-    EXPECT_EQ(settingsView.exitKey, GetParam().exitKeyText);
+    EXPECT_EQ(settingsView.exitKey, taken ? GetParam().exitKeyText : "27");
+    // An ignored code leaves the dialog waiting for a real key.
+    EXPECT_EQ(windows.keyBoxOpen, !taken);
 
     windows.chosenFile = "C:\\Images\\Game.iso";
     settings.cmdAdd_Click();
     keyBox.Form_KeyDown(GetParam().code);
-    EXPECT_EQ(NewGameDriveKey, DriveKeyValue(GetParam().code));
-    EXPECT_EQ(settingsView.exitKey, GetParam().exitKeyText);
+    EXPECT_EQ(NewGameDriveKey,
+              taken ? DriveKeyValue(GetParam().code) : DriveKeyValue(std::string()));
+    EXPECT_EQ(windows.rendererOpen, taken);
+    EXPECT_EQ(windows.keyBoxOpen, !taken);
+    EXPECT_EQ(settingsView.exitKey, taken ? GetParam().exitKeyText : "27");
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyBoxKeysTest,
                          ::testing::Values(CapturedKey{27, "27"}, CapturedKey{81, "81"},
                                            CapturedKey{113, "113"}, CapturedKey{116, "116"},
                                            CapturedKey{16, "16"}, CapturedKey{18, "18"},
-                                           CapturedKey{121, "121"}));
+                                           CapturedKey{121, "121"}, CapturedKey{1, "1"},
+                                           CapturedKey{254, "254"}, CapturedKey{0, nullptr},
+                                           CapturedKey{255, nullptr}, CapturedKey{256, nullptr},
+                                           CapturedKey{-1, nullptr}));
 
-TEST_F(KeyBoxTest, TheModeAtTheKeyPressDecides) {
+// Redefine and Add Game while the dialog is open: it shows what the last
+// opener asks for, and the key becomes that.
+class KeyBoxOpenersTest : public SettingsFixture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(KeyBoxOpenersTest, TheLastOpenerDecidesThePromptAndTheKey) {
+    const bool redefineLast = GetParam();
     Open(kThreeGames);
-    windows.chosenFile = "C:\\Images\\Game.iso";
-    settings.cmdAdd_Click();
-    keyBox.Form_Load();
-    settings.cmdExit_Click();
-    keyBox.Form_KeyDown(27);
-    EXPECT_EQ(keyBoxView.prompt, kDriveKeyPrompt);
-    EXPECT_EQ(settingsView.exitKey, "27");
-    EXPECT_EQ(NewGameDriveKey, DriveKeyValue(std::string()));
-    EXPECT_FALSE(windows.rendererOpen);
+    windows.chosenFile = "C:\\Images\\Road.iso";
+    if (redefineLast) {
+        settings.cmdAdd_Click();
+        settings.cmdExit_Click();
+    } else {
+        settings.cmdExit_Click();
+        settings.cmdAdd_Click();
+    }
+    // The dialog opened first is only brought to the front.
+    EXPECT_EQ(windows.keyBoxLoads, 1);
+    EXPECT_EQ(keyBoxView.prompt, redefineLast ? "" : kDriveKeyPrompt);
+    keyBox.Form_KeyDown(68);
+    EXPECT_EQ(settingsView.exitKey, redefineLast ? "68" : "27");
+    EXPECT_EQ(windows.rendererOpen, !redefineLast);
+    if (redefineLast) {
+        EXPECT_EQ(NewGameDriveKey, DriveKeyValue(std::string()));
+    } else {
+        renderer.Form_Load();
+        renderer.cmdOk_Click();
+        EXPECT_EQ(settingsView.rows.back(), "ROAD|68|0|True|True|True");
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Orders, KeyBoxOpenersTest, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "RedefineDuringAnAdd" : "AddGameDuringARedefine");
+});
 
 TEST_F(KeyBoxTest, AnExitKeyPressedAfterTheSettingsWindowClosedGoesNowhere) {
     Open(kThreeGames);

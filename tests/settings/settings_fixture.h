@@ -30,6 +30,7 @@ protected:
         ResetGlobals();
         SetActiveFileSystem(&disk);
         SetProgramFolder("C:\\Zentavio");
+        windows.keyBox = &keyBox;
     }
 
     // Writes the configuration and loads the window from it.
@@ -49,7 +50,6 @@ protected:
         windows.chosenFile = path;
         settings.cmdAdd_Click();
         ASSERT_TRUE(windows.keyBoxOpen);
-        keyBox.Form_Load();
         keyBox.Form_KeyDown(key);
         ASSERT_TRUE(windows.rendererOpen);
         renderer.Form_Load();

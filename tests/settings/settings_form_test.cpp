@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "settings/settings_layout.h"
@@ -17,7 +18,7 @@ struct PathCase {
 
 class GameNameFromPathTest : public ::testing::TestWithParam<PathCase> {};
 
-TEST_P(GameNameFromPathTest, TakesTheFileNameBeforeItsFirstDotUpperCased) {
+TEST_P(GameNameFromPathTest, TakesTheFileNameBeforeItsFirstDotTrimmedAndUpperCased) {
     EXPECT_EQ(GameNameFromPath(GetParam().path), GetParam().name);
 }
 
@@ -27,7 +28,10 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"C:\\Images\\GAME", "GAME"},
                       PathCase{"C:\\Images\\Space.Race.Disc1.iso", "SPACE"},
                       PathCase{"C:\\images\\road fight.iso", "ROAD FIGHT"},
-                      PathCase{"C:\\Images\\Race .iso", "RACE "}, PathCase{"C:\\Images\\.iso", ""},
+                      PathCase{"C:\\Images\\Race .iso", "RACE"},
+                      PathCase{"C:\\Images\\ Moon.iso", "MOON"},
+                      PathCase{"C:\\Images\\  Space Race  .iso", "SPACE RACE"},
+                      PathCase{"C:\\Images\\ .iso", ""}, PathCase{"C:\\Images\\.iso", ""},
                       PathCase{"C:\\Images.d\\game", "GAME"}, PathCase{"C:\\Images\\", ""}));
 
 struct CpuTextCase {
@@ -102,6 +106,75 @@ TEST_F(SettingsFormTest, SavingWithoutEditsGivesBackTheSameFile) {
     SaveAndExit();
     EXPECT_EQ(SavedConfig(), kThreeGames);
 }
+
+// A save that fails writes nothing and keeps the window as the player left it,
+// so that the player can remove the cause and save again.
+struct FailedSaveCase {
+    const char* name;
+    bool testGame;
+    MemoryFileSystem::Faults faults;
+    int number;
+};
+
+class FailedSaveTest : public SettingsFixture,
+                       public ::testing::WithParamInterface<FailedSaveCase> {
+protected:
+    // The button's click; a Save and Exit that succeeds ends here.
+    void Press() {
+        try {
+            if (GetParam().testGame) {
+                settings.cmdTest_Click();
+            } else {
+                settings.cmdOk_Click();
+            }
+        } catch (const ProgramEnded&) {
+        }
+    }
+};
+
+TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry) {
+    Open(kThreeGames);
+    AddGame("C:\\Images\\New One.iso", 81, 3, {false, false, false});
+    settingsView.cpu = "150";
+    settingsView.selected = 3;
+    const FakeSettingsView before = settingsView;
+    disk.faults = GetParam().faults;
+    windows.events.clear();
+    Press();
+    ASSERT_EQ(windows.errors.size(), 1u);
+    EXPECT_EQ(windows.errors[0].number(), GetParam().number);
+    EXPECT_THAT(windows.errors[0].description(),
+                ::testing::HasSubstr(std::string(kConfigPath) + " is unchanged"));
+    EXPECT_EQ(SavedConfig(), kThreeGames);
+    EXPECT_EQ(disk.files.count(std::string(kConfigPath) + ".tmp"), 0u);
+    // No end, no hiding, no launch: the box, then the window as it was.
+    ASSERT_EQ(windows.events.size(), 1u);
+    EXPECT_THAT(windows.events[0], ::testing::EndsWith("ShowError"));
+    EXPECT_EQ(settingsView.rows, before.rows);
+    EXPECT_EQ(settingsView.cpu, before.cpu);
+    EXPECT_EQ(settingsView.selected, before.selected);
+    EXPECT_TRUE(windows.settingsVisible);
+
+    disk.faults = {};
+    Press();
+    EXPECT_THAT(windows.events.back(),
+                ::testing::EndsWith(GetParam().testGame ? "ShowLaunchForm" : "EndProgram"));
+    EXPECT_EQ(SavedConfig(),
+              "27\r\n0\r\n 150 \r\n1\r\n 4 \r\n"
+              "SPACE RACE|68|1|True|False|False\r\n"
+              "ROAD FIGHT|69|0|False|False|True\r\n"
+              "ALPHA|70|2|False|True|False\r\n"
+              "NEW ONE|81|3|False|False|False\r\n");
+    EXPECT_EQ(windows.errors.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FailedSaveTest,
+    ::testing::Values(
+        FailedSaveCase{"SaveAndExitOverAReadOnlyFile", false, {.replace = true}, kPermissionDenied},
+        FailedSaveCase{"SaveAndExitOnAFullDisk", false, {.write = 0}, kDiskFull},
+        FailedSaveCase{"TestGameOverAReadOnlyFile", true, {.replace = true}, kPermissionDenied}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct CpuSaveCase {
     const char* typed;
@@ -214,17 +287,19 @@ TEST_F(SettingsFormTest, AddGameUpperCasesTheNameAndWaitsForTheDriveKey) {
     EXPECT_TRUE(windows.keyBoxOpen);
 }
 
-// The name goes into the ANSI file (here Latin-1): one the code page cannot
-// hold is refused with a notice, and nothing of the addition starts.
-struct AnsiNameCase {
+// The name goes into the ANSI file (here Latin-1) and a launch looks it up: an
+// empty one, or one the code page cannot hold, is refused with a notice, and
+// nothing of the addition starts.
+struct AddedNameCase {
     const char* path;
-    const char* name;  // the name taken, or null when refused
+    const char* name;     // the name taken, or null when refused
+    const char* refusal;  // what the notice says
 };
 
 class AddGameNameTest : public SettingsFormTest,
-                        public ::testing::WithParamInterface<AnsiNameCase> {};
+                        public ::testing::WithParamInterface<AddedNameCase> {};
 
-TEST_P(AddGameNameTest, TakesOnlyANameTheFileCanHold) {
+TEST_P(AddGameNameTest, TakesOnlyANameTheFileCanHoldAndALaunchCanFind) {
     Open(kThreeGames);
     UseLatin1AsAnsi();
     NewGameName = "EARLIER";
@@ -232,7 +307,7 @@ TEST_P(AddGameNameTest, TakesOnlyANameTheFileCanHold) {
     settings.cmdAdd_Click();
     if (GetParam().name == nullptr) {
         ASSERT_EQ(windows.notices.size(), 1u);
-        EXPECT_NE(windows.notices[0].find("cannot be stored in zentconfig.ini"), std::string::npos)
+        EXPECT_NE(windows.notices[0].find(GetParam().refusal), std::string::npos)
             << windows.notices[0];
         EXPECT_NE(windows.notices[0].find(GetParam().path), std::string::npos)
             << windows.notices[0];
@@ -246,24 +321,23 @@ TEST_P(AddGameNameTest, TakesOnlyANameTheFileCanHold) {
     EXPECT_EQ(settingsView.rows.size(), 3u);
 }
 
+constexpr const char* kNotInCodePage = "cannot be stored in zentconfig.ini";
+constexpr const char* kNoName = "gives no game name";
+
 INSTANTIATE_TEST_SUITE_P(
     Names, AddGameNameTest,
-    ::testing::Values(AnsiNameCase{"D:\\\u30B2\u30FC\u30E0\\\u30B2\u30FC\u30E0.img", nullptr},
-                      AnsiNameCase{"D:\\Images\\\u0418\u0433\u0440\u0430.img", nullptr},
-                      AnsiNameCase{"D:\\\u30B2\u30FC\u30E0\\Caf\u00E9.iso", "CAF\u00E9"},
-                      AnsiNameCase{"D:\\Images\\Race.\u30B2\u30FC\u30E0", "RACE"}));
-
-TEST_F(SettingsFormTest, AGameWithAnEmptyNameIsStillAdded) {
-    Open(kThreeGames);
-    AddGame("C:\\Images\\.iso", 68, 0, {false, false, false});
-    EXPECT_EQ(settingsView.rows.back(), "|68|0|False|False|False");
-}
+    ::testing::Values(
+        AddedNameCase{"D:\\\u30B2\u30FC\u30E0\\\u30B2\u30FC\u30E0.img", nullptr, kNotInCodePage},
+        AddedNameCase{"D:\\Images\\\u0418\u0433\u0440\u0430.img", nullptr, kNotInCodePage},
+        AddedNameCase{"D:\\\u30B2\u30FC\u30E0\\Caf\u00E9.iso", "CAF\u00E9", nullptr},
+        AddedNameCase{"D:\\Images\\Race.\u30B2\u30FC\u30E0", "RACE", nullptr},
+        AddedNameCase{"D:\\Images\\.iso", nullptr, kNoName},
+        AddedNameCase{"D:\\Images\\   .iso", nullptr, kNoName}));
 
 TEST_F(SettingsFormTest, RedefineCapturesTheExitKeyIntoTheBoxOnly) {
     Open(kThreeGames);
     settings.cmdExit_Click();
     ASSERT_TRUE(windows.keyBoxOpen);
-    keyBox.Form_Load();
     EXPECT_EQ(keyBoxView.prompt, "");
     keyBox.Form_KeyDown(113);
     EXPECT_EQ(settingsView.exitKey, "113");
@@ -272,22 +346,6 @@ TEST_F(SettingsFormTest, RedefineCapturesTheExitKeyIntoTheBoxOnly) {
     EXPECT_EQ(std::get<double>(ExitKeyCode), 27);
     SaveAndExit();
     EXPECT_EQ(SavedConfig().substr(0, 5), "113\r\n");
-}
-
-TEST_F(SettingsFormTest, AddGameAfterRedefineCapturesADriveKey) {
-    Open(kThreeGames);
-    settings.cmdExit_Click();
-    keyBox.Form_Load();
-    windows.chosenFile = "C:\\Images\\Road.iso";
-    settings.cmdAdd_Click();
-    // The dialog opened by Redefine is still open: it is only brought to the front.
-    EXPECT_EQ(windows.keyBoxLoads, 1);
-    keyBox.Form_KeyDown(68);
-    EXPECT_EQ(settingsView.exitKey, "27");
-    EXPECT_TRUE(windows.rendererOpen);
-    renderer.Form_Load();
-    renderer.cmdOk_Click();
-    EXPECT_EQ(settingsView.rows.back(), "ROAD|68|0|True|True|True");
 }
 
 TEST_F(SettingsFormTest, TestGameWithoutSelectionDoesNothing) {
@@ -325,14 +383,12 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
 TEST_F(SettingsFormTest, ARowWithoutSixFieldsStopsTheSaveBeforeWriting) {
     Open(kThreeGames);
     settingsView.rows.push_back("BROKEN|68");
-    try {
-        settings.cmdOk_Click();
-        FAIL() << "no error";
-    } catch (const FatalError& error) {
-        EXPECT_EQ(error.number(), kSubscriptOutOfRange);
-        EXPECT_NE(error.description().find("BROKEN|68"), std::string::npos);
-    }
+    settings.cmdOk_Click();
+    ASSERT_EQ(windows.errors.size(), 1u);
+    EXPECT_EQ(windows.errors[0].number(), kSubscriptOutOfRange);
+    EXPECT_NE(windows.errors[0].description().find("BROKEN|68"), std::string::npos);
     EXPECT_EQ(disk.closedCount, 0);
+    EXPECT_EQ(settingsView.rows.size(), 4u);
 }
 
 struct TwipsCase {

@@ -25,6 +25,7 @@ namespace zent {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 // Generous: Wine can be slow on a busy machine.
 constexpr int kWaitMs = 30000;
@@ -254,6 +255,45 @@ TEST_F(SettingsTest, ClosingWithoutSavingLeavesTheFileAsItWas) {
     EXPECT_EQ(SavedFile(), config);
 }
 
+// A save over a read-only file fails: the box says which file and what to do,
+// the file stays as it was, and after OK the window still holds every edit.
+// Once the file is writable again, the next Save and Exit writes them.
+TEST_F(SettingsTest, AFailedSaveKeepsTheWindowAndTheNextSaveWritesTheEdits) {
+    const std::string config = SavedFile();
+    const std::wstring file = folder.PathOf("zentconfig.ini");
+    const std::string image = Image("Moon.iso");
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    Start();
+    AddGame(*this, image, 'D', 0, {false, false, false});
+    EXPECT_TRUE(WaitUntil([&] { return Rows().size() == 4; }, kWaitMs)) << "no game added";
+    SetText(kTxtCpu, L"120");
+
+    Click(Item(kCmdOk));
+    const auto box = ReadAndDismissBox(launcher->id(), kWaitMs);
+    ASSERT_TRUE(box.has_value()) << "no \"Zentavio Wrapper\" box";
+    EXPECT_THAT(*box, HasSubstr("Run-time error 70: Permission denied"));
+    EXPECT_THAT(*box, HasSubstr(folder.Path() + "\\zentconfig.ini is unchanged"));
+    EXPECT_THAT(*box, HasSubstr("read-only"));
+    EXPECT_THAT(*box, Not(HasSubstr("other program")));
+    // The box belongs to the window, which takes clicks again once it is gone.
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(settings) != FALSE; }, kWaitMs))
+        << "the Settings window stays disabled";
+    SendMessageW(settings, WM_NULL, 0, 0);
+    ASSERT_FALSE(launcher->WaitForExit(0)) << "the program ended after the failed save";
+    EXPECT_TRUE(IsWindowVisible(settings));
+    EXPECT_EQ(Rows().back(), L"MOON|68|0|False|False|False");
+    EXPECT_EQ(TextOf(Item(kTxtCpu)), L"120");
+    EXPECT_EQ(SavedFile(), config);
+    EXPECT_FALSE(folder.Read("zentconfig.ini.tmp").has_value());
+
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL));
+    Click(Item(kCmdOk));
+    ExpectEnds("Save and Exit");
+    std::vector<std::string> games = kThreeGames;
+    games.push_back("MOON|68|0|False|False|False");
+    EXPECT_EQ(SavedFile(), ConfigText("27", false, " 120 ", true, games));
+}
+
 TEST_F(SettingsTest, RedefineTakesAnyKeyAndAltSSaves) {
     Start();
     Click(Item(kCmdExit));
@@ -266,13 +306,20 @@ TEST_F(SettingsTest, RedefineTakesAnyKeyAndAltSSaves) {
         << "Alt alone does not land in the exit-key box as 18";
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(keyBox); }, kWaitMs));
 
-    Click(Item(kCmdExit));
+    // Redefine while Add Game waits for the drive key: the dialog stops asking
+    // for the drive, and the key becomes the exit key, not a game's drive.
+    ChooseFile(Image("Road.iso"));
     keyBox = Window(L"Press Any Key");
+    EXPECT_EQ(Narrow(TextOf(GetDlgItem(keyBox, kLblKey))), kDriveKeyPrompt);
+    Click(Item(kCmdExit));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(GetDlgItem(keyBox, kLblKey)).empty(); }, kWaitMs))
+        << "the drive prompt stays while Redefine waits for the exit key";
     Activate(keyBox);
     PressKey(VK_F2);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(Item(kTxtExitKey)) == L"113"; }, kWaitMs))
         << "F2 does not land in the exit-key box as 113";
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(keyBox); }, kWaitMs));
+    EXPECT_EQ(FindTopLevel(nullptr, L"Select Renderer", launcher->id()), nullptr);
     Activate(settings);
     PressChord(VK_MENU, 'S');
     ExpectEnds("Alt+S");
