@@ -80,7 +80,7 @@ printf '%-40s %10s %s\n' "Settings window / plain loop" \
 
 # The watcher against its plain design (bench/plain_watcher_win.cpp: a 1 ms
 # timer that reads the key and nothing else), side by side for a minute and
-# sampled in turns, three times; with a baseline, its launcher's watcher too.
+# sampled in turns, five times; with a baseline, its launcher's watcher too.
 build_baseline() {
     baseline_src=build/bench-baseline/source
     baseline_exe="$PWD/build/bench-baseline/windows/ZentavioWrapper.exe"
@@ -98,23 +98,23 @@ declare -A pids probes samples
 watchers=(launcher)
 if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
     build_baseline
-    start_launch_probe "$windows" 600 watch 50 "$baseline_exe"
+    start_launch_probe "$windows" 600 watch 75 "$baseline_exe"
     pids[baseline]=$pid
     probes[baseline]=$probe
     watchers+=(baseline)
 fi
-start_launch_probe "$windows" 600 watch 45
+start_launch_probe "$windows" 600 watch 65
 pids[launcher]=$pid
 probes[launcher]=$probe
-tests/wine/wine_env.sh run "$windows/wine" "$windows/bench/plain_watcher.exe" 50 \
+tests/wine/wine_env.sh run "$windows/wine" "$windows/bench/plain_watcher.exe" 60 \
     >/dev/null 2>&1 </dev/null &
 runner=$!
 sleep 1.5
 pids[plain]=$(launcher_pid "$prefix" 'plain_watcher\.exe')
 watchers+=(plain)
-for _ in 1 2 3; do
+for _ in 1 2 3 4 5; do
     for watcher in "${watchers[@]}"; do
-        samples[$watcher]+="$(cpu_percent "${pids[$watcher]}" 4) "
+        samples[$watcher]+="$(cpu_percent "${pids[$watcher]}" 3) "
     done
 done
 wait "$runner"
