@@ -91,8 +91,12 @@ std::string LaunchGuard::Describe(WindowHandle window) {
 // still kept behind another program's is brought to the front, once.
 bool LaunchGuard::EmulatorBroughtToFront(std::optional<std::uint64_t>& behindSince) {
     const WindowHandle front = desktop_.ForegroundWindow();
+    if (front == 0 || IsEmulatorWindow(desktop_, front)) {
+        behindSince.reset();
+        return false;
+    }
     const std::vector<WindowHandle> own = desktop_.ProcessWindows(EmulatorProcess);
-    if (own.empty() || front == 0 || IsEmulatorWindow(desktop_, front)) {
+    if (own.empty()) {
         behindSince.reset();
         return false;
     }
