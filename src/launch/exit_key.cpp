@@ -25,6 +25,11 @@ std::string NoKeyProblem() {
            "a game) and choose the exit key with Redefine.";
 }
 
+// The emulator this launch started is still running.
+bool EmulatorRuns(LaunchPlatform& platform) {
+    return EmulatorProcess != 0 && !platform.ProgramExitCode().has_value();
+}
+
 }  // namespace
 
 void RequireUsableExitKey() {
@@ -44,7 +49,7 @@ bool ExitKeyHeld(LaunchPlatform& platform) {
 }
 
 void CloseEmulator(LaunchPlatform& platform) {
-    if (EmulatorProcess == 0 || platform.ProgramExitCode()) {
+    if (!EmulatorRuns(platform)) {
         return;
     }
     if (IsEmulatorWindow(platform, platform.ForegroundWindow())) {
@@ -101,7 +106,7 @@ void CloseEmulatorAndEnd(LaunchPlatform& platform) {
     // a tick of the watcher meanwhile would start this again.
     platform.StopTimer();
     platform.Sleep(500);
-    if (EmulatorProcess == 0 || platform.ProgramExitCode()) {
+    if (!EmulatorRuns(platform)) {
         Trace("no emulator runs: nothing to close");
     } else {
         EndEmulator(platform, exitKeySeen);
