@@ -36,7 +36,7 @@ struct BadRecord {
 };
 
 void PrintTo(const BadRecord& c, std::ostream* out) {
-    *out << c.record;
+    *out << ::testing::PrintToString(std::string(c.record));
 }
 
 class BadRecordTest : public LaunchTest, public ::testing::WithParamInterface<BadRecord> {};
