@@ -3,6 +3,7 @@
 // comes the name to look up. Without one, the last game's own name is looked up,
 // which must be found.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,12 +24,11 @@ void CheckLookup(const std::string& name, bool mustBeFound) {
         }
         return;
     }
-    std::size_t separators = 0;
-    for (char c : record) {
-        separators += c == '|';
-    }
-    if (separators != 4) {
-        zent::FuzzFinding("a record text without exactly four separators");
+    // The record is every field after the name, one separator between two.
+    constexpr std::size_t kRecordSeparators = zent::kGameFieldCount - 2;
+    if (static_cast<std::size_t>(std::count(record.begin(), record.end(), '|')) !=
+        kRecordSeparators) {
+        zent::FuzzFinding("a record text whose separators are not one fewer than its fields");
     }
 }
 

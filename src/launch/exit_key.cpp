@@ -23,6 +23,11 @@ std::string NoKeyProblem() {
            "a game) and choose the exit key with Redefine.";
 }
 
+// The emulator this launch started is still running.
+bool EmulatorRuns(Desktop& desktop) {
+    return EmulatorProcess != 0 && !desktop.ProgramExitCode().has_value();
+}
+
 }  // namespace
 
 void RequireUsableExitKey() {
@@ -42,7 +47,7 @@ bool ExitKeyHeld(Keyboard& keyboard) {
 }
 
 void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
-    if (EmulatorProcess == 0 || desktop.ProgramExitCode()) {
+    if (!EmulatorRuns(desktop)) {
         return;
     }
     if (IsEmulatorWindow(desktop, desktop.ForegroundWindow())) {
@@ -99,7 +104,7 @@ void CloseEmulatorAndEnd(Keyboard& keyboard, Desktop& desktop) {
     // a tick of the watcher meanwhile would start this again.
     desktop.StopTimer();
     keyboard.Sleep(500);
-    if (EmulatorProcess == 0 || desktop.ProgramExitCode()) {
+    if (!EmulatorRuns(desktop)) {
         Trace("no emulator runs: nothing to close");
     } else {
         EndEmulator(keyboard, desktop, exitKeySeen);

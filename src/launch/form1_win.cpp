@@ -43,13 +43,13 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 g_platform.reset();
                 return 0;
             default:
-                return DefWindowProcA(window, message, wParam, lParam);
+                return DefWindowProcW(window, message, wParam, lParam);
         }
     });
 }
 
 // The same icon as the Settings window: the launch form shows in the taskbar.
-const WindowClass kForm1Class{.name = "ZentavioWrapperForm1",
+const WindowClass kForm1Class{.name = L"ZentavioWrapperForm1",
                               .procedure = Form1Proc,
                               .what = "launch window",
                               .style = WS_OVERLAPPEDWINDOW,
@@ -79,7 +79,7 @@ void LoadForm1() {
         return;
     }
     Form_Initialize();
-    g_form1 = CreateTopLevelWindow(kForm1Class, "Zentavio Wrapper", {CW_USEDEFAULT, CW_USEDEFAULT},
+    g_form1 = CreateTopLevelWindow(kForm1Class, kProgramTitle, {CW_USEDEFAULT, CW_USEDEFAULT},
                                    Form1Size());
     g_platform.emplace(g_form1, kTimer1);
     Form_Load(*g_platform);

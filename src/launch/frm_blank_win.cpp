@@ -15,7 +15,7 @@ LRESULT CALLBACK FrmBlankProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             g_frmBlank = nullptr;
             return 0;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     });
 }
 
@@ -23,14 +23,14 @@ HWND CreateFrmBlank() {
     // Maximized from its creation, and never activated, not even by a click:
     // the emulator in front of it keeps the keyboard throughout.
     const WindowClass frmBlankClass{
-        .name = "ZentavioWrapperBlank",
+        .name = L"ZentavioWrapperBlank",
         .procedure = FrmBlankProc,
         .what = "backdrop window",
         .style = WS_POPUP | WS_MAXIMIZE,
         .extendedStyle = WS_EX_NOACTIVATE,
         .background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
     };
-    return CreateTopLevelWindow(frmBlankClass, "Form2", {0, 0},
+    return CreateTopLevelWindow(frmBlankClass, L"Form2", {0, 0},
                                 {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
 }
 

@@ -1,6 +1,7 @@
 #include "launch/launch_platform_win.h"
 
-#include <cstdio>
+#include <cwchar>
+#include <iterator>
 
 #include "launch/frm_blank_win.h"
 #include "launch/program_job_win.h"
@@ -87,11 +88,11 @@ void WindowsLaunchPlatform::PlaceWindow(WindowHandle window, WindowHandle insert
 }
 
 std::int32_t WindowsLaunchPlatform::ReadWindowLong(WindowHandle window, int index) {
-    return GetWindowLongA(Window(window), index);
+    return GetWindowLongW(Window(window), index);
 }
 
 void WindowsLaunchPlatform::WriteWindowLong(WindowHandle window, int index, std::int32_t value) {
-    SetWindowLongA(Window(window), index, value);
+    SetWindowLongW(Window(window), index, value);
 }
 
 WindowHandle WindowsLaunchPlatform::ShowBackdrop() {
@@ -211,7 +212,7 @@ std::string WindowsLaunchPlatform::WindowTitle(WindowHandle window) {
 
 // Posted, not sent: an emulator that hangs must not hang the launcher with it.
 void WindowsLaunchPlatform::CloseWindow(WindowHandle window) {
-    PostMessageA(Window(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(Window(window), WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 WindowHandle WindowsLaunchPlatform::RootOwner(WindowHandle window) {
@@ -239,10 +240,10 @@ bool WindowsLaunchPlatform::ClaimLaunch(const std::string& folder) {
     for (const wchar_t c : name) {
         digest = (digest ^ static_cast<std::uint16_t>(c)) * 1099511628211ull;
     }
-    char mutexName[64];
-    std::snprintf(mutexName, sizeof mutexName, "Local\\ZentavioWrapper.Launch.%016llx",
+    wchar_t mutexName[64];
+    std::swprintf(mutexName, std::size(mutexName), L"Local\\ZentavioWrapper.Launch.%016llx",
                   static_cast<unsigned long long>(digest));
-    const HANDLE mutex = CreateMutexA(nullptr, FALSE, mutexName);
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, mutexName);
     if (mutex == nullptr) {
         FailWindowsResource("The launcher could not check for another launch");
     }

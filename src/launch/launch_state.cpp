@@ -27,7 +27,7 @@ const std::string& FieldOf(const std::vector<std::string>& fields, GameField fie
     return fields[field - 1];
 }
 
-[[noreturn]] void FailGame(int number, const std::string& problem) {
+[[noreturn]] void FailGame(ErrorNumber number, const std::string& problem) {
     Fail(number, "Game " + Quoted(GameName) + " in " + ProgramFile(kConfigFileName) + ": " +
                      problem + " Correct the game in the Settings window.");
 }

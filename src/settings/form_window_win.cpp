@@ -1,6 +1,7 @@
 #include "settings/form_window_win.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "startup/message_loop_win.h"
 #include "startup/text_locale_win.h"
@@ -21,7 +22,7 @@ int SystemDpi() {
 template <typename Function>
 Function User32Entry(const char* name) {
     return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
 int WindowDpi(HWND window) {
@@ -38,8 +39,8 @@ int WindowDpi(HWND window) {
 SIZE OuterSize(const FormWindow& form, int dpi) {
     RECT rect{0, 0, TwipsToPixels(form.layout->clientWidth, dpi),
               TwipsToPixels(form.layout->clientHeight, dpi)};
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(form.window, GWL_STYLE));
-    const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongPtrA(form.window, GWL_EXSTYLE));
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(form.window, GWL_STYLE));
+    const DWORD extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(form.window, GWL_EXSTYLE));
     static const auto adjustForDpi =
         User32Entry<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
     if (adjustForDpi != nullptr) {
@@ -51,7 +52,7 @@ SIZE OuterSize(const FormWindow& form, int dpi) {
 }
 
 struct ControlClass {
-    const char* name;
+    const wchar_t* name;
     DWORD style;
     DWORD extendedStyle;
 };
@@ -60,20 +61,20 @@ ControlClass ClassOf(ControlKind kind) {
     constexpr DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (kind) {
         case ControlKind::PushButton:
-            return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+            return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
         case ControlKind::TextBox:
-            return {"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+            return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::Label:
-            return {"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
+            return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::ListBox:
-            return {"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
+            return {L"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
                     WS_EX_CLIENTEDGE};
         case ControlKind::CheckBox:
-            return {"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+            return {L"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
         case ControlKind::DropDownList:
-            return {"COMBOBOX", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+            return {L"COMBOBOX", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
     }
-    return {"STATIC", child, 0};
+    return {L"STATIC", child, 0};
 }
 
 // A drop-down list's window height includes its opened list.
@@ -101,12 +102,12 @@ void PlaceControls(FormWindow& form) {
     form.font = form.formClass->makeFont(form.dpi);
     for (const ControlPlacement& control : form.layout->controls) {
         HWND child = GetDlgItem(form.window, control.id);
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font), FALSE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font), FALSE);
         if (control.kind == ControlKind::TextBox) {
             // The boxes are narrow (a key code, a percentage): thin inner margins
             // leave the digits room.
             const int margin = MulDiv(1, form.dpi, 96);
-            SendMessageA(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+            SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
                          MAKELPARAM(margin, margin));
         }
         const SIZE size = WindowSize(control, child, form.font, form.dpi);
@@ -122,10 +123,10 @@ void PlaceControls(FormWindow& form) {
 }
 
 bool IsPushButton(HWND control) {
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof className);
-    const LONG_PTR type = GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK;
-    return lstrcmpiA(className, "BUTTON") == 0 &&
+    wchar_t className[16] = {};
+    GetClassNameW(control, className, static_cast<int>(std::size(className)));
+    const LONG_PTR type = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiW(className, L"BUTTON") == 0 &&
            (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
 }
 
@@ -133,7 +134,7 @@ bool IsPushButton(HWND control) {
 
 void CreateForm(FormWindow& form) {
     form.window =
-        CreateTopLevelWindow(form.formClass->window, form.layout->caption,
+        CreateTopLevelWindow(form.formClass->window, Wide(form.layout->caption).c_str(),
                              {CW_USEDEFAULT, CW_USEDEFAULT}, {CW_USEDEFAULT, CW_USEDEFAULT});
     if (form.formClass->dialogKeys) {
         EnableDialogKeys(form.window);
@@ -142,12 +143,11 @@ void CreateForm(FormWindow& form) {
     form.lastFocus = nullptr;
     for (const ControlPlacement& control : form.layout->controls) {
         const ControlClass controlClass = ClassOf(control.kind);
-        // Unicode controls, so that their texts keep every character.
         HWND child =
-            CreateWindowExW(controlClass.extendedStyle, Wide(controlClass.name).c_str(),
+            CreateWindowExW(controlClass.extendedStyle, controlClass.name,
                             Wide(control.text).c_str(), controlClass.style, 0, 0, 0, 0, form.window,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                            GetModuleHandleA(nullptr), nullptr);
+                            GetModuleHandleW(nullptr), nullptr);
         if (form.lastFocus == nullptr && (controlClass.style & WS_TABSTOP) != 0) {
             form.lastFocus = child;
         }
@@ -199,7 +199,7 @@ bool HandleFormMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lPa
             if (lParam == 0 && LOWORD(wParam) == IDOK) {
                 HWND focus = GetFocus();
                 if (focus != nullptr && IsChild(form.window, focus) && IsPushButton(focus)) {
-                    SendMessageA(focus, BM_CLICK, 0, 0);
+                    SendMessageW(focus, BM_CLICK, 0, 0);
                 }
                 return true;
             }
@@ -224,18 +224,18 @@ void BringFormToFront(FormWindow& form) {
 }
 
 HFONT CreateMessageFont(int dpi) {
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     // The metrics come at the system DPI; the window may sit on another monitor.
     metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, SystemDpi());
-    return CreateFontIndirectA(&metrics.lfMessageFont);
+    return CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
-std::string MessageFontFace() {
-    NONCLIENTMETRICSA metrics{};
+std::wstring MessageFontFace() {
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     return metrics.lfMessageFont.lfFaceName;
 }
 

@@ -26,7 +26,7 @@ struct FormClass {
 };
 
 // The two dialogs' kind: a fixed tool-window frame.
-inline FormClass ToolWindowForm(const char* name, WNDPROC procedure, const char* what,
+inline FormClass ToolWindowForm(const wchar_t* name, WNDPROC procedure, const char* what,
                                 FontMaker makeFont, bool dialogKeys) {
     return {.window = {.name = name,
                        .procedure = procedure,
@@ -73,7 +73,7 @@ LRESULT FormProcedureCall(FormWindow& form, HWND window, UINT message, WPARAM wP
             handler()) {
             return 0;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     });
 }
 
@@ -96,7 +96,7 @@ void ShowForm(FormWindow& form, Load&& load) {
 // The standard user-interface font at the given DPI.
 HFONT CreateMessageFont(int dpi);
 // The message font's face, for forms whose own face is missing.
-std::string MessageFontFace();
+std::wstring MessageFontFace();
 
 // A control's text, read and written through the Unicode messages.
 std::string ControlText(HWND control);

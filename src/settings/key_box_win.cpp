@@ -12,20 +12,20 @@ namespace zent {
 
 namespace {
 
-constexpr const char* kPromptFace = "Arial Unicode MS";
+constexpr const wchar_t* kPromptFace = L"Arial Unicode MS";
 
-int CALLBACK NoteFaceFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+int CALLBACK NoteFaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
 }
 
-bool FaceInstalled(const char* face) {
-    LOGFONTA wanted{};
+bool FaceInstalled(const wchar_t* face) {
+    LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+    lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
     bool found = false;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &wanted, NoteFaceFound, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExW(screen, &wanted, NoteFaceFound, reinterpret_cast<LPARAM>(&found), 0);
     ReleaseDC(nullptr, screen);
     return found;
 }
@@ -33,14 +33,14 @@ bool FaceInstalled(const char* face) {
 // The prompt's large face, upright (the vertical "@" variant would draw it
 // sideways); the standard face at the same size where it is not installed.
 HFONT CreatePromptFont(int dpi) {
-    LOGFONTA font{};
+    LOGFONTW font{};
     font.lfHeight = -MulDiv(1425, dpi, 7200);  // 14.25 pt
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
-    const std::string face = FaceInstalled(kPromptFace) ? kPromptFace : MessageFontFace();
-    lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
-    return CreateFontIndirectA(&font);
+    const std::wstring face = FaceInstalled(kPromptFace) ? kPromptFace : MessageFontFace();
+    lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    return CreateFontIndirectW(&font);
 }
 
 class KeyBoxLabel : public KeyBoxView {
@@ -57,7 +57,7 @@ private:
 LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // No dialog-key handling: every key is the answer.
-const FormClass kKeyBoxClass = ToolWindowForm("ZentavioKeyBox", KeyBoxProcedure,
+const FormClass kKeyBoxClass = ToolWindowForm(L"ZentavioKeyBox", KeyBoxProcedure,
                                               "key capture window", CreatePromptFont, false);
 
 FormWindow g_form{&kKeyBoxClass, &KeyBoxLayout()};

@@ -11,7 +11,7 @@ namespace {
 
 LRESULT CALLBACK RendererProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-const FormClass kRendererClass = ToolWindowForm("ZentavioRenderer", RendererProcedure,
+const FormClass kRendererClass = ToolWindowForm(L"ZentavioRenderer", RendererProcedure,
                                                 "renderer window", CreateMessageFont, true);
 
 class RendererList : public RendererView {
@@ -19,10 +19,10 @@ public:
     explicit RendererList(const FormWindow& form) : form_(form) {}
     int SelectedRenderer() const override {
         return static_cast<int>(
-            SendDlgItemMessageA(form_.window, kCmbRenderer, CB_GETCURSEL, 0, 0));
+            SendDlgItemMessageW(form_.window, kCmbRenderer, CB_GETCURSEL, 0, 0));
     }
     void SelectRenderer(int position) override {
-        SendDlgItemMessageA(form_.window, kCmbRenderer, CB_SETCURSEL, static_cast<WPARAM>(position),
+        SendDlgItemMessageW(form_.window, kCmbRenderer, CB_SETCURSEL, static_cast<WPARAM>(position),
                             0);
     }
 

@@ -19,7 +19,7 @@ LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPA
 void FitListToFont();
 
 // A standard resizable frame with the application icon; resizing moves nothing.
-const FormClass kSettingsClass{.window = {.name = "ZentavioSettings",
+const FormClass kSettingsClass{.window = {.name = L"ZentavioSettings",
                                           .procedure = SettingsProcedure,
                                           .what = "Settings window",
                                           .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,

@@ -5,16 +5,17 @@
 
 namespace zent {
 
-const char* StandardErrorText(int number) {
+const char* StandardErrorText(ErrorNumber number) {
     for (const ErrorDefinition& error : kErrors) {
         if (error.number == number) {
             return error.standardText;
         }
     }
-    return nullptr;
+    // Only a number cast from a plain integer misses its row.
+    return "Application-defined or object-defined error";
 }
 
-FatalError::FatalError(int number, std::string description)
+FatalError::FatalError(ErrorNumber number, std::string description)
     : std::runtime_error(description), number_(number), description_(std::move(description)) {}
 
 FatalError FatalError::WithContext(const std::string& where) const {
@@ -22,13 +23,11 @@ FatalError FatalError::WithContext(const std::string& where) const {
 }
 
 std::string FatalError::MessageText() const {
-    const char* standard = StandardErrorText(number_);
-    return "Run-time error " + std::to_string(number_) + ": " +
-           (standard != nullptr ? standard : "Application-defined or object-defined error") +
+    return "Run-time error " + std::to_string(number_) + ": " + StandardErrorText(number_) +
            "\n\n" + description_;
 }
 
-void Fail(int number, std::string description) {
+void Fail(ErrorNumber number, std::string description) {
     throw FatalError(number, std::move(description));
 }
 

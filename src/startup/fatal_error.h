@@ -10,19 +10,27 @@
 
 namespace zent {
 
-// The classic BASIC run-time error numbers, which users and support notes know.
+// Every error the launcher raises: its number, one of the classic BASIC run-time
+// error numbers that users and support notes know, and its short standard wording.
+// A new error is one line here: the enumeration and kErrors are both made from
+// this list, so no number can lack its row.
+#define ZENT_FATAL_ERRORS(X)                                     \
+    X(kInvalidArgument, 5, "Invalid procedure call or argument") \
+    X(kOverflow, 6, "Overflow")                                  \
+    X(kOutOfMemory, 7, "Out of memory")                          \
+    X(kSubscriptOutOfRange, 9, "Subscript out of range")         \
+    X(kTypeMismatch, 13, "Type mismatch")                        \
+    X(kFileNotFound, 53, "File not found")                       \
+    X(kDiskFull, 61, "Disk full")                                \
+    X(kInputPastEndOfFile, 62, "Input past end of file")         \
+    X(kDeviceUnavailable, 68, "Device unavailable")              \
+    X(kPermissionDenied, 70, "Permission denied")                \
+    X(kPathFileAccessError, 75, "Path/File access error")
+
 enum ErrorNumber : int {
-    kInvalidArgument = 5,
-    kOverflow = 6,
-    kOutOfMemory = 7,
-    kSubscriptOutOfRange = 9,
-    kTypeMismatch = 13,
-    kFileNotFound = 53,
-    kDiskFull = 61,
-    kInputPastEndOfFile = 62,
-    kDeviceUnavailable = 68,
-    kPermissionDenied = 70,
-    kPathFileAccessError = 75,
+#define ZENT_ERROR_ENUMERATOR(name, number, standardText) name = number,
+    ZENT_FATAL_ERRORS(ZENT_ERROR_ENUMERATOR)
+#undef ZENT_ERROR_ENUMERATOR
 };
 
 struct ErrorDefinition {
@@ -30,32 +38,21 @@ struct ErrorDefinition {
     const char* standardText;
 };
 
-// Every error the launcher raises, with its short standard wording: a new error
-// is one row here.
 inline constexpr ErrorDefinition kErrors[] = {
-    {kInvalidArgument, "Invalid procedure call or argument"},
-    {kOverflow, "Overflow"},
-    {kOutOfMemory, "Out of memory"},
-    {kSubscriptOutOfRange, "Subscript out of range"},
-    {kTypeMismatch, "Type mismatch"},
-    {kFileNotFound, "File not found"},
-    {kDiskFull, "Disk full"},
-    {kInputPastEndOfFile, "Input past end of file"},
-    {kDeviceUnavailable, "Device unavailable"},
-    {kPermissionDenied, "Permission denied"},
-    {kPathFileAccessError, "Path/File access error"},
+#define ZENT_ERROR_ROW(name, number, standardText) {name, standardText},
+    ZENT_FATAL_ERRORS(ZENT_ERROR_ROW)
+#undef ZENT_ERROR_ROW
 };
 
-// The standard wording of an error number ("File not found"); nothing for a
-// number that is not in kErrors.
-const char* StandardErrorText(int number);
+// The standard wording of an error number ("File not found").
+const char* StandardErrorText(ErrorNumber number);
 
 class FatalError : public std::runtime_error {
 public:
     // description says what the user must fix: the path, the line, the offending text.
-    FatalError(int number, std::string description);
+    FatalError(ErrorNumber number, std::string description);
 
-    int number() const { return number_; }
+    ErrorNumber number() const { return number_; }
     const std::string& description() const { return description_; }
 
     // The same error with a sentence in front that names where it happened.
@@ -65,11 +62,11 @@ public:
     std::string MessageText() const;
 
 private:
-    int number_;
+    ErrorNumber number_;
     std::string description_;
 };
 
-[[noreturn]] void Fail(int number, std::string description);
+[[noreturn]] void Fail(ErrorNumber number, std::string description);
 
 // Text in quotation marks for a message, with control characters made visible
 // and very long texts shortened, so a broken line never floods the box.

@@ -52,7 +52,7 @@ template <typename Handler>
 LRESULT GuardedWindowCall(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                           Handler&& handler) {
     if (FatalStopInProgress()) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
     return Guarded([&]() -> LRESULT { return handler(); });
 }

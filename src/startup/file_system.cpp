@@ -152,7 +152,7 @@ bool ReplaceWithCopy(FileSystem& files, const std::string& source, const std::st
 
 void FailFile(FileFault fault, const std::string& action, const std::string& path,
               std::string_view systemText) {
-    int number = kPathFileAccessError;
+    ErrorNumber number = kPathFileAccessError;
     std::string advice;
     switch (fault) {
         case FileFault::kNotFound:

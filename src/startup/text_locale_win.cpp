@@ -72,10 +72,12 @@ std::string Utf8(std::wstring_view text) {
 
 void UseSystemTextLocale() {
     TextLocale& locale = CurrentTextLocale();
-    char separator[8] = {};
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) > 0 &&
-        separator[0] != '\0') {
-        locale.decimalSeparator = separator[0];
+    // The launcher's texts are UTF-8, whose one-byte characters are ASCII: a
+    // separator outside it leaves the point.
+    wchar_t separator[8] = {};
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) > 0 &&
+        separator[0] != L'\0' && separator[0] < 0x80) {
+        locale.decimalSeparator = static_cast<char>(separator[0]);
     }
     locale.upperCaseExtended = &SystemUpperCase;
     // A system set to use UTF-8 as its ANSI code page already holds the files

@@ -30,38 +30,38 @@ LRESULT CALLBACK CountWhenDestroyed(HWND window, UINT message, WPARAM wParam, LP
 }
 
 void RegisterOnce(const WindowClass& windowClass, HINSTANCE instance) {
-    WNDCLASSEXA existing{};
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, windowClass.name, &existing)) {
+    if (GetClassInfoExW(instance, windowClass.name, &existing)) {
         return;
     }
-    WNDCLASSEXA registered{};
+    WNDCLASSEXW registered{};
     registered.cbSize = sizeof registered;
     registered.lpfnWndProc = windowClass.procedure;
     registered.hInstance = instance;
-    registered.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    registered.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     registered.hbrBackground = windowClass.background;
     registered.lpszClassName = windowClass.name;
     if (windowClass.withIcon) {
-        const LPCSTR icon = MAKEINTRESOURCEA(ZENT_APP_ICON);
+        const LPCWSTR icon = MAKEINTRESOURCEW(ZENT_APP_ICON);
         registered.hIcon = static_cast<HICON>(
-            LoadImageA(instance, icon, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+            LoadImageW(instance, icon, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
         registered.hIconSm =
-            static_cast<HICON>(LoadImageA(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+            static_cast<HICON>(LoadImageW(instance, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                           GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     }
-    if (RegisterClassExA(&registered) == 0) {
+    if (RegisterClassExW(&registered) == 0) {
         FailWindow(windowClass);
     }
 }
 
 }  // namespace
 
-HWND CreateTopLevelWindow(const WindowClass& windowClass, const char* title, POINT position,
+HWND CreateTopLevelWindow(const WindowClass& windowClass, const wchar_t* title, POINT position,
                           SIZE size) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterOnce(windowClass, instance);
-    const HWND window = CreateWindowExA(windowClass.extendedStyle, windowClass.name, title,
+    const HWND window = CreateWindowExW(windowClass.extendedStyle, windowClass.name, title,
                                         windowClass.style, position.x, position.y, size.cx, size.cy,
                                         nullptr, nullptr, instance, nullptr);
     if (window == nullptr || !SetWindowSubclass(window, CountWhenDestroyed, 0, 0)) {

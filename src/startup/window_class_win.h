@@ -10,7 +10,7 @@ namespace zent {
 
 // A class of top-level windows and the styles its windows are created with.
 struct WindowClass {
-    const char* name;
+    const wchar_t* name;
     WNDPROC procedure;
     // Names its window in the error message: "launch window".
     const char* what;
@@ -23,8 +23,8 @@ struct WindowClass {
 
 // Creates a window of the class without owner; position and size as
 // CreateWindowEx takes them (CW_USEDEFAULT: where and as large as Windows
-// chooses).
-HWND CreateTopLevelWindow(const WindowClass& windowClass, const char* title, POINT position,
+// chooses). Its class and window are Unicode, as its controls are.
+HWND CreateTopLevelWindow(const WindowClass& windowClass, const wchar_t* title, POINT position,
                           SIZE size);
 
 }  // namespace zent

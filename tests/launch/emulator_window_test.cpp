@@ -41,6 +41,10 @@ struct ScreenCase {
     int width, height;
 };
 
+void PrintTo(const ScreenCase& c, std::ostream* out) {
+    *out << c.width << "x" << c.height;
+}
+
 class PlacementTest : public EmulatorWindowTest,
                       public ::testing::WithParamInterface<ScreenCase> {};
 

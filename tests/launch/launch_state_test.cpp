@@ -31,12 +31,12 @@ TEST_F(UnpackRecordTest, AcceptsTheFlagWordsInAnyCaseAndNumbersAndIgnoresFieldsA
 
 struct BadRecord {
     const char* record;
-    int number;
+    ErrorNumber number;
     const char* description;
 };
 
 void PrintTo(const BadRecord& c, std::ostream* out) {
-    *out << c.record;
+    *out << ::testing::PrintToString(std::string(c.record));
 }
 
 class BadRecordTest : public LaunchTest, public ::testing::WithParamInterface<BadRecord> {};
@@ -62,26 +62,32 @@ TEST_P(BadRecordTest, FailsNamingTheGameAndTheFieldAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Records, BadRecordTest,
     ::testing::Values(
-        BadRecord{"69|7|True|True|True", 5, "the renderer type \"7\" must be 0, 1, 2 or 3."},
-        BadRecord{"69|-1|True|True|True", 5, "the renderer type \"-1\" must be 0, 1, 2 or 3."},
-        BadRecord{"69|x|True|True|True", 13, "the renderer type \"x\" must be 0, 1, 2 or 3."},
-        BadRecord{"69|99999|True|True|True", 6,
+        BadRecord{"69|7|True|True|True", kInvalidArgument,
+                  "the renderer type \"7\" must be 0, 1, 2 or 3."},
+        BadRecord{"69|-1|True|True|True", kInvalidArgument,
+                  "the renderer type \"-1\" must be 0, 1, 2 or 3."},
+        BadRecord{"69|x|True|True|True", kTypeMismatch,
+                  "the renderer type \"x\" must be 0, 1, 2 or 3."},
+        BadRecord{"69|99999|True|True|True", kOverflow,
                   "the renderer type \"99999\" must be 0, 1, 2 or 3."},
-        BadRecord{"E|1|True|True|True", 13,
+        BadRecord{"E|1|True|True|True", kTypeMismatch,
                   "the drive key \"E\" must be a key code from 0 to 255."},
-        BadRecord{"256|1|True|True|True", 6,
+        BadRecord{"256|1|True|True|True", kOverflow,
                   "the drive key \"256\" must be a key code from 0 to 255."},
-        BadRecord{"-1|1|True|True|True", 6,
+        BadRecord{"-1|1|True|True|True", kOverflow,
                   "the drive key \"-1\" must be a key code from 0 to 255."},
-        BadRecord{"|1|True|True|True", 13, "the drive key \"\" must be a key code from 0 to 255."},
-        BadRecord{"69|1|Yes|True|True", 13, "the Z-Writing option \"Yes\" must be True or False."},
-        BadRecord{"69|1|True||True", 13,
+        BadRecord{"|1|True|True|True", kTypeMismatch,
+                  "the drive key \"\" must be a key code from 0 to 255."},
+        BadRecord{"69|1|Yes|True|True", kTypeMismatch,
+                  "the Z-Writing option \"Yes\" must be True or False."},
+        BadRecord{"69|1|True||True", kTypeMismatch,
                   "the Alpha-Tested Z-Writing option \"\" must be True or False."},
-        BadRecord{"69|1|True|True|T", 13, "the NTSC mode option \"T\" must be True or False."},
-        BadRecord{"69|1|True|True", 9,
+        BadRecord{"69|1|True|True|T", kTypeMismatch,
+                  "the NTSC mode option \"T\" must be True or False."},
+        BadRecord{"69|1|True|True", kSubscriptOutOfRange,
                   "the record \"69|1|True|True\" has 4 fields instead of 5: drive key, "
                   "renderer type, Z-Writing, Alpha-Tested Z-Writing and NTSC mode."},
-        BadRecord{"", 9,
+        BadRecord{"", kSubscriptOutOfRange,
                   "the record \"\" has 0 fields instead of 5: drive key, renderer type, "
                   "Z-Writing, Alpha-Tested Z-Writing and NTSC mode."}));
 

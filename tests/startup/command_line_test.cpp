@@ -49,6 +49,11 @@ struct GameNameCase {
     const char* gameName;
 };
 
+void PrintTo(const GameNameCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.argument)) << " names "
+         << ::testing::PrintToString(std::string(c.gameName));
+}
+
 class GameNameFromCommandLineTest : public ::testing::TestWithParam<GameNameCase> {};
 
 // Every case goes through the whole way from the raw command line, with each kind

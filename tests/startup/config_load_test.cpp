@@ -35,6 +35,10 @@ struct ExitKeyCase {
     double value;
 };
 
+void PrintTo(const ExitKeyCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.line)) << " is " << c.value;
+}
+
 class ExitKeyLineTest : public ConfigTest, public ::testing::WithParamInterface<ExitKeyCase> {};
 
 TEST_P(ExitKeyLineTest, ReadsTheNumberOr27) {
@@ -57,6 +61,10 @@ struct FlagCase {
     const char* line;
     bool value;
 };
+
+void PrintTo(const FlagCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.line)) << " is " << (c.value ? "True" : "False");
+}
 
 class FlagLineTest : public ConfigTest, public ::testing::WithParamInterface<FlagCase> {};
 
@@ -87,6 +95,10 @@ struct CpuCase {
     const char* line;
     double value;
 };
+
+void PrintTo(const CpuCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.line)) << " is " << c.value;
+}
 
 class CpuSpeedLineTest : public ConfigTest, public ::testing::WithParamInterface<CpuCase> {};
 

@@ -28,6 +28,11 @@ struct LookupCase {
     const char* record;
 };
 
+void PrintTo(const LookupCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.name)) << " finds "
+         << ::testing::PrintToString(std::string(c.record));
+}
+
 class LookupGameTableTest : public LookupGameTest,
                             public ::testing::WithParamInterface<LookupCase> {};
 

@@ -23,6 +23,10 @@ struct NumberCase {
     double value;
 };
 
+void PrintTo(const NumberCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.text)) << " is " << c.value;
+}
+
 class NumericValueTest : public TextConversionsTest,
                          public ::testing::WithParamInterface<NumberCase> {};
 
@@ -64,6 +68,10 @@ struct IntegerCase {
     int value;
 };
 
+void PrintTo(const IntegerCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.text)) << " is " << c.value;
+}
+
 class WholeIntegerTest : public TextConversionsTest,
                          public ::testing::WithParamInterface<IntegerCase> {};
 
@@ -86,6 +94,10 @@ struct RejectedCase {
     const char* text;
     int error;
 };
+
+void PrintTo(const RejectedCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.text)) << " fails with " << c.error;
+}
 
 class WholeIntegerRejectsTest : public TextConversionsTest,
                                 public ::testing::WithParamInterface<RejectedCase> {};
@@ -169,6 +181,10 @@ struct FileNumberCase {
     double value;
     const char* text;
 };
+
+void PrintTo(const FileNumberCase& c, std::ostream* out) {
+    *out << c.value << " is written " << ::testing::PrintToString(std::string(c.text));
+}
 
 class FileNumberTest : public TextConversionsTest,
                        public ::testing::WithParamInterface<FileNumberCase> {};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <variant>
 
 #include "startup/capture_fatal.h"
 #include "startup/config_store.h"
@@ -10,7 +11,8 @@
 namespace zent {
 namespace {
 
-using ExitKeyTest = testing::FreshGlobalsTest;
+// The exit key as the configuration store holds it, a number or a text.
+using ConfigExitKeyTest = testing::FreshGlobalsTest;
 
 struct ExitKeyCase {
     ExitKeyValue held;
@@ -18,16 +20,25 @@ struct ExitKeyCase {
     const char* text;
 };
 
-class ExitKeyValueTest : public ExitKeyTest, public ::testing::WithParamInterface<ExitKeyCase> {};
+void PrintTo(const ExitKeyCase& c, std::ostream* out) {
+    if (const auto* number = std::get_if<double>(&c.held)) {
+        *out << "number " << *number;
+    } else {
+        *out << "text " << ::testing::PrintToString(std::get<std::string>(c.held));
+    }
+}
 
-TEST_P(ExitKeyValueTest, GivesTheKeyCodeAndTheBoxText) {
+class ConfigExitKeyValueTest : public ConfigExitKeyTest,
+                               public ::testing::WithParamInterface<ExitKeyCase> {};
+
+TEST_P(ConfigExitKeyValueTest, GivesTheKeyCodeAndTheBoxText) {
     ExitKeyCode = GetParam().held;
     EXPECT_EQ(ExitKeyCodeValue(), GetParam().value);
     EXPECT_EQ(ExitKeyCodeText(), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    NumbersAndTexts, ExitKeyValueTest,
+    NumbersAndTexts, ConfigExitKeyValueTest,
     ::testing::Values(ExitKeyCase{27.0, 27, "27"}, ExitKeyCase{112.0, 112, "112"},
                       ExitKeyCase{-1.0, -1, "-1"}, ExitKeyCase{27.5, 28, "27.5"},
                       ExitKeyCase{26.5, 26, "26.5"}, ExitKeyCase{std::string("27"), 27, "27"},
@@ -35,13 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ExitKeyCase{std::string("&H1B"), 27, "&H1B"},
                       ExitKeyCase{std::string("40000"), 40000, "40000"}));
 
-TEST_F(ExitKeyTest, TheBoxTextShowsAPointWhateverTheSystemSays) {
+TEST_F(ConfigExitKeyTest, TheBoxTextShowsAPointWhateverTheSystemSays) {
     CurrentTextLocale().decimalSeparator = ',';
     ExitKeyCode = 27.5;
     EXPECT_EQ(ExitKeyCodeText(), "27.5");
 }
 
-TEST_F(ExitKeyTest, ATextThatIsNoKeyCodeIsFatalAndQuoted) {
+TEST_F(ConfigExitKeyTest, ATextThatIsNoKeyCodeIsFatalAndQuoted) {
     for (const char* text : {"", "Esc", "27x"}) {
         ExitKeyCode = std::string(text);
         const auto error = CaptureFatal([] { ExitKeyCodeValue(); });
@@ -53,7 +64,7 @@ TEST_F(ExitKeyTest, ATextThatIsNoKeyCodeIsFatalAndQuoted) {
     }
 }
 
-TEST_F(ExitKeyTest, AKeyCodeBeyond32BitsOverflows) {
+TEST_F(ConfigExitKeyTest, AKeyCodeBeyond32BitsOverflows) {
     for (const ExitKeyValue& held :
          {ExitKeyValue(1e10), ExitKeyValue(-1e10), ExitKeyValue(std::string("2147483648"))}) {
         ExitKeyCode = held;
