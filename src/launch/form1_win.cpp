@@ -50,7 +50,7 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 // The same icon as the Settings window: the launch form shows in the taskbar.
 const WindowClass kForm1Class{.name = L"ZentavioWrapperForm1",
-                              .procedure = Form1Proc,
+                              .procedure = kCounted<Form1Proc>,
                               .what = "launch window",
                               .style = WS_OVERLAPPEDWINDOW,
                               .withIcon = true};

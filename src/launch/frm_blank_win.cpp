@@ -24,7 +24,7 @@ HWND CreateFrmBlank() {
     // the emulator in front of it keeps the keyboard throughout.
     const WindowClass frmBlankClass{
         .name = L"ZentavioWrapperBlank",
-        .procedure = FrmBlankProc,
+        .procedure = kCounted<FrmBlankProc>,
         .what = "backdrop window",
         .style = WS_POPUP | WS_MAXIMIZE,
         .extendedStyle = WS_EX_NOACTIVATE,

@@ -26,7 +26,7 @@ struct FormClass {
 };
 
 // The two dialogs' kind: a fixed tool-window frame.
-inline FormClass ToolWindowForm(const wchar_t* name, WNDPROC procedure, const char* what,
+inline FormClass ToolWindowForm(const wchar_t* name, TopLevelProcedure procedure, const char* what,
                                 FontMaker makeFont, bool dialogKeys) {
     return {.window = {.name = name,
                        .procedure = procedure,

@@ -57,7 +57,7 @@ private:
 LRESULT CALLBACK KeyBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // No dialog-key handling: every key is the answer.
-const FormClass kKeyBoxClass = ToolWindowForm(L"ZentavioKeyBox", KeyBoxProcedure,
+const FormClass kKeyBoxClass = ToolWindowForm(L"ZentavioKeyBox", kCounted<KeyBoxProcedure>,
                                               "key capture window", CreatePromptFont, false);
 
 FormWindow g_form{&kKeyBoxClass, &KeyBoxLayout()};

@@ -11,7 +11,7 @@ namespace {
 
 LRESULT CALLBACK RendererProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-const FormClass kRendererClass = ToolWindowForm(L"ZentavioRenderer", RendererProcedure,
+const FormClass kRendererClass = ToolWindowForm(L"ZentavioRenderer", kCounted<RendererProcedure>,
                                                 "renderer window", CreateMessageFont, true);
 
 class RendererList : public RendererView {

@@ -20,7 +20,7 @@ void FitListToFont();
 
 // A standard resizable frame with the application icon; resizing moves nothing.
 const FormClass kSettingsClass{.window = {.name = L"ZentavioSettings",
-                                          .procedure = SettingsProcedure,
+                                          .procedure = kCounted<SettingsProcedure>,
                                           .what = "Settings window",
                                           .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                           .withIcon = true},

@@ -1,7 +1,5 @@
 #include "startup/window_class_win.h"
 
-#include <commctrl.h>
-
 #include <string>
 
 #include "startup/fatal_error_win.h"
@@ -16,19 +14,6 @@ namespace {
     FailWindowsResource(std::string("The ") + windowClass.what + " could not be created");
 }
 
-// Every window is counted closed at its last message, whichever class it has
-// and whatever its own procedure does with the message.
-LRESULT CALLBACK CountWhenDestroyed(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR id, DWORD_PTR) {
-    if (message != WM_NCDESTROY) {
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    RemoveWindowSubclass(window, CountWhenDestroyed, id);
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    TopLevelWindowClosed();
-    return result;
-}
-
 void RegisterOnce(const WindowClass& windowClass, HINSTANCE instance) {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -37,7 +22,7 @@ void RegisterOnce(const WindowClass& windowClass, HINSTANCE instance) {
     }
     WNDCLASSEXW registered{};
     registered.cbSize = sizeof registered;
-    registered.lpfnWndProc = windowClass.procedure;
+    registered.lpfnWndProc = windowClass.procedure.counted;
     registered.hInstance = instance;
     registered.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     registered.hbrBackground = windowClass.background;
@@ -64,7 +49,7 @@ HWND CreateTopLevelWindow(const WindowClass& windowClass, const wchar_t* title, 
     const HWND window = CreateWindowExW(windowClass.extendedStyle, windowClass.name, title,
                                         windowClass.style, position.x, position.y, size.cx, size.cy,
                                         nullptr, nullptr, instance, nullptr);
-    if (window == nullptr || !SetWindowSubclass(window, CountWhenDestroyed, 0, 0)) {
+    if (window == nullptr) {
         FailWindow(windowClass);
     }
     TopLevelWindowOpened();

@@ -6,12 +6,36 @@
 
 #include <windows.h>
 
+#include "startup/message_loop_win.h"
+
 namespace zent {
+
+// A window procedure that counts its window closed at its last message,
+// whatever Procedure does with it. Not a subclass: comctl32's subclassing
+// looks its data up with GetProp at every message, and where window
+// properties live in the window server (Wine) that is three round trips per
+// message, which would triple the cost of every tick of the exit-key watcher.
+template <WNDPROC Procedure>
+LRESULT CALLBACK CountedProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = Procedure(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        TopLevelWindowClosed();
+    }
+    return result;
+}
+
+// The procedure of a top-level window class; made by kCounted, so that no
+// class leaves the counting out.
+struct TopLevelProcedure {
+    WNDPROC counted;
+};
+template <WNDPROC Procedure>
+inline constexpr TopLevelProcedure kCounted{&CountedProcedure<Procedure>};
 
 // A class of top-level windows and the styles its windows are created with.
 struct WindowClass {
     const wchar_t* name;
-    WNDPROC procedure;
+    TopLevelProcedure procedure;
     // Names its window in the error message: "launch window".
     const char* what;
     DWORD style;
