@@ -11,26 +11,25 @@ cd "$(dirname "$0")/.."
 
 stage_times=()
 current_stage=""
+stage_started=0
 
 # Runs a command as one named stage and notes its time.
 stage() {
     current_stage=$1
-    local started=$SECONDS
+    stage_started=$SECONDS
     "${@:2}"
-    stage_times+=("$(printf '%-32s %4d s' "$current_stage" $((SECONDS - started)))")
+    stage_times+=("$(printf '%-32s %4d s' "$current_stage" $((SECONDS - stage_started)))")
     current_stage=""
 }
 
 print_stage_times() {
-    local status=$?
     echo
     echo "stage times:"
     printf '  %s\n' "${stage_times[@]}"
     if [[ -n "$current_stage" ]]; then
-        echo "  $current_stage FAILED"
+        printf '  %-32s %4d s, FAILED\n' "$current_stage" $((SECONDS - stage_started))
     fi
     printf '  %-32s %4d s\n' total "$SECONDS"
-    return "$status"
 }
 trap print_stage_times EXIT
 
@@ -53,4 +52,5 @@ stage "windows test" ctest --preset windows
 stage "windows-multi-config configure" cmake --preset windows-multi-config >/dev/null
 stage "windows-multi-config build" cmake --build --preset windows-multi-config \
     --target ZentavioWrapper
-stage "windows-multi-config test" ctest --preset windows-multi-config --no-tests=error -R '^release_zip$'
+stage "windows-multi-config test" ctest --preset windows-multi-config --no-tests=error \
+    -R '^release_zip$'
