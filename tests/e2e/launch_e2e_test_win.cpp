@@ -11,9 +11,6 @@
 namespace zent {
 namespace {
 
-using ::testing::ElementsAreArray;
-using ::testing::HasSubstr;
-
 constexpr unsigned long kStripped = WS_SYSMENU | WS_THICKFRAME | WS_CAPTION;
 constexpr char kTraceName[] = "ZentavioWrapper.log";
 
@@ -39,7 +36,7 @@ TEST_P(FatalLaunchTest, ShowsTheBoxQuotingTheFaultAndStartsNothing) {
 
     const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
     ASSERT_TRUE(box.has_value());
-    EXPECT_THAT(*box, HasSubstr(GetParam().shownText));
+    EXPECT_TRUE(Holds(*box, GetParam().shownText));
     EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
     EXPECT_NE(launcher->ExitCode(), 0u);
     ExpectNothingStarted();
@@ -151,7 +148,7 @@ TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
         << "the emulator did not start with the saved configuration";
     EXPECT_EQ(folder_->Read("zentavio.cfg"), kSavedConfig);
     EXPECT_EQ(folder_->Read("tempavio.cfg"), kSavedConfig);
-    EXPECT_THAT(CommandLines(lines), ElementsAreArray(run.commands));
+    EXPECT_EQ(CommandLines(lines), run.commands);
 
     // The exit key reached the emulator while the backdrop was still behind it.
     const auto atKey = LineFields(lines, "snapshot key");
@@ -177,7 +174,7 @@ TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
                   "] the emulator runs in a job that ends it with the launcher",
                   "] StartUpSequence: Alt+O Enter Tab Tab", "] SelectDrive: E Enter",
                   "] Alt+F4 into the emulator's window", "] the emulator ended "}) {
-                EXPECT_THAT(*trace, HasSubstr(event));
+                EXPECT_TRUE(Holds(*trace, event));
             }
             // Every line time-stamped and with the launcher's process id, ended by CR LF.
             EXPECT_TRUE(std::regex_match(
@@ -307,10 +304,10 @@ TEST_F(GuardedLaunchTest, AnEmulatorThatNeverShowsAWindowIsEndedAndNothingIsType
 
     const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
     ASSERT_TRUE(box.has_value());
-    EXPECT_THAT(*box, HasSubstr("showed no window within 10 seconds"));
+    EXPECT_TRUE(Holds(*box, "showed no window within 10 seconds"));
     EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
     EXPECT_TRUE(EmulatorProcessGone()) << "the windowless emulator was left running";
-    EXPECT_THAT(frontEnd.Received(), ::testing::IsEmpty());
+    EXPECT_EQ(frontEnd.Received(), std::vector<std::string>());
 }
 
 TEST_F(GuardedLaunchTest, AnEmulatorThatEndsAtOnceIsReportedWithItsExitCode) {
@@ -319,12 +316,12 @@ TEST_F(GuardedLaunchTest, AnEmulatorThatEndsAtOnceIsReportedWithItsExitCode) {
 
     const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
     ASSERT_TRUE(box.has_value());
-    EXPECT_THAT(*box,
-                HasSubstr("zentavio.exe ended with exit code " + std::to_string(kExitAtOnceCode)));
+    EXPECT_TRUE(
+        Holds(*box, "zentavio.exe ended with exit code " + std::to_string(kExitAtOnceCode)));
     EXPECT_EQ(FindTopLevel(L"ZentavioWrapperBlank", nullptr, launcher->id()), nullptr)
         << "the backdrop covers the screen";
     EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
-    EXPECT_THAT(frontEnd.Received(), ::testing::IsEmpty());
+    EXPECT_EQ(frontEnd.Received(), std::vector<std::string>());
 }
 
 TEST_F(GuardedLaunchTest, AWindowThatComesLateGetsEveryKeyAndTheFrontEndNone) {
@@ -332,8 +329,8 @@ TEST_F(GuardedLaunchTest, AWindowThatComesLateGetsEveryKeyAndTheFrontEndNone) {
     const auto launcher = Start(kModeLateWindow);
 
     ASSERT_TRUE(WaitUntil([&] { return GameRunsFullScreen(); }, kStartTimeoutMs));
-    EXPECT_THAT(CommandLines(folder_->LogLines()), ElementsAreArray(kPlainRun));
-    EXPECT_THAT(frontEnd.Received(), ::testing::IsEmpty());
+    EXPECT_EQ(CommandLines(folder_->LogLines()), kPlainRun);
+    EXPECT_EQ(frontEnd.Received(), std::vector<std::string>());
     ASSERT_TRUE(launcher->WaitForIdle(kStartTimeoutMs));
     EXPECT_TRUE(ExitKeyEndsBoth(*launcher));
 }
@@ -376,7 +373,7 @@ TEST_F(GuardedLaunchTest, ADoublePressStartsOneEmulator) {
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const std::string& line) { return line.starts_with("program "); }),
               1);
-    EXPECT_THAT(CommandLines(lines), ElementsAreArray(kPlainRun));
+    EXPECT_EQ(CommandLines(lines), kPlainRun);
     EXPECT_TRUE(ExitKeyEndsBoth(*first));
 }
 

@@ -4,13 +4,15 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "e2e_support_win.h"
 #include "fnv1a.h"
 #include "launch_folder_win.h"
+#include "text_expectations.h"
 
 namespace zent {
 
@@ -51,7 +53,7 @@ protected:
 
     // Nothing was started and the emulator's configuration was left alone.
     void ExpectNothingStarted() const {
-        EXPECT_THAT(folder_->LogLines(), ::testing::IsEmpty());
+        EXPECT_EQ(folder_->LogLines(), std::vector<std::string>());
         EXPECT_EQ(folder_->Read("zentavio.cfg"), kStaleConfig);
         EXPECT_EQ(folder_->Read("tempavio.cfg"), kSavedConfig);
     }

@@ -1,6 +1,6 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "e2e/text_expectations.h"
 #include "settings/settings_layout.h"
 #include "settings_fixture.h"
 #include "startup/command_line.h"
@@ -143,13 +143,12 @@ TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry
     Press();
     ASSERT_EQ(windows.errors.size(), 1u);
     EXPECT_EQ(windows.errors[0].number(), GetParam().number);
-    EXPECT_THAT(windows.errors[0].description(),
-                ::testing::HasSubstr(std::string(kConfigPath) + " is unchanged"));
+    EXPECT_TRUE(Holds(windows.errors[0].description(), std::string(kConfigPath) + " is unchanged"));
     EXPECT_EQ(SavedConfig(), kThreeGames);
     EXPECT_EQ(disk.files.count(std::string(kConfigPath) + ".tmp"), 0u);
     // No end, no hiding, no launch: the box, then the window as it was.
     ASSERT_EQ(windows.events.size(), 1u);
-    EXPECT_THAT(windows.events[0], ::testing::EndsWith("ShowError"));
+    EXPECT_TRUE(windows.events[0].ends_with("ShowError")) << windows.events[0];
     EXPECT_EQ(settingsView.rows, before.rows);
     EXPECT_EQ(settingsView.cpu, before.cpu);
     EXPECT_EQ(settingsView.selected, before.selected);
@@ -157,8 +156,9 @@ TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry
 
     disk.faults = {};
     Press();
-    EXPECT_THAT(windows.events.back(),
-                ::testing::EndsWith(GetParam().testGame ? "ShowLaunchForm" : "EndProgram"));
+    EXPECT_TRUE(
+        windows.events.back().ends_with(GetParam().testGame ? "ShowLaunchForm" : "EndProgram"))
+        << windows.events.back();
     EXPECT_EQ(SavedConfig(),
               "27\r\n0\r\n 150 \r\n1\r\n 4 \r\n"
               "SPACE RACE|68|1|True|False|False\r\n"

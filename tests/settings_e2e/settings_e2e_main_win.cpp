@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -20,12 +19,10 @@
 #include "settings/key_box.h"
 #include "settings/renderer_form.h"
 #include "settings/settings_layout.h"
+#include "text_expectations.h"
 
 namespace zent {
 namespace {
-
-using ::testing::HasSubstr;
-using ::testing::Not;
 
 // Generous: Wine can be slow on a busy machine.
 constexpr int kWaitMs = 30000;
@@ -227,8 +224,8 @@ TEST_F(SettingsTest, ClosingWithoutSavingLeavesTheFileAsItWas) {
     ChooseFile(japanese);
     const auto told = ReadAndDismissBox(launcher->id(), kWaitMs);
     ASSERT_TRUE(told.has_value()) << "no notice";
-    EXPECT_THAT(*told, HasSubstr("cannot be stored in zentconfig.ini"));
-    EXPECT_THAT(*told, HasSubstr(japanese));
+    EXPECT_TRUE(Holds(*told, "cannot be stored in zentconfig.ini"));
+    EXPECT_TRUE(Holds(*told, japanese));
     EXPECT_TRUE(WaitUntil(
         [&] { return FindTopLevel(L"#32770", kBoxTitle, launcher->id()) == nullptr; }, kWaitMs))
         << "OK leaves the notice open";
@@ -271,10 +268,10 @@ TEST_F(SettingsTest, AFailedSaveKeepsTheWindowAndTheNextSaveWritesTheEdits) {
     Click(Item(kCmdOk));
     const auto box = ReadAndDismissBox(launcher->id(), kWaitMs);
     ASSERT_TRUE(box.has_value()) << "no \"Zentavio Wrapper\" box";
-    EXPECT_THAT(*box, HasSubstr("Run-time error 70: Permission denied"));
-    EXPECT_THAT(*box, HasSubstr(folder.Path() + "\\zentconfig.ini is unchanged"));
-    EXPECT_THAT(*box, HasSubstr("read-only"));
-    EXPECT_THAT(*box, Not(HasSubstr("other program")));
+    EXPECT_TRUE(Holds(*box, "Run-time error 70: Permission denied"));
+    EXPECT_TRUE(Holds(*box, folder.Path() + "\\zentconfig.ini is unchanged"));
+    EXPECT_TRUE(Holds(*box, "read-only"));
+    EXPECT_FALSE(Holds(*box, "other program"));
     // The box belongs to the window, which takes clicks again once it is gone.
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(settings) != FALSE; }, kWaitMs))
         << "the Settings window stays disabled";
@@ -388,9 +385,9 @@ TEST(LauncherResourcesTest, ManifestVersionAndIcon) {
     const std::string manifest = resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     for (const char* part :
          {"Microsoft.Windows.Common-Controls", "PerMonitorV2", "true/pm", "asInvoker"}) {
-        EXPECT_THAT(manifest, HasSubstr(part));
+        EXPECT_TRUE(Holds(manifest, part));
     }
-    EXPECT_THAT(manifest, HasSubstr("name=\"Zentavio.Wrapper\" version=\"" + version + "\""));
+    EXPECT_TRUE(Holds(manifest, "name=\"Zentavio.Wrapper\" version=\"" + version + "\""));
     const std::string icons = resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));
     std::vector<int> sizes;
     for (std::size_t entry = 6; entry + 14 <= icons.size(); entry += 14) {
