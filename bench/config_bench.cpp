@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "game_rows.h"
 #include "startup/config_store.h"
 #include "startup/file_system.h"
 
@@ -74,8 +75,10 @@ std::string GameName(int i) {
 std::string LargestConfig() {
     std::string text = " 27 \r\n1\r\n 150 \r\n0\r\n " + std::to_string(kMostGames) + " \r\n";
     for (int i = 1; i <= kMostGames; ++i) {
-        text += GameName(i) + "|" + std::to_string(65 + i % 26) + "|" + std::to_string(i % 4) +
-                "|True|False|True\r\n";
+        text += zent::testing::GameLines({{.name = GameName(i),
+                                           .driveKey = std::to_string(65 + i % 26),
+                                           .renderer = std::to_string(i % 4),
+                                           .on = {zent::kGameZWriting, zent::kGameNtscMode}}});
     }
     return text;
 }

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "e2e_support_win.h"
+#include "game_rows.h"
 #include "launch_folder_win.h"
 
 namespace zent {
@@ -159,7 +160,7 @@ double Median(std::vector<double> values) {
 int CompareListWindows(int rounds) {
     std::vector<std::string> games;
     for (int i = 1; i <= kMostGames; ++i) {
-        games.push_back("GAME NUMBER " + std::to_string(i) + "|68|0|False|False|False");
+        games.push_back(zent::testing::GameRow({.name = "GAME NUMBER " + std::to_string(i)}));
     }
     LaunchFolder folder;
     folder.Write("zentconfig.ini", ConfigText("27", false, " 100 ", true, games));
@@ -178,7 +179,7 @@ int CompareListWindows(int rounds) {
 std::unique_ptr<LaunchFolder> PrepareLaunch(const std::string& launcherExe = "") {
     auto folder = std::make_unique<LaunchFolder>();
     folder->Write("zentconfig.ini",
-                  ConfigText("27", false, " 110 ", true, {"SPACE RACE|68|0|False|False|False"}));
+                  ConfigText("27", false, " 110 ", true, {zent::testing::GameRow({})}));
     folder->Write("tempavio.cfg", "[video]\r\nrenderer=saved\r\n");
     folder->Write("zentavio.cfg", "[video]\r\n");
     if (!launcherExe.empty() && !CopyFileW(Widen("Z:" + launcherExe).c_str(),

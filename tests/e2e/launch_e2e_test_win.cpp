@@ -11,6 +11,8 @@
 namespace zent {
 namespace {
 
+using testing::GameRow;
+
 constexpr unsigned long kStripped = WS_SYSMENU | WS_THICKFRAME | WS_CAPTION;
 constexpr char kTraceName[] = "ZentavioWrapper.log";
 
@@ -22,7 +24,7 @@ unsigned long HexField(const std::map<std::string, std::string>& fields, const c
 
 struct FatalCase {
     const char* name;
-    const char* gameLine;
+    std::string gameLine;
     const char* shownText;  // the offending text, as the box must quote it
     const char* exitKey = "27";
 };
@@ -45,22 +47,22 @@ TEST_P(FatalLaunchTest, ShowsTheBoxQuotingTheFaultAndStartsNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Records, FatalLaunchTest,
     ::testing::Values(
-        FatalCase{"RendererNotANumber", "SPACE RACE|68|FAST|False|False|False", "\"FAST\""},
-        FatalCase{"RendererOutOfRange", "SPACE RACE|68|7|False|False|False", "\"7\""},
-        FatalCase{"DriveKeyNotANumber", "SPACE RACE|DRIVE-E|0|False|False|False", "\"DRIVE-E\""},
-        FatalCase{"DriveKeyOutOfRange", "SPACE RACE|300|0|False|False|False", "\"300\""},
-        FatalCase{"FlagNotABoolean", "SPACE RACE|68|0|False|Maybe|False", "\"Maybe\""},
+        FatalCase{"RendererNotANumber", GameRow({.renderer = "FAST"}), "\"FAST\""},
+        FatalCase{"RendererOutOfRange", GameRow({.renderer = "7"}), "\"7\""},
+        FatalCase{"DriveKeyNotANumber", GameRow({.driveKey = "DRIVE-E"}), "\"DRIVE-E\""},
+        FatalCase{"DriveKeyOutOfRange", GameRow({.driveKey = "300"}), "\"300\""},
+        FatalCase{"FlagNotABoolean", GameRow({.spelled = {{kGameAlphaZWriting, "Maybe"}}}),
+                  "\"Maybe\""},
         // An exit key no key produces would leave no way out of the game.
-        FatalCase{"ExitKeyBeyondAnInteger", "SPACE RACE|68|0|False|False|False", "\"99999999999\"",
-                  "99999999999"},
-        FatalCase{"ExitKeyOfNoKey", "SPACE RACE|68|0|False|False|False", "\"256\"", "256"}),
+        FatalCase{"ExitKeyBeyondAnInteger", GameRow({}), "\"99999999999\"", "99999999999"},
+        FatalCase{"ExitKeyOfNoKey", GameRow({}), "\"256\"", "256"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ----- launches that run to the end -----
 
 struct LaunchCase {
     const char* name;
-    const char* gameLine;
+    std::string gameLine;
     bool highPriority;
     bool showFps;
     const char* cpuSpeed;
@@ -210,46 +212,57 @@ TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     Configurations, FullLaunchTest,
-    ::testing::Values(LaunchCase{"EveryOptionStandardCapcom",
-                                 "SPACE RACE|69|1|True|True|True",
-                                 true,
-                                 false,
-                                 " 150 ",
-                                 27,
-                                 "zentavio.exe",
-                                 {kDriveDialog, "drive E", kCapcom, kFps, kNtsc, kZWrite,
-                                  kZWriteAlpha, kHighPriority, kStartGame},
-                                 150,
-                                 LaunchCase::TraceFile::kEmpty},
-                      LaunchCase{"NoOptionStandard",
-                                 "SPACE RACE|68|0|False|False|False",
-                                 false,
-                                 true,
-                                 " 100 ",
-                                 27,
-                                 "zentavio.exe",
-                                 {kDriveDialog, "drive D", kStartGame},
-                                 100},
-                      LaunchCase{"OldGfxNtscSlowerFpsOff",
-                                 "SPACE RACE|71|2|false|FALSE|true",
-                                 false,
-                                 false,
-                                 "75",
-                                 27,
-                                 "zentavio_old_gfx.exe",
-                                 {kDriveDialog, "drive G", kFps, kNtsc, kStartGame},
-                                 75,
-                                 LaunchCase::TraceFile::kLocked},
-                      LaunchCase{"OldGfxCapcomZWritingExitKeyQ",
-                                 "SPACE RACE|70|3|True|-1|0",
-                                 true,
-                                 true,
-                                 " 0 ",
-                                 'Q',
-                                 "zentavio_old_gfx.exe",
-                                 {kDriveDialog, "drive F", kCapcom, kZWrite, kZWriteAlpha,
-                                  kHighPriority, kStartGame},
-                                 0}),
+    ::testing::Values(
+        LaunchCase{"EveryOptionStandardCapcom",
+                   GameRow({.driveKey = "69",
+                            .renderer = "1",
+                            .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}}),
+                   true,
+                   false,
+                   " 150 ",
+                   27,
+                   "zentavio.exe",
+                   {kDriveDialog, "drive E", kCapcom, kFps, kNtsc, kZWrite, kZWriteAlpha,
+                    kHighPriority, kStartGame},
+                   150,
+                   LaunchCase::TraceFile::kEmpty},
+        LaunchCase{"NoOptionStandard",
+                   GameRow({}),
+                   false,
+                   true,
+                   " 100 ",
+                   27,
+                   "zentavio.exe",
+                   {kDriveDialog, "drive D", kStartGame},
+                   100},
+        LaunchCase{"OldGfxNtscSlowerFpsOff",
+                   GameRow({.driveKey = "71",
+                            .renderer = "2",
+                            .spelled = {{kGameZWriting, "false"},
+                                        {kGameAlphaZWriting, "FALSE"},
+                                        {kGameNtscMode, "true"}}}),
+                   false,
+                   false,
+                   "75",
+                   27,
+                   "zentavio_old_gfx.exe",
+                   {kDriveDialog, "drive G", kFps, kNtsc, kStartGame},
+                   75,
+                   LaunchCase::TraceFile::kLocked},
+        LaunchCase{
+            "OldGfxCapcomZWritingExitKeyQ",
+            GameRow({.driveKey = "70",
+                     .renderer = "3",
+                     .spelled = {{kGameZWriting, "True"},
+                                 {kGameAlphaZWriting, "-1"},
+                                 {kGameNtscMode, "0"}}}),
+            true,
+            true,
+            " 0 ",
+            'Q',
+            "zentavio_old_gfx.exe",
+            {kDriveDialog, "drive F", kCapcom, kZWrite, kZWriteAlpha, kHighPriority, kStartGame},
+            0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ----- the launch guard: slow, crashing and windowless emulators, a front end
@@ -261,8 +274,8 @@ class GuardedLaunchTest : public LaunchTest {
 protected:
     std::unique_ptr<LauncherProcess> Start(const std::string& mode = "", int exitKey = 27,
                                            const std::string& cpuSpeed = "100") {
-        WriteConfig(ConfigText(std::to_string(exitKey), false, cpuSpeed, true,
-                               {kOtherGame, "SPACE RACE|68|0|False|False|False"}));
+        WriteConfig(
+            ConfigText(std::to_string(exitKey), false, cpuSpeed, true, {kOtherGame, GameRow({})}));
         if (!mode.empty()) {
             folder_->Write(Narrow(kStandInModeName), mode);
         }

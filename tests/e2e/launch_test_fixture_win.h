@@ -11,6 +11,7 @@
 
 #include "e2e_support_win.h"
 #include "fnv1a.h"
+#include "game_rows.h"
 #include "launch_folder_win.h"
 #include "text_expectations.h"
 
@@ -20,7 +21,11 @@ inline constexpr char kArgument[] = "\"D:\\Images\\Space Race.img\"";
 inline constexpr char kSavedConfig[] = "[video]\r\nrenderer=saved\r\nframe-skip=0\r\n";
 inline constexpr char kStaleConfig[] = "[video]\r\nrenderer=left over from the last game\r\n";
 // A game before the one launched, so that a lookup that takes the wrong row shows.
-inline constexpr char kOtherGame[] = "ROAD FIGHT|82|3|True|True|True";
+inline const std::string kOtherGame =
+    testing::GameRow({.name = "ROAD FIGHT",
+                      .driveKey = "82",
+                      .renderer = "3",
+                      .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}});
 
 inline constexpr int kStartTimeoutMs = 20000;
 inline constexpr int kExitTimeoutMs = 10000;

@@ -7,6 +7,8 @@
 namespace zent {
 namespace {
 
+using testing::GameRow;
+
 TEST_F(LaunchTest, GameNotConfiguredEndsSilentlyAndTouchesNothing) {
     WriteConfig(ConfigText("27", false, " 100 ", true, {kOtherGame}));
     const auto launcher = folder_->Start(kArgument);
@@ -53,8 +55,7 @@ protected:
 };
 
 TEST_P(NamedFolderTest, LaunchesTheEmulatorBesideIt) {
-    WriteConfig(
-        ConfigText("27", false, " 100 ", true, {kOtherGame, "SPACE RACE|68|1|False|False|False"}));
+    WriteConfig(ConfigText("27", false, " 100 ", true, {kOtherGame, GameRow({.renderer = "1"})}));
     const auto launcher = folder_->Start(kArgument);
     EXPECT_TRUE(WaitUntil(
         [&] {
@@ -83,7 +84,8 @@ TEST_P(NamedFolderTest, TheBoxNamesTheFolderAsItIs) {
 // A name the ANSI code page cannot hold matches no row, not even the "???"
 // that such a name turns into through the ANSI functions.
 TEST_P(NamedFolderTest, AGameNamedInItsScriptMatchesNoRow) {
-    WriteConfig(ConfigText("27", false, " 100 ", true, {"???|68|1|False|False|False"}));
+    WriteConfig(
+        ConfigText("27", false, " 100 ", true, {GameRow({.name = "???", .renderer = "1"})}));
     const auto launcher =
         folder_->Start("\"D:\\" + std::string(GetParam()) + "\\" + GetParam() + ".img\"");
     ASSERT_TRUE(launcher->WaitForExit(kExitTimeoutMs));

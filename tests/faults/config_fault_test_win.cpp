@@ -11,6 +11,7 @@
 #include <string>
 
 #include "e2e_support_win.h"
+#include "game_rows.h"
 #include "launch_folder_win.h"
 #include "startup/fatal_error.h"
 
@@ -18,7 +19,8 @@ namespace zent {
 namespace {
 
 constexpr char kConfig[] = "zentconfig.ini";
-constexpr char kOldBytes[] = "27\r\n0\r\n 100 \r\n1\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n";
+const std::string kOldBytes =
+    "27\r\n0\r\n 100 \r\n1\r\n 1 \r\n" + testing::GameLines({testing::kSpaceRaceGame});
 constexpr int kBoxWaitMs = 20000;
 
 // What the user is told to do: a read-only file and one held open by another

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "emulator_model.h"
+#include "game_rows.h"
 #include "launch/emulator_window.h"
 #include "launch/form1.h"
 #include "launch/launch_state.h"
@@ -44,7 +45,7 @@ protected:
     void Configure(const std::string& game, bool highPriority, bool showFps) {
         WriteConfig(std::string("27\r\n") + (highPriority ? "1" : "0") + "\r\n 100 \r\n" +
                         (showFps ? "1" : "0") + "\r\n",
-                    {"ROAD FIGHT|70|0|False|False|False", game});
+                    {GameRow({.name = "ROAD FIGHT", .driveKey = "70"}), game});
     }
 
     // The launch's pauses and outside effects, without its keys.
@@ -68,7 +69,7 @@ protected:
 
 struct OptionCase {
     const char* name;
-    const char* game;
+    std::string game;
     bool highPriority;
     bool showFps;
     std::string exe;
@@ -93,74 +94,76 @@ TEST_P(Form1OptionTest, RunsTheStepsOfTheOptionsInTheFixedOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Options, Form1OptionTest,
-    ::testing::Values(OptionCase{"nothing",
-                                 "SPACE RACE|68|0|False|False|False",
-                                 false,
-                                 true,
-                                 kStandardExe,
-                                 {kDriveDialog, "drive D", kStartGame}},
-                      OptionCase{"everything",
-                                 "SPACE RACE|68|1|True|True|True",
-                                 true,
-                                 false,
-                                 kStandardExe,
-                                 {kDriveDialog, "drive D", kCapcom, kFps, kNtsc, kZWrite,
-                                  kZWriteAlpha, kHighPriority, kStartGame}},
-                      OptionCase{"fps off",
-                                 "SPACE RACE|68|0|False|False|False",
-                                 false,
-                                 false,
-                                 kStandardExe,
-                                 {kDriveDialog, "drive D", kFps, kStartGame}},
-                      OptionCase{"capcom",
-                                 "SPACE RACE|69|1|False|False|False",
-                                 false,
-                                 true,
-                                 kStandardExe,
-                                 {kDriveDialog, "drive E", kCapcom, kStartGame}},
-                      OptionCase{"old gfx capcom",
-                                 "SPACE RACE|69|3|False|False|False",
-                                 false,
-                                 true,
-                                 kOldGfxExe,
-                                 {kDriveDialog, "drive E", kCapcom, kStartGame}},
-                      OptionCase{"old gfx",
-                                 "SPACE RACE|69|2|False|False|False",
-                                 false,
-                                 true,
-                                 kOldGfxExe,
-                                 {kDriveDialog, "drive E", kStartGame}},
-                      OptionCase{"ntsc",
-                                 "SPACE RACE|68|0|False|False|true",
-                                 false,
-                                 true,
-                                 kStandardExe,
-                                 {kDriveDialog, "drive D", kNtsc, kStartGame}},
-                      OptionCase{"z-writing",
-                                 "SPACE RACE|68|0|TRUE|False|False",
-                                 false,
-                                 true,
-                                 kStandardExe,
-                                 {kDriveDialog, "drive D", kZWrite, kStartGame}},
-                      OptionCase{"alpha z-writing",
-                                 "SPACE RACE|68|0|False|-1|False",
-                                 false,
-                                 true,
-                                 kStandardExe,
-                                 {kDriveDialog, "drive D", kZWriteAlpha, kStartGame}},
-                      OptionCase{"high priority",
-                                 "SPACE RACE|68|0|False|False|False",
-                                 true,
-                                 true,
-                                 kStandardExe,
-                                 {kDriveDialog, "drive D", kHighPriority, kStartGame}},
-                      OptionCase{"ntsc before z-writing",
-                                 "SPACE RACE|68|2|True|True|True",
-                                 true,
-                                 true,
-                                 kOldGfxExe,
-                                 {kDriveDialog, "drive D", kNtsc, kZWrite, kZWriteAlpha,
-                                  kHighPriority, kStartGame}}),
+    ::testing::Values(
+        OptionCase{"nothing",
+                   GameRow({}),
+                   false,
+                   true,
+                   kStandardExe,
+                   {kDriveDialog, "drive D", kStartGame}},
+        OptionCase{
+            "everything",
+            GameRow({.renderer = "1", .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}}),
+            true,
+            false,
+            kStandardExe,
+            {kDriveDialog, "drive D", kCapcom, kFps, kNtsc, kZWrite, kZWriteAlpha, kHighPriority,
+             kStartGame}},
+        OptionCase{"fps off",
+                   GameRow({}),
+                   false,
+                   false,
+                   kStandardExe,
+                   {kDriveDialog, "drive D", kFps, kStartGame}},
+        OptionCase{"capcom",
+                   GameRow({.driveKey = "69", .renderer = "1"}),
+                   false,
+                   true,
+                   kStandardExe,
+                   {kDriveDialog, "drive E", kCapcom, kStartGame}},
+        OptionCase{"old gfx capcom",
+                   GameRow({.driveKey = "69", .renderer = "3"}),
+                   false,
+                   true,
+                   kOldGfxExe,
+                   {kDriveDialog, "drive E", kCapcom, kStartGame}},
+        OptionCase{"old gfx",
+                   GameRow({.driveKey = "69", .renderer = "2"}),
+                   false,
+                   true,
+                   kOldGfxExe,
+                   {kDriveDialog, "drive E", kStartGame}},
+        OptionCase{"ntsc",
+                   GameRow({.spelled = {{kGameNtscMode, "true"}}}),
+                   false,
+                   true,
+                   kStandardExe,
+                   {kDriveDialog, "drive D", kNtsc, kStartGame}},
+        OptionCase{"z-writing",
+                   GameRow({.spelled = {{kGameZWriting, "TRUE"}}}),
+                   false,
+                   true,
+                   kStandardExe,
+                   {kDriveDialog, "drive D", kZWrite, kStartGame}},
+        OptionCase{"alpha z-writing",
+                   GameRow({.spelled = {{kGameAlphaZWriting, "-1"}}}),
+                   false,
+                   true,
+                   kStandardExe,
+                   {kDriveDialog, "drive D", kZWriteAlpha, kStartGame}},
+        OptionCase{"high priority",
+                   GameRow({}),
+                   true,
+                   true,
+                   kStandardExe,
+                   {kDriveDialog, "drive D", kHighPriority, kStartGame}},
+        OptionCase{
+            "ntsc before z-writing",
+            GameRow({.renderer = "2", .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}}),
+            true,
+            true,
+            kOldGfxExe,
+            {kDriveDialog, "drive D", kNtsc, kZWrite, kZWriteAlpha, kHighPriority, kStartGame}}),
     [](const auto& info) {
         std::string name = info.param.name;
         std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
@@ -180,7 +183,7 @@ void PrintTo(const RendererCase& c, std::ostream* out) {
 class Form1RendererTest : public Form1Test, public ::testing::WithParamInterface<RendererCase> {};
 
 TEST_P(Form1RendererTest, StartsTheBuildOfTheRendererByItsFullPath) {
-    Configure(std::string("SPACE RACE|68|") + GetParam().type + "|False|False|False", false, true);
+    Configure(GameRow({.renderer = GetParam().type}), false, true);
     Form_Load(platform);
     EXPECT_EQ(platform.log[2], "StartProgram " + GetParam().exe + " show 1");
     EXPECT_EQ(CapcomHack, GetParam().capcomHack);
@@ -195,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Renderers, Form1RendererTest,
 
 // The speed keys reach the game window: it is placed before the first of them.
 TEST_F(Form1Test, SetsTheCpuSpeedLastAfterThePlacement) {
-    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {"SPACE RACE|68|0|False|False|False"});
+    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {GameRow({})});
     bool placedBeforeSpeedKeys = false;
     platform.AfterKeyEvents(21, [this, &placedBeforeSpeedKeys] {
         placedBeforeSpeedKeys = platform.windows[kEmulatorWindow].topmost;
@@ -216,36 +219,36 @@ struct RecordingTrace : TraceSink {
 };
 
 TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
-    WriteConfig("27\r\n1\r\n 102 \r\n0\r\n", {"SPACE RACE|68|1|True|False|False"});
+    WriteConfig("27\r\n1\r\n 102 \r\n0\r\n", {GameRow(kSpaceRaceGame)});
     RecordingTrace trace;
     SetTraceSink(&trace);
     Form_Load(platform);
     SetTraceSink(nullptr);
-    EXPECT_EQ(
-        trace.events,
-        (std::vector<std::string>{
-            "game \"SPACE RACE\": 68|1|True|False|False", "copied tempavio.cfg over zentavio.cfg",
-            "started " + kStandardExe + ", process id 4242", "the emulator's window is in front",
-            "StartUpSequence: Alt+O Enter Tab Tab", "SelectDrive: D Enter",
-            "InitCapcom: Alt+O Down x5 Enter", "InitFps: Alt+O Down Right Down x3 Enter",
-            "InitZwrite: Alt+O Down Right Enter",
-            "InitHighPriority: Alt+O Down x4 Right Down Enter", "InitGame: Alt+R Enter",
-            "the emulator's window \"Zentavio\" placed at 0,-20 size 1024x788, topmost, "
-            "over the backdrop",
-            "SetCpuSpeed: Num+ Num+", "the launch is done; watching the exit key"}));
+    EXPECT_EQ(trace.events,
+              (std::vector<std::string>{
+                  "game \"SPACE RACE\": " + GameRecordText(kSpaceRaceGame),
+                  "copied tempavio.cfg over zentavio.cfg",
+                  "started " + kStandardExe + ", process id 4242",
+                  "the emulator's window is in front", "StartUpSequence: Alt+O Enter Tab Tab",
+                  "SelectDrive: D Enter", "InitCapcom: Alt+O Down x5 Enter",
+                  "InitFps: Alt+O Down Right Down x3 Enter", "InitZwrite: Alt+O Down Right Enter",
+                  "InitHighPriority: Alt+O Down x4 Right Down Enter", "InitGame: Alt+R Enter",
+                  "the emulator's window \"Zentavio\" placed at 0,-20 size 1024x788, topmost, "
+                  "over the backdrop",
+                  "SetCpuSpeed: Num+ Num+", "the launch is done; watching the exit key"}));
 }
 
 TEST_F(Form1Test, AGameNotConfiguredEndsTheProcessBeforeAnythingIsCopiedOrStarted) {
-    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    Configure(GameRow({}), false, true);
     GameName = "SPACE RAC";
     EXPECT_THROW(Form_Load(platform), ProcessEnded);
     EXPECT_EQ(platform.log, (std::vector<std::string>{"EndProcess"}));
 }
 
 TEST_F(Form1Test, ABadRecordStartsNothing) {
-    for (const char* game :
-         {"SPACE RACE|68|7|False|False|False", "SPACE RACE|E|0|False|False|False",
-          "SPACE RACE|300|0|False|False|False", "SPACE RACE|68|0|False|Maybe|False"}) {
+    for (const std::string& game :
+         {GameRow({.renderer = "7"}), GameRow({.driveKey = "E"}), GameRow({.driveKey = "300"}),
+          GameRow({.spelled = {{kGameAlphaZWriting, "Maybe"}}})}) {
         SCOPED_TRACE(game);
         Configure(game, false, true);
         EXPECT_THROW(Form_Load(platform), FatalError);
@@ -254,7 +257,7 @@ TEST_F(Form1Test, ABadRecordStartsNothing) {
 }
 
 TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
-    Configure("SPACE RACE|68|2|False|False|False", false, true);
+    Configure(GameRow({.renderer = "2"}), false, true);
     platform.programs = {kStandardExe};
     try {
         Form_Load(platform);
@@ -270,8 +273,7 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
 TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
     for (const char* exitKey : {"99999999999", "256", "-5", "255"}) {
         SCOPED_TRACE(exitKey);
-        WriteConfig(std::string(exitKey) + "\r\n0\r\n100\r\n1\r\n",
-                    {"SPACE RACE|68|0|False|False|False"});
+        WriteConfig(std::string(exitKey) + "\r\n0\r\n100\r\n1\r\n", {GameRow({})});
         try {
             Form_Load(platform);
             FAIL() << "launched with exit key " << exitKey;
@@ -288,7 +290,7 @@ TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
 // A large saved configuration takes a while to copy; the exit key held
 // meanwhile ends the launcher as before the copy, with nothing started.
 TEST_F(Form1Test, AnExitKeyHeldDuringTheCopyStopsItAndStartsNothing) {
-    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    Configure(GameRow({}), false, true);
     platform.duringCopy = [this] { HoldEscape(platform); };
     EXPECT_THROW(Form_Load(platform), ProcessEnded);
     std::vector<std::string> expected = LaunchPrefix(kStandardExe);
@@ -298,14 +300,14 @@ TEST_F(Form1Test, AnExitKeyHeldDuringTheCopyStopsItAndStartsNothing) {
 }
 
 TEST_F(Form1Test, ASecondLaunchFromTheFolderEndsBeforeAnything) {
-    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    Configure(GameRow({}), false, true);
     platform.anotherLaunchRuns = true;
     EXPECT_THROW(Form_Load(platform), ProcessEnded);
     EXPECT_EQ(platform.log, (std::vector<std::string>{"EndProcess"}));
 }
 
 TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
-    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    Configure(GameRow({}), false, true);
     platform.AddWindowInFront(kFrontEnd, 999, "Front End");
     platform.windows[kEmulatorWindow].visible = false;
     platform.At(2000, [this] {
@@ -323,7 +325,7 @@ TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
 // Windows may keep a program's first window behind the front end that is in
 // front; the launcher passes its right to the foreground on, and uses it once.
 TEST_F(Form1Test, AWindowKeptBehindTheFrontEndIsBroughtToTheFrontOnceAfterASecond) {
-    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    Configure(GameRow({}), false, true);
     platform.AddWindowInFront(kFrontEnd, 999, "Front End");
     Form_Load(platform);
     std::vector<std::string> expected = LaunchOutline(kStandardExe);
@@ -335,7 +337,7 @@ TEST_F(Form1Test, AWindowKeptBehindTheFrontEndIsBroughtToTheFrontOnceAfterASecon
 }
 
 TEST_F(Form1Test, AFocusMovingBetweenTwoEmulatorWindowsDoesNotStopTheLaunch) {
-    Configure("SPACE RACE|68|0|False|False|False", false, true);
+    Configure(GameRow({}), false, true);
     platform.AfterKeyEvents(4, [this] {
         platform.foreground = 0;
         platform.At(platform.now + 50, [this] { platform.foreground = kEmulatorWindow; });
@@ -376,7 +378,7 @@ class Form1GuardTest : public Form1Test, public ::testing::WithParamInterface<Gu
 // The run: StartUpSequence 10 key events, SelectDrive 4, InitGame 6, two speed keys 4.
 TEST_P(Form1GuardTest, StopsBeforeAKeyCouldGoAstrayAndClosesOnlyTheEmulator) {
     const GuardCase& c = GetParam();
-    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {"SPACE RACE|68|0|False|False|False"});
+    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {GameRow({})});
     c.arrange(platform);
     try {
         Form_Load(platform);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "game_rows.h"
 #include "launch/launch_state.h"
 #include "launch_fixture.h"
 #include "startup/command_line.h"
+#include "startup/config_store.h"
 #include "startup/fatal_error.h"
 
 namespace zent::testing {
@@ -10,8 +12,12 @@ namespace {
 
 using UnpackRecordTest = LaunchTest;
 
-TEST_F(UnpackRecordTest, SplitsTheFiveFieldsIntoTheLaunchState) {
-    UnpackRecord("69|2|True|false|-1");
+TEST_F(UnpackRecordTest, SplitsTheFieldsIntoTheLaunchState) {
+    UnpackRecord(GameRecordText(
+        {.driveKey = "69",
+         .renderer = "2",
+         .spelled = {
+             {kGameZWriting, "True"}, {kGameAlphaZWriting, "false"}, {kGameNtscMode, "-1"}}}));
     EXPECT_EQ(DriveKey, "69");
     EXPECT_EQ(RendererType, 2);
     EXPECT_TRUE(ZWrite);
@@ -20,8 +26,13 @@ TEST_F(UnpackRecordTest, SplitsTheFiveFieldsIntoTheLaunchState) {
     EXPECT_FALSE(CapcomHack) << "the Capcom hack is the emulator start's business";
 }
 
-TEST_F(UnpackRecordTest, AcceptsTheFlagWordsInAnyCaseAndNumbersAndIgnoresFieldsAfterTheFifth) {
-    UnpackRecord(" 70 |3|FALSE|tRuE|0|extra|more");
+TEST_F(UnpackRecordTest, AcceptsTheFlagWordsInAnyCaseAndNumbersAndIgnoresFieldsAfterTheLast) {
+    UnpackRecord(GameRecordText({.driveKey = " 70 ",
+                                 .renderer = "3",
+                                 .spelled = {{kGameZWriting, "FALSE"},
+                                             {kGameAlphaZWriting, "tRuE"},
+                                             {kGameNtscMode, "0"}}}) +
+                 "|extra|more");
     EXPECT_EQ(DriveKey, " 70 ");
     EXPECT_EQ(RendererType, 3);
     EXPECT_FALSE(ZWrite);
@@ -30,10 +41,28 @@ TEST_F(UnpackRecordTest, AcceptsTheFlagWordsInAnyCaseAndNumbersAndIgnoresFieldsA
 }
 
 struct BadRecord {
-    const char* record;
+    std::string record;
     ErrorNumber number;
-    const char* description;
+    std::string description;
 };
+
+// Drive key 69, renderer 1 and every option on, but for one field spelt as text.
+std::string RecordWith(GameField field, const std::string& text) {
+    TestGame game = {.driveKey = "69", .renderer = "1", .spelled = EveryOptionSpelled("True")};
+    game.spelled.emplace_back(field, text);
+    return GameRecordText(game);
+}
+
+// The record a field short, and what the error says of it.
+const std::string kShortRecord = [] {
+    const std::string record = RecordWith(kGameDriveKey, "69");
+    return record.substr(0, record.rfind('|'));
+}();
+
+std::string TooFewFields(const std::string& record, std::size_t count) {
+    return "the record \"" + record + "\" has " + std::to_string(count) + " fields instead of " +
+           std::to_string(kGameFieldCount - 1) + ": " + GameFieldList(kGameDriveKey) + ".";
+}
 
 void PrintTo(const BadRecord& c, std::ostream* out) {
     *out << ::testing::PrintToString(std::string(c.record));
@@ -61,35 +90,31 @@ TEST_P(BadRecordTest, FailsNamingTheGameAndTheFieldAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, BadRecordTest,
-    ::testing::Values(
-        BadRecord{"69|7|True|True|True", kInvalidArgument,
-                  "the renderer type \"7\" must be 0, 1, 2 or 3."},
-        BadRecord{"69|-1|True|True|True", kInvalidArgument,
-                  "the renderer type \"-1\" must be 0, 1, 2 or 3."},
-        BadRecord{"69|x|True|True|True", kTypeMismatch,
-                  "the renderer type \"x\" must be 0, 1, 2 or 3."},
-        BadRecord{"69|99999|True|True|True", kOverflow,
-                  "the renderer type \"99999\" must be 0, 1, 2 or 3."},
-        BadRecord{"E|1|True|True|True", kTypeMismatch,
-                  "the drive key \"E\" must be a key code from 0 to 255."},
-        BadRecord{"256|1|True|True|True", kOverflow,
-                  "the drive key \"256\" must be a key code from 0 to 255."},
-        BadRecord{"-1|1|True|True|True", kOverflow,
-                  "the drive key \"-1\" must be a key code from 0 to 255."},
-        BadRecord{"|1|True|True|True", kTypeMismatch,
-                  "the drive key \"\" must be a key code from 0 to 255."},
-        BadRecord{"69|1|Yes|True|True", kTypeMismatch,
-                  "the Z-Writing option \"Yes\" must be True or False."},
-        BadRecord{"69|1|True||True", kTypeMismatch,
-                  "the Alpha-Tested Z-Writing option \"\" must be True or False."},
-        BadRecord{"69|1|True|True|T", kTypeMismatch,
-                  "the NTSC mode option \"T\" must be True or False."},
-        BadRecord{"69|1|True|True", kSubscriptOutOfRange,
-                  "the record \"69|1|True|True\" has 4 fields instead of 5: drive key, "
-                  "renderer type, Z-Writing, Alpha-Tested Z-Writing and NTSC mode."},
-        BadRecord{"", kSubscriptOutOfRange,
-                  "the record \"\" has 0 fields instead of 5: drive key, renderer type, "
-                  "Z-Writing, Alpha-Tested Z-Writing and NTSC mode."}));
+    ::testing::Values(BadRecord{RecordWith(kGameRendererType, "7"), kInvalidArgument,
+                                "the renderer type \"7\" must be 0, 1, 2 or 3."},
+                      BadRecord{RecordWith(kGameRendererType, "-1"), kInvalidArgument,
+                                "the renderer type \"-1\" must be 0, 1, 2 or 3."},
+                      BadRecord{RecordWith(kGameRendererType, "x"), kTypeMismatch,
+                                "the renderer type \"x\" must be 0, 1, 2 or 3."},
+                      BadRecord{RecordWith(kGameRendererType, "99999"), kOverflow,
+                                "the renderer type \"99999\" must be 0, 1, 2 or 3."},
+                      BadRecord{RecordWith(kGameDriveKey, "E"), kTypeMismatch,
+                                "the drive key \"E\" must be a key code from 0 to 255."},
+                      BadRecord{RecordWith(kGameDriveKey, "256"), kOverflow,
+                                "the drive key \"256\" must be a key code from 0 to 255."},
+                      BadRecord{RecordWith(kGameDriveKey, "-1"), kOverflow,
+                                "the drive key \"-1\" must be a key code from 0 to 255."},
+                      BadRecord{RecordWith(kGameDriveKey, ""), kTypeMismatch,
+                                "the drive key \"\" must be a key code from 0 to 255."},
+                      BadRecord{RecordWith(kGameZWriting, "Yes"), kTypeMismatch,
+                                "the Z-Writing option \"Yes\" must be True or False."},
+                      BadRecord{RecordWith(kGameAlphaZWriting, ""), kTypeMismatch,
+                                "the Alpha-Tested Z-Writing option \"\" must be True or False."},
+                      BadRecord{RecordWith(kGameNtscMode, "T"), kTypeMismatch,
+                                "the NTSC mode option \"T\" must be True or False."},
+                      BadRecord{kShortRecord, kSubscriptOutOfRange,
+                                TooFewFields(kShortRecord, kGameFieldCount - 2)},
+                      BadRecord{"", kSubscriptOutOfRange, TooFewFields("", 0)}));
 
 TEST_F(UnpackRecordTest, DriveKeyCodeConvertsTheDriveKeyText) {
     DriveKey = "69";

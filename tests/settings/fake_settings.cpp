@@ -76,7 +76,7 @@ bool FakeWindows::AskYesNo(const std::string& title, const std::string& question
         duringQuestion(question);
     }
     if (answers.empty()) {
-        return true;
+        return false;
     }
     const bool answer = answers.front();
     answers.erase(answers.begin());

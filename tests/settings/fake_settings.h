@@ -62,7 +62,9 @@ public:
 
     bool settingsOpen = true, settingsVisible = true, keyBoxOpen = false, rendererOpen = false;
     std::string chosenFile;
-    std::vector<bool> answers;  // consumed one per question; Yes when none is left
+    // Consumed one per question; No when none is left, as the options a test's
+    // game rows do not name are False.
+    std::vector<bool> answers;
     std::function<void(const std::string& question)> duringQuestion;
     std::vector<std::string> questions;
     std::vector<std::string> notices;

@@ -9,7 +9,7 @@ namespace {
 struct RowCase {
     int renderer;
     std::vector<bool> answers;
-    const char* row;
+    std::string row;
 };
 
 class RendererRowTest : public SettingsFixture, public ::testing::WithParamInterface<RowCase> {};
@@ -25,10 +25,18 @@ TEST_P(RendererRowTest, AppendsTheComposedRowAtTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RendererRowTest,
-    ::testing::Values(RowCase{1, {true, false, true}, "MYGAME|68|1|True|False|True"},
-                      RowCase{3, {false, false, false}, "MYGAME|68|3|False|False|False"},
-                      RowCase{0, {true, true, true}, "MYGAME|68|0|True|True|True"},
-                      RowCase{2, {false, true, false}, "MYGAME|68|2|False|True|False"}));
+    ::testing::Values(
+        RowCase{1,
+                {true, false, true},
+                GameRow({.name = "MYGAME", .renderer = "1", .on = {kGameZWriting, kGameNtscMode}})},
+        RowCase{3, {false, false, false}, GameRow({.name = "MYGAME", .renderer = "3"})},
+        RowCase{
+            0,
+            {true, true, true},
+            GameRow({.name = "MYGAME", .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}})},
+        RowCase{2,
+                {false, true, false},
+                GameRow({.name = "MYGAME", .renderer = "2", .on = {kGameAlphaZWriting}})}));
 
 TEST_F(RendererRowTest, OkWithoutTouchingTheListTakesTheFirstRenderer) {
     Open(kThreeGames);
@@ -38,13 +46,14 @@ TEST_F(RendererRowTest, OkWithoutTouchingTheListTakesTheFirstRenderer) {
     renderer.Form_Load();
     windows.answers = {false, false, false};
     renderer.cmdOk_Click();
-    EXPECT_EQ(settingsView.rows.back(), "GAME|68|0|False|False|False");
+    EXPECT_EQ(settingsView.rows.back(), GameRow({.name = "GAME"}));
 }
 
-TEST_F(RendererRowTest, AsksTheThreeQuestionsInOrder) {
+TEST_F(RendererRowTest, AsksAQuestionForEachOptionInOrder) {
     Open(kThreeGames);
     AddGame("C:\\Images\\Game.iso", 68, 0, {});
-    EXPECT_EQ(windows.questions,
+    ASSERT_EQ(windows.questions.size(), kGameOptionCount);
+    EXPECT_EQ(std::vector<std::string>(windows.questions.begin(), windows.questions.begin() + 3),
               (std::vector<std::string>{
                   "Redering Options: Do you wish to enable Z-Writing for this game?",
                   "Redering Options: Do you wish to enable Alpha-Tested Z-Writing for this game?",
@@ -55,9 +64,13 @@ TEST_F(RendererRowTest, TwoGamesAreAppendedInTheOrderOfTheirOk) {
     Open(kThreeGames);
     AddGame("C:\\Images\\First.iso", 68, 0, {false, false, false});
     AddGame("C:\\Images\\First.iso", 69, 1, {true, true, true});
-    EXPECT_EQ(
-        std::vector<std::string>(settingsView.rows.begin() + 3, settingsView.rows.end()),
-        (std::vector<std::string>{"FIRST|68|0|False|False|False", "FIRST|69|1|True|True|True"}));
+    EXPECT_EQ(std::vector<std::string>(settingsView.rows.begin() + 3, settingsView.rows.end()),
+              (std::vector<std::string>{
+                  GameRow({.name = "FIRST"}),
+                  GameRow({.name = "FIRST",
+                           .driveKey = "69",
+                           .renderer = "1",
+                           .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}})}));
     EXPECT_EQ(GameCount, 3);
 }
 
@@ -81,7 +94,9 @@ TEST_F(RendererRowTest, OkBeforeTheNewerAddGameHasItsKeyAddsNothingAndWaits) {
     windows.answers = {false, false, true};
     renderer.cmdOk_Click();
     EXPECT_EQ(settingsView.rows.size(), 4u);
-    EXPECT_EQ(settingsView.rows.back(), "SECOND|69|2|False|False|True");
+    EXPECT_EQ(
+        settingsView.rows.back(),
+        GameRow({.name = "SECOND", .driveKey = "69", .renderer = "2", .on = {kGameNtscMode}}));
     EXPECT_FALSE(windows.rendererOpen);
 }
 
@@ -97,8 +112,10 @@ TEST_F(RendererRowTest, AnAddGameStartedDuringTheQuestionsDoesNotSpoilTheRow) {
             settings.cmdAdd_Click();
         }
     };
+    windows.answers = {true, true, true};
     renderer.cmdOk_Click();
-    EXPECT_EQ(settingsView.rows.back(), "FIRST|68|0|True|True|True");
+    EXPECT_EQ(settingsView.rows.back(),
+              GameRow({.name = "FIRST", .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}}));
     EXPECT_EQ(NewGameName, "SECOND");
 }
 
@@ -115,7 +132,7 @@ TEST_F(RendererRowTest, OkAfterTheSettingsWindowClosedAppendsNothingAndCloses) {
 
 TEST(ComposeGameRowTest, WritesTheKeyAndRendererInDecimal) {
     EXPECT_EQ(ComposeGameRow({"SPACE RACE", 116, 3, {true, false, false}}),
-              "SPACE RACE|116|3|True|False|False");
+              GameRow({.driveKey = "116", .renderer = "3", .on = {kGameZWriting}}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fake_settings.h"
+#include "game_rows.h"
 #include "settings/key_box.h"
 #include "settings/pending_game.h"
 #include "settings/renderer_form.h"
@@ -59,10 +60,7 @@ protected:
     }
 };
 
-inline constexpr const char* kThreeGames =
-    "27\r\n0\r\n 100 \r\n1\r\n 3 \r\n"
-    "SPACE RACE|68|1|True|False|False\r\n"
-    "ROAD FIGHT|69|0|False|False|True\r\n"
-    "ALPHA|70|2|False|True|False\r\n";
+inline const std::string kThreeGames =
+    "27\r\n0\r\n 100 \r\n1\r\n 3 \r\n" + GameLines({kSpaceRaceGame, kRoadFightGame, kAlphaGame});
 
 }  // namespace zent::testing

@@ -11,6 +11,9 @@
 namespace zent::testing {
 namespace {
 
+// The game that the tests of a failed save and of Test Game add.
+const TestGame kNewOne = {.name = "NEW ONE", .driveKey = "81", .renderer = "3"};
+
 struct PathCase {
     const char* path;
     const char* name;
@@ -57,18 +60,17 @@ INSTANTIATE_TEST_SUITE_P(Speeds, CpuSpeedTextTest,
 using SettingsFormTest = SettingsFixture;
 
 TEST_F(SettingsFormTest, LoadShowsTheOptionsAndTheGamesInFileOrder) {
-    Open(
-        "27\r\n1\r\n 87.5 \r\n0\r\n 3 \r\n"
-        "ZULU|68|1|True|False|False\r\n"
-        "SPACE RACE|69|0|False|False|True\r\n"
-        "ALPHA|70|2|False|True|False\r\n");
+    TestGame zulu = kSpaceRaceGame;
+    zulu.name = "ZULU";
+    TestGame spaceRace = kRoadFightGame;
+    spaceRace.name = "SPACE RACE";
+    Open("27\r\n1\r\n 87.5 \r\n0\r\n 3 \r\n" + GameLines({zulu, spaceRace, kAlphaGame}));
     EXPECT_EQ(settingsView.exitKey, "27");
     EXPECT_EQ(settingsView.cpu, "87.5");
     EXPECT_FALSE(settingsView.fps);
     EXPECT_TRUE(settingsView.priority);
-    EXPECT_EQ(settingsView.rows, (std::vector<std::string>{"ZULU|68|1|True|False|False",
-                                                           "SPACE RACE|69|0|False|False|True",
-                                                           "ALPHA|70|2|False|True|False"}));
+    EXPECT_EQ(settingsView.rows,
+              (std::vector<std::string>{GameRow(zulu), GameRow(spaceRace), GameRow(kAlphaGame)}));
     EXPECT_EQ(settingsView.selected, -1);
 }
 
@@ -93,11 +95,8 @@ TEST_F(SettingsFormTest, SaveAndExitWritesTheControlsThenEndsTheProgram) {
     settingsView.fps = true;
     settingsView.priority = false;
     SaveAndExit();
-    EXPECT_EQ(SavedConfig(),
-              "113\r\n0\r\n 87.5 \r\n1\r\n 3 \r\n"
-              "SPACE RACE|68|1|True|False|False\r\n"
-              "ROAD FIGHT|69|0|False|False|True\r\n"
-              "ALPHA|70|2|False|True|False\r\n");
+    EXPECT_EQ(SavedConfig(), "113\r\n0\r\n 87.5 \r\n1\r\n 3 \r\n" +
+                                 GameLines({kSpaceRaceGame, kRoadFightGame, kAlphaGame}));
     EXPECT_EQ(windows.events, std::vector<std::string>{"writes=1 EndProgram"});
 }
 
@@ -159,12 +158,8 @@ TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry
     EXPECT_TRUE(
         windows.events.back().ends_with(GetParam().testGame ? "ShowLaunchForm" : "EndProgram"))
         << windows.events.back();
-    EXPECT_EQ(SavedConfig(),
-              "27\r\n0\r\n 150 \r\n1\r\n 4 \r\n"
-              "SPACE RACE|68|1|True|False|False\r\n"
-              "ROAD FIGHT|69|0|False|False|True\r\n"
-              "ALPHA|70|2|False|True|False\r\n"
-              "NEW ONE|81|3|False|False|False\r\n");
+    EXPECT_EQ(SavedConfig(), "27\r\n0\r\n 150 \r\n1\r\n 4 \r\n" +
+                                 GameLines({kSpaceRaceGame, kRoadFightGame, kAlphaGame, kNewOne}));
     EXPECT_EQ(windows.errors.size(), 1u);
 }
 
@@ -237,11 +232,12 @@ TEST_F(SettingsFormTest, DeletingTheSecondOfThreeAndAddingOneKeepsListOrder) {
     settings.cmdDelete_Click();
     AddGame("C:\\Images\\mygame.iso", 68, 1, {true, false, true});
     SaveAndExit();
-    EXPECT_EQ(SavedConfig(),
-              "27\r\n0\r\n 100 \r\n1\r\n 3 \r\n"
-              "SPACE RACE|68|1|True|False|False\r\n"
-              "ALPHA|70|2|False|True|False\r\n"
-              "MYGAME|68|1|True|False|True\r\n");
+    EXPECT_EQ(
+        SavedConfig(),
+        "27\r\n0\r\n 100 \r\n1\r\n 3 \r\n" +
+            GameLines({kSpaceRaceGame,
+                       kAlphaGame,
+                       {.name = "MYGAME", .renderer = "1", .on = {kGameZWriting, kGameNtscMode}}}));
 }
 
 TEST_F(SettingsFormTest, DeleteTwiceRemovesOnlyTheSelectedGame) {
@@ -249,8 +245,8 @@ TEST_F(SettingsFormTest, DeleteTwiceRemovesOnlyTheSelectedGame) {
     settingsView.selected = 0;
     settings.cmdDelete_Click();
     settings.cmdDelete_Click();
-    EXPECT_EQ(settingsView.rows, (std::vector<std::string>{"ROAD FIGHT|69|0|False|False|True",
-                                                           "ALPHA|70|2|False|True|False"}));
+    EXPECT_EQ(settingsView.rows,
+              (std::vector<std::string>{GameRow(kRoadFightGame), GameRow(kAlphaGame)}));
 }
 
 TEST_F(SettingsFormTest, DeleteWithoutSelectionDoesNothing) {
@@ -370,17 +366,14 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     EXPECT_EQ(windows.events,
               (std::vector<std::string>{"writes=1 HideSettings", "writes=1 ShowLaunchForm"}));
     EXPECT_EQ(GameName, "NEW ONE");
-    EXPECT_EQ(SavedConfig(),
-              "27\r\n0\r\n 150 \r\n1\r\n 3 \r\n"
-              "ROAD FIGHT|69|0|False|False|True\r\n"
-              "ALPHA|70|2|False|True|False\r\n"
-              "NEW ONE|81|3|False|False|False\r\n");
+    EXPECT_EQ(SavedConfig(), "27\r\n0\r\n 150 \r\n1\r\n 3 \r\n" +
+                                 GameLines({kRoadFightGame, kAlphaGame, kNewOne}));
     // What the launch reads back is what the window showed.
     LoadConfig();
-    EXPECT_EQ(LookupGame(GameName), "81|3|False|False|False");
+    EXPECT_EQ(LookupGame(GameName), GameRecordText(kNewOne));
 }
 
-TEST_F(SettingsFormTest, ARowWithoutSixFieldsStopsTheSaveBeforeWriting) {
+TEST_F(SettingsFormTest, ARowWithTooFewFieldsStopsTheSaveBeforeWriting) {
     Open(kThreeGames);
     settingsView.rows.push_back("BROKEN|68");
     settings.cmdOk_Click();

@@ -15,6 +15,7 @@
 #include "driver_win.h"
 #include "e2e_programs.h"
 #include "e2e_support_win.h"
+#include "game_rows.h"
 #include "launch_folder_win.h"
 #include "settings/key_box.h"
 #include "settings/renderer_form.h"
@@ -24,12 +25,28 @@
 namespace zent {
 namespace {
 
+using testing::GameRow;
+using testing::kAlphaGame;
+using testing::kRoadFightGame;
+using testing::kSpaceRaceGame;
+using testing::TestGame;
+
 // Generous: Wine can be slow on a busy machine.
 constexpr int kWaitMs = 30000;
 
-const std::vector<std::string> kThreeGames = {"SPACE RACE|68|1|True|False|False",
-                                              "ROAD FIGHT|69|0|False|False|True",
-                                              "ALPHA|70|2|False|True|False"};
+const std::vector<std::string> kThreeGames = {GameRow(kSpaceRaceGame), GameRow(kRoadFightGame),
+                                              GameRow(kAlphaGame)};
+// The game that Save and Exit's test adds.
+const TestGame kNewGame = {
+    .name = "NEW GAME", .renderer = "1", .on = {kGameZWriting, kGameNtscMode}};
+
+std::vector<std::wstring> Widened(const std::vector<std::string>& rows) {
+    std::vector<std::wstring> wide;
+    for (const std::string& row : rows) {
+        wide.push_back(Widen(row));
+    }
+    return wide;
+}
 
 // The launcher started without an argument in a folder of its own, and its
 // Settings window.
@@ -149,7 +166,9 @@ void AddGame(const SettingsSession& session, const std::string& imagePath, int d
         EXPECT_EQ(Narrow(TextOf(GetDlgItem(question, 0xFFFF))), kRenderingQuestions[i]);
         const LONG_PTR yesStyle = GetWindowLongPtrW(GetDlgItem(question, IDYES), GWL_STYLE);
         EXPECT_EQ(yesStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON) << "Yes is the default button";
-        const HWND answer = GetDlgItem(question, answers[i] ? IDYES : IDNO);
+        // No to an option the test leaves out, which its game rows hold as False.
+        const bool yes = i < answers.size() && answers[i];
+        const HWND answer = GetDlgItem(question, yes ? IDYES : IDNO);
         EXPECT_TRUE(answer != nullptr && GetDlgItem(question, IDCANCEL) == nullptr)
             << "the box offers Yes and No only";
         Click(answer);
@@ -170,9 +189,7 @@ TEST_P(SaveTest, SaveAndExitWritesTheOptionsAsTypedAndTheGamesInListOrder) {
     const std::string image = Image("New Game.Disc1.iso");
     Start();
 
-    EXPECT_EQ(Rows(), (std::vector<std::wstring>{L"SPACE RACE|68|1|True|False|False",
-                                                 L"ROAD FIGHT|69|0|False|False|True",
-                                                 L"ALPHA|70|2|False|True|False"}));
+    EXPECT_EQ(Rows(), Widened(kThreeGames));
     EXPECT_EQ(TextOf(Item(kTxtExitKey)), L"27");
     EXPECT_EQ(TextOf(Item(kTxtCpu)), L"87.5");
     EXPECT_TRUE(Ticked(Item(kChkFps)));
@@ -186,7 +203,7 @@ TEST_P(SaveTest, SaveAndExitWritesTheOptionsAsTypedAndTheGamesInListOrder) {
     DeleteRow(1);
     AddGame(*this, image, 'D', 1, {true, false, true});
     EXPECT_TRUE(WaitUntil([&] { return Rows().size() == 3; }, kWaitMs));
-    EXPECT_EQ(Rows().back(), L"NEW GAME|68|1|True|False|True");
+    EXPECT_EQ(Rows().back(), Widen(GameRow(kNewGame)));
 
     SetText(kTxtExitKey, L"65");
     SetText(kTxtCpu, L"150%");
@@ -196,8 +213,7 @@ TEST_P(SaveTest, SaveAndExitWritesTheOptionsAsTypedAndTheGamesInListOrder) {
     ExpectEnds("Save and Exit");
     EXPECT_EQ(SavedFile(),
               ConfigText("65", true, " 150 ", false,
-                         {"SPACE RACE|68|1|True|False|False", "ALPHA|70|2|False|True|False",
-                          "NEW GAME|68|1|True|False|True"}));
+                         {GameRow(kSpaceRaceGame), GameRow(kAlphaGame), GameRow(kNewGame)}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, SaveTest,
@@ -209,7 +225,9 @@ INSTANTIATE_TEST_SUITE_P(Scripts, SaveTest,
 
 TEST_F(SettingsTest, ClosingWithoutSavingLeavesTheFileAsItWas) {
     std::vector<std::string> games = kThreeGames;
-    games.insert(games.begin(), std::string(300, 'L') + "|68|1|True|False|False");
+    TestGame longName = kSpaceRaceGame;
+    longName.name = std::string(300, 'L');
+    games.insert(games.begin(), GameRow(longName));
     const std::string config = ConfigText("27", false, " 87.5 ", true, games);
     folder.Write("zentconfig.ini", config);
     Start();
@@ -278,7 +296,7 @@ TEST_F(SettingsTest, AFailedSaveKeepsTheWindowAndTheNextSaveWritesTheEdits) {
     SendMessageW(settings, WM_NULL, 0, 0);
     ASSERT_FALSE(launcher->WaitForExit(0)) << "the program ended after the failed save";
     EXPECT_TRUE(IsWindowVisible(settings));
-    EXPECT_EQ(Rows().back(), L"MOON|68|0|False|False|False");
+    EXPECT_EQ(Rows().back(), Widen(GameRow({.name = "MOON"})));
     EXPECT_EQ(TextOf(Item(kTxtCpu)), L"120");
     EXPECT_EQ(SavedFile(), config);
     EXPECT_FALSE(folder.Read("zentconfig.ini.tmp").has_value());
@@ -287,7 +305,7 @@ TEST_F(SettingsTest, AFailedSaveKeepsTheWindowAndTheNextSaveWritesTheEdits) {
     Click(Item(kCmdOk));
     ExpectEnds("Save and Exit");
     std::vector<std::string> games = kThreeGames;
-    games.push_back("MOON|68|0|False|False|False");
+    games.push_back(GameRow({.name = "MOON"}));
     EXPECT_EQ(SavedFile(), ConfigText("27", false, " 120 ", true, games));
 }
 
@@ -326,7 +344,10 @@ TEST_F(SettingsTest, RedefineTakesAnyKeyAndAltSSaves) {
 // Enter on the focused Save and Exit button saves: the exit key 0 that the file
 // holds is shown and saved as 27, and a row of 10,000 characters comes back whole.
 TEST_F(SettingsTest, EnterSavesTheExitKey0As27AndALongRowWhole) {
-    const std::string longRow = std::string(10000 - 22, 'W') + "|68|1|True|False|False";
+    TestGame longName = kSpaceRaceGame;
+    longName.name.clear();
+    const std::string fields = GameRow(longName);
+    const std::string longRow = std::string(10000 - fields.size(), 'W') + fields;
     folder.Write("zentconfig.ini", ConfigText("0", true, " 100 ", false, {longRow}));
     Start();
     EXPECT_EQ(Rows(), std::vector<std::wstring>{Widen(longRow)});
@@ -346,8 +367,7 @@ TEST_F(SettingsTest, TestGameSavesFirstThenLaunchesTheSelectedGame) {
     Click(Item(kCmdTest));
 
     const std::string expected =
-        ConfigText("27", false, " 90 ", true,
-                   {"SPACE RACE|68|1|True|False|False", "ALPHA|70|2|False|True|False"});
+        ConfigText("27", false, " 90 ", true, {GameRow(kSpaceRaceGame), GameRow(kAlphaGame)});
     EXPECT_TRUE(WaitUntil([&] { return SavedFile() == expected; }, kWaitMs)) << SavedFile();
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(settings); }, kWaitMs))
         << "the Settings window is still shown";

@@ -4,12 +4,20 @@
 #include <string>
 #include <variant>
 
+#include "game_rows.h"
 #include "startup/capture_fatal.h"
 #include "startup/config_test_fixture.h"
 #include "startup/latin1_ansi.h"
 
 namespace zent {
 namespace {
+
+using testing::GameLines;
+using testing::GameRecordOf;
+using testing::GameRow;
+using testing::kRoadFightGame;
+using testing::kSpaceRaceGame;
+using testing::TestGame;
 
 // The lines joined with the writer's CR LF, the last one included.
 std::string Lines(std::initializer_list<std::string> lines) {
@@ -124,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Line3, CpuSpeedLineTest,
 
 TEST_F(LoadConfigTest, CountOf0OrLessLeavesTheGamesTableUntouched) {
     for (const char* count : {"0", " 0 ", "-3"}) {
-        GameTable = {GameRecord{"EARLIER", "68", "1", "True", "False", "False"}};
+        GameTable = {GameRecordOf({.name = "EARLIER"})};
         GameCount = 1;
         Load(OptionFile("27", "0", " 100 ", "0", count) + "not a game line\r\n");
         EXPECT_EQ(GameCount, WholeInteger(count)) << count;
@@ -146,78 +154,93 @@ TEST_F(LoadConfigTest, FiveOptionLinesAndACountOf0Load) {
 }
 
 TEST_F(LoadConfigTest, ReadsTheWritersExampleOfTwoGames) {
-    Load(Lines({"27", "1", " 100 ", "0", " 2 ", "SPACE RACE|68|1|True|False|False",
-                "ROAD FIGHT|69|0|False|False|True"}));
+    Load(Lines({"27", "1", " 100 ", "0", " 2 ", GameRow(kSpaceRaceGame), GameRow(kRoadFightGame)}));
     EXPECT_EQ(std::get<double>(ExitKeyCode), 27);
     EXPECT_TRUE(HighPriority);
     EXPECT_DOUBLE_EQ(CpuSpeed, 100);
     EXPECT_FALSE(ShowFps);
     EXPECT_EQ(GameCount, 2);
-    const std::vector<GameRecord> expected = {
-        GameRecord{"SPACE RACE", "68", "1", "True", "False", "False"},
-        GameRecord{"ROAD FIGHT", "69", "0", "False", "False", "True"}};
+    const std::vector<GameRecord> expected = {GameRecordOf(kSpaceRaceGame),
+                                              GameRecordOf(kRoadFightGame)};
     EXPECT_EQ(GameTable, expected);
 }
 
 TEST_F(LoadConfigTest, UpperCasesCells0To2Only) {
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + Lines({"space race|d8|x1|true|false|ntsc"}));
-    const GameRecord expected = {"SPACE RACE", "D8", "X1", "true", "false", "ntsc"};
+    const TestGame lowerCase = {
+        .name = "space race",
+        .driveKey = "d8",
+        .renderer = "x1",
+        .spelled = {
+            {kGameZWriting, "true"}, {kGameAlphaZWriting, "false"}, {kGameNtscMode, "ntsc"}}};
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + GameLines({lowerCase}));
+    GameRecord expected = GameRecordOf(lowerCase);
+    expected[kGameName] = "SPACE RACE";
+    expected[kGameDriveKey] = "D8";
+    expected[kGameRendererType] = "X1";
     ASSERT_EQ(GameTable.size(), 1u);
     EXPECT_EQ(GameTable[0], expected);
 }
 
 TEST_F(LoadConfigTest, UpperCasingFollowsTheSystemMappingBeyondAscii) {
     CurrentTextLocale().upperCaseExtended = &UpperCaseLatin1EAcute;
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + Lines({"caf\xE9|68|1|\xE9|\xE9|\xE9"}));
-    const GameRecord expected = {"CAF\xC9", "68", "1", "\xE9", "\xE9", "\xE9"};
+    const TestGame accented = {.name = "caf\xE9", .spelled = testing::EveryOptionSpelled("\xE9")};
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + GameLines({accented}));
+    GameRecord expected = GameRecordOf(accented);
+    expected[kGameName] = "CAF\xC9";
     EXPECT_EQ(GameTable[0], expected);
 }
 
 TEST_F(LoadConfigTest, ReadsTheFileAsAnsiText) {
     UseLatin1AsAnsi();
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + Lines({"caf\xE9|68|1|\xE9|\xE9|\xE9"}));
-    const GameRecord expected = {"CAF\u00E9", "68", "1", "\u00E9", "\u00E9", "\u00E9"};
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
+         GameLines({{.name = "caf\xE9", .spelled = testing::EveryOptionSpelled("\xE9")}}));
+    const GameRecord expected =
+        GameRecordOf({.name = "CAF\u00E9", .spelled = testing::EveryOptionSpelled("\u00E9")});
     EXPECT_EQ(GameTable[0], expected);
 }
 
 TEST_F(LoadConfigTest, KeepsBlanksBesideTheSeparators) {
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
-         Lines({" Space Race | 68 |1 | True|False |False "}));
-    const GameRecord expected = {" SPACE RACE ", " 68 ", "1 ", " True", "False ", "False "};
+    const TestGame blanks = {
+        .name = " Space Race ",
+        .driveKey = " 68 ",
+        .renderer = "1 ",
+        .spelled = {
+            {kGameZWriting, " True"}, {kGameAlphaZWriting, "False "}, {kGameNtscMode, "False "}}};
+    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + GameLines({blanks}));
+    GameRecord expected = GameRecordOf(blanks);
+    expected[kGameName] = " SPACE RACE ";
     EXPECT_EQ(GameTable[0], expected);
     EXPECT_EQ(LookupGame("Space Race"), "");
 }
 
-TEST_F(LoadConfigTest, IgnoresFieldsAfterTheSixth) {
+TEST_F(LoadConfigTest, IgnoresFieldsAfterTheLast) {
     Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
-         Lines({"SPACE RACE|68|1|True|False|False|extra|more"}));
-    const GameRecord expected = {"SPACE RACE", "68", "1", "True", "False", "False"};
-    EXPECT_EQ(GameTable[0], expected);
+         Lines({GameRow(kSpaceRaceGame) + "|extra|more"}));
+    EXPECT_EQ(GameTable[0], GameRecordOf(kSpaceRaceGame));
 }
 
 TEST_F(LoadConfigTest, NeverReadsLinesAfterTheAnnouncedGames) {
     Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
-         Lines({"SPACE RACE|68|1|True|False|False", "broken", ""}));
+         Lines({GameRow(kSpaceRaceGame), "broken", ""}));
     EXPECT_EQ(GameCount, 1);
     EXPECT_EQ(GameTable.size(), 1u);
 }
 
 TEST_F(LoadConfigTest, ALoadWithGamesReplacesTheWholeTable) {
-    GameTable.assign(5, GameRecord{"OLD", "1", "1", "True", "True", "True"});
+    GameTable.assign(5, GameRecordOf({.name = "OLD"}));
     Load(OptionFile("27", "0", " 100 ", "0", " 2 ") +
-         Lines({"A|65|0|False|False|False", "B|66|1|True|True|True"}));
+         GameLines({{.name = "A", .driveKey = "65"}, {.name = "B", .driveKey = "66"}}));
     ASSERT_EQ(GameTable.size(), 2u);
     EXPECT_EQ(GameTable[0][0], "A");
     EXPECT_EQ(GameTable[1][0], "B");
 }
 
 TEST_F(LoadConfigTest, ALoneCarriageReturnEndsALineToo) {
-    Load(
-        "27\r1\r 100 \r0\r 2 \rSPACE RACE|68|1|True|False|False\r\n"
-        "ROAD FIGHT|69|0|False|False|True\r");
+    Load("27\r1\r 100 \r0\r 2 \r" + GameRow(kSpaceRaceGame) + "\r\n" + GameRow(kRoadFightGame) +
+         "\r");
     EXPECT_TRUE(HighPriority);
     EXPECT_EQ(GameCount, 2);
-    EXPECT_EQ(GameTable[1][5], "True");
+    EXPECT_EQ(GameTable[1], GameRecordOf(kRoadFightGame));
 }
 
 TEST_F(LoadConfigTest, ReadsZentconfigIniInTheProgramFolder) {
@@ -293,7 +316,7 @@ INSTANTIATE_TEST_SUITE_P(
         LoadFailureCase{
             "CountTooSmall", kOptions + Lines({"-32769"}), kOverflow, {"line 5", "\"-32769\""}},
         LoadFailureCase{"GameLineWithFiveFields",
-                        kOptions + Lines({" 2 ", "A|65|0|False|False|False", "B|66|1|True|True"}),
+                        kOptions + Lines({" 2 ", GameRow({.name = "A"}), "B|66|1|True|True"}),
                         kSubscriptOutOfRange,
                         {"line 7", "\"B|66|1|True|True\""}},
         LoadFailureCase{"EmptyGameLine",
@@ -301,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(
                         kSubscriptOutOfRange,
                         {"line 6", "\"\""}},
         LoadFailureCase{"FewerGameLinesThanAnnounced",
-                        kOptions + Lines({" 2 ", "A|65|0|False|False|False"}),
+                        kOptions + Lines({" 2 ", GameRow({.name = "A"})}),
                         kInputPastEndOfFile,
                         {"line 7"}},
         LoadFailureCase{
@@ -333,6 +356,21 @@ INSTANTIATE_TEST_SUITE_P(
                         kInputPastEndOfFile,
                         {"line 2", "\"27<0A>1<0A> 100 <0A>0<0A> 0 <0A>\"", "CR LF"}}),
     [](const ::testing::TestParamInfo<LoadFailureCase>& info) { return info.param.name; });
+
+// The messages about a game's fields name them as one list: "name, drive key,
+// ... and NTSC mode", or from a later field on.
+TEST(GameFieldListTest, JoinsTheNamesWithCommasAndTheLastWithAnd) {
+    const auto name = [](std::size_t field) { return std::string(kGameFieldNames[field]); };
+    constexpr std::size_t kLast = kGameFieldCount - 1;
+    EXPECT_EQ(GameFieldList(static_cast<GameField>(kLast)), name(kLast));
+    EXPECT_EQ(GameFieldList(static_cast<GameField>(kLast - 1)),
+              name(kLast - 1) + " and " + name(kLast));
+    for (std::size_t first = kGameName; first + 2 <= kLast; ++first) {
+        EXPECT_EQ(GameFieldList(static_cast<GameField>(first)),
+                  name(first) + ", " + GameFieldList(static_cast<GameField>(first + 1)));
+    }
+    EXPECT_EQ(GameFieldList(), GameFieldList(kGameName));
+}
 
 TEST_F(LoadConfigTest, AMissingFileIsFatalAndNamed) {
     const auto error = CaptureFatal([] { LoadConfig(); });

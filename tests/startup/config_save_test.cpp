@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "game_rows.h"
 #include "startup/capture_fatal.h"
 #include "startup/config_test_fixture.h"
 #include "startup/latin1_ansi.h"
@@ -22,16 +23,16 @@ protected:
         CpuSpeed = 100;
         ShowFps = false;
         GameCount = 2;
-        GameTable = {GameRecord{"SPACE RACE", "68", "1", "True", "False", "False"},
-                     GameRecord{"ROAD FIGHT", "69", "0", "False", "False", "True"}};
+        GameTable = {testing::GameRecordOf(testing::kSpaceRaceGame),
+                     testing::GameRecordOf(testing::kRoadFightGame)};
     }
 
     const std::string& SavedBytes() { return files_.files[kConfigPath]; }
 };
 
-constexpr const char* kExampleBytes =
-    "27\r\n1\r\n 100 \r\n0\r\n 2 \r\nSPACE RACE|68|1|True|False|False\r\n"
-    "ROAD FIGHT|69|0|False|False|True\r\n";
+const std::string kExampleBytes =
+    "27\r\n1\r\n 100 \r\n0\r\n 2 \r\n" +
+    testing::GameLines({testing::kSpaceRaceGame, testing::kRoadFightGame});
 
 TEST_F(SaveConfigTest, WritesTheSevenLinesOfTwoGames) {
     SetExampleOptions();
@@ -59,7 +60,7 @@ TEST_F(SaveConfigTest, WritesANumericExitKeyInTheNumberFormat) {
 TEST_F(SaveConfigTest, NoGamesGiveExactlyFiveLines) {
     ExitKeyCode = std::string("27");
     CpuSpeed = 100;
-    GameTable = {GameRecord{"LEFT OVER", "68", "1", "True", "False", "False"}};
+    GameTable = {testing::GameRecordOf({.name = "LEFT OVER"})};
     for (const std::int16_t count : {0, -3}) {
         GameCount = count;
         SaveConfig();
@@ -71,15 +72,21 @@ TEST_F(SaveConfigTest, WritesOnlyTheCountedRows) {
     SetExampleOptions();
     GameCount = 1;
     SaveConfig();
-    EXPECT_EQ(SavedBytes(), "27\r\n1\r\n 100 \r\n0\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n");
+    EXPECT_EQ(SavedBytes(),
+              "27\r\n1\r\n 100 \r\n0\r\n 1 \r\n" + testing::GameLines({testing::kSpaceRaceGame}));
 }
 
 TEST_F(SaveConfigTest, WritesCellsUnaltered) {
     SetExampleOptions();
     GameCount = 1;
-    GameTable = {GameRecord{" Space Race ", "", "x", "true", "", " "}};
+    const testing::TestGame odd = {
+        .name = " Space Race ",
+        .driveKey = "",
+        .renderer = "x",
+        .spelled = {{kGameZWriting, "true"}, {kGameAlphaZWriting, ""}, {kGameNtscMode, " "}}};
+    GameTable = {testing::GameRecordOf(odd)};
     SaveConfig();
-    EXPECT_EQ(SavedBytes().substr(SavedBytes().find(" 1 \r\n") + 5), " Space Race ||x|true|| \r\n");
+    EXPECT_EQ(SavedBytes().substr(SavedBytes().find(" 1 \r\n") + 5), testing::GameLines({odd}));
 }
 
 TEST_F(SaveConfigTest, AnEmptyExitKeyBoxReadsBackAs27) {
@@ -138,12 +145,12 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
 
 TEST_F(SaveConfigTest, DropsLinesBeyondTheAnnouncedGames) {
     files_.files[kConfigPath] =
-        "27\r\n1\r\n 100 \r\n0\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n"
-        "ROAD FIGHT|69|0|False|False|True\r\n";
+        "27\r\n1\r\n 100 \r\n0\r\n 1 \r\n" +
+        testing::GameLines({testing::kSpaceRaceGame, testing::kRoadFightGame});
     LoadConfig();
     SaveConfig();
     EXPECT_EQ(SavedBytes(),
-              " 27 \r\n1\r\n 100 \r\n0\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n");
+              " 27 \r\n1\r\n 100 \r\n0\r\n 1 \r\n" + testing::GameLines({testing::kSpaceRaceGame}));
 }
 
 TEST_F(SaveConfigTest, WritesATemporaryFileFlushesItAndReplacesTheOldOneInOneStep) {
@@ -357,9 +364,10 @@ TEST_F(SaveConfigTest, WritesTheAnsiTextOfTheLaunchersText) {
     SetExampleOptions();
     GameTable[1][0] = "CAF\u00C9";
     SaveConfig();
-    EXPECT_EQ(SavedBytes(),
-              "27\r\n1\r\n 100 \r\n0\r\n 2 \r\nSPACE RACE|68|1|True|False|False\r\n"
-              "CAF\xC9|69|0|False|False|True\r\n");
+    testing::TestGame cafe = testing::kRoadFightGame;
+    cafe.name = "CAF\xC9";
+    EXPECT_EQ(SavedBytes(), "27\r\n1\r\n 100 \r\n0\r\n 2 \r\n" +
+                                testing::GameLines({testing::kSpaceRaceGame, cafe}));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game_rows.h"
 #include "startup/capture_fatal.h"
 #include "startup/config_store.h"
 #include "startup/file_system.h"
@@ -40,7 +41,7 @@ protected:
         CpuSpeed = 100;
         ShowFps = false;
         GameCount = 1;
-        GameTable = {GameRecord{"SPACE RACE", "68", "1", "True", "False", "False"}};
+        GameTable = {testing::GameRecordOf(testing::kSpaceRaceGame)};
     }
 
     void TearDown() override {
@@ -98,8 +99,8 @@ protected:
     std::string ReadConfig() { return files_.ReadAll(configPath_); }
 
     static constexpr const char* kOldBytes = "112\r\n0\r\n 50 \r\n1\r\n 0 \r\n";
-    static constexpr const char* kSavedBytes =
-        "27\r\n1\r\n 100 \r\n0\r\n 1 \r\nSPACE RACE|68|1|True|False|False\r\n";
+    static inline const std::string kSavedBytes =
+        "27\r\n1\r\n 100 \r\n0\r\n 1 \r\n" + testing::GameLines({testing::kSpaceRaceGame});
 
     // After a failed save: the error names the file and tells the cure of this
     // fault, not of the other one; the old bytes are there and nothing else is
@@ -138,7 +139,7 @@ TEST_F(WindowsConfigFileTest, TheFirstSaveCreatesTheFileAndALoadReadsItBack) {
     GameCount = 0;
     LoadConfig();
     EXPECT_EQ(GameCount, 1);
-    EXPECT_EQ(LookupGame("Space Race"), "68|1|True|False|False");
+    EXPECT_EQ(LookupGame("Space Race"), testing::GameRecordText(testing::kSpaceRaceGame));
 }
 
 TEST_F(WindowsConfigFileTest, ARootLikeFolderWithATrailingBackslashStillWorks) {

@@ -2,30 +2,50 @@
 
 #include <string>
 
+#include "game_rows.h"
 #include "startup/config_test_fixture.h"
 #include "startup/latin1_ansi.h"
 
 namespace zent {
 namespace {
 
+using testing::GameRecordOf;
+using testing::GameRecordText;
+using testing::kRoadFightGame;
+using testing::kSpaceRaceGame;
+using testing::TestGame;
+
+// The rows of the table besides the writer's two games, each with its own drive key.
+const TestGame kSecondSpaceRace = {
+    .driveKey = "70", .renderer = "3", .on = {kGameAlphaZWriting, kGameNtscMode}};
+const TestGame kSpaceRaceAndABlank = {.name = "SPACE RACE ",
+                                      .driveKey = "71",
+                                      .renderer = "2",
+                                      .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}};
+const TestGame kNameless = {.name = "", .driveKey = "72"};
+const TestGame kCafe = {.name = "caf\xE9",
+                        .driveKey = "73",
+                        .renderer = "1",
+                        .on = {kGameZWriting, kGameAlphaZWriting}};
+
 class LookupGameTest : public ConfigTest {
 protected:
     void SetUp() override {
         ConfigTest::SetUp();
-        GameTable = {GameRecord{"SPACE RACE", "68", "1", "True", "False", "False"},
-                     GameRecord{"ROAD FIGHT", "69", "0", "False", "False", "True"},
-                     GameRecord{"SPACE RACE", "70", "3", "False", "True", "True"},
-                     GameRecord{"SPACE RACE ", "71", "2", "True", "True", "True"},
-                     GameRecord{"", "72", "0", "False", "False", "False"},
-                     GameRecord{"BLANK CELLS", "", "", "", "", ""},
-                     GameRecord{"caf\xE9", "73", "1", "True", "True", "False"}};
+        GameTable = {GameRecordOf(kSpaceRaceGame),
+                     GameRecordOf(kRoadFightGame),
+                     GameRecordOf(kSecondSpaceRace),
+                     GameRecordOf(kSpaceRaceAndABlank),
+                     GameRecordOf(kNameless),
+                     GameRecord{"BLANK CELLS"},
+                     GameRecordOf(kCafe)};
         GameCount = static_cast<std::int16_t>(GameTable.size());
     }
 };
 
 struct LookupCase {
     const char* name;
-    const char* record;
+    std::string record;
 };
 
 void PrintTo(const LookupCase& c, std::ostream* out) {
@@ -42,16 +62,17 @@ TEST_P(LookupGameTableTest, FindsTheFirstRowWhoseNameMatchesLetterCaseAside) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, LookupGameTableTest,
-    ::testing::Values(LookupCase{"SPACE RACE", "68|1|True|False|False"},
-                      LookupCase{"Space Race", "68|1|True|False|False"},
-                      LookupCase{"sPaCe rAcE", "68|1|True|False|False"},
-                      LookupCase{"road fight", "69|0|False|False|True"},
-                      LookupCase{"Space Race ", "71|2|True|True|True"},
+    ::testing::Values(LookupCase{"SPACE RACE", GameRecordText(kSpaceRaceGame)},
+                      LookupCase{"Space Race", GameRecordText(kSpaceRaceGame)},
+                      LookupCase{"sPaCe rAcE", GameRecordText(kSpaceRaceGame)},
+                      LookupCase{"road fight", GameRecordText(kRoadFightGame)},
+                      LookupCase{"Space Race ", GameRecordText(kSpaceRaceAndABlank)},
                       LookupCase{" Space Race", ""}, LookupCase{"SPACE", ""},
                       LookupCase{"SPACE RACE 2", ""}, LookupCase{"\"Space Race", ""},
-                      LookupCase{"", "72|0|False|False|False"}, LookupCase{"Blank Cells", "||||"},
-                      LookupCase{"caf\xE9", "73|1|True|True|False"},
-                      LookupCase{"CAF\xE9", "73|1|True|True|False"}, LookupCase{"CAFE", ""}));
+                      LookupCase{"", GameRecordText(kNameless)},
+                      LookupCase{"Blank Cells", std::string(kGameFieldCount - 2, '|')},
+                      LookupCase{"caf\xE9", GameRecordText(kCafe)},
+                      LookupCase{"CAF\xE9", GameRecordText(kCafe)}, LookupCase{"CAFE", ""}));
 
 // The command line may name a file in any language; the rows hold what the
 // ANSI file holds, so a name outside the code page finds nothing, even a row
@@ -61,18 +82,18 @@ TEST_F(LookupGameTest, ANameTheCodePageCannotHoldMatchesNoGame) {
     GameTable[1][0] = "\u30B2\u30FC\u30E0";
     EXPECT_EQ(LookupGame("\u30B2\u30FC\u30E0"), "");
     GameTable[1][0] = "CAF\u00C9";
-    EXPECT_EQ(LookupGame("CAF\u00C9"), "69|0|False|False|True");
+    EXPECT_EQ(LookupGame("CAF\u00C9"), GameRecordText(kRoadFightGame));
 }
 
 TEST_F(LookupGameTest, IgnoresCaseBeyondAsciiByTheSystemMapping) {
     CurrentTextLocale().upperCaseExtended = &UpperCaseLatin1EAcute;
-    EXPECT_EQ(LookupGame("CAF\xC9"), "73|1|True|True|False");
+    EXPECT_EQ(LookupGame("CAF\xC9"), GameRecordText(kCafe));
 }
 
 TEST_F(LookupGameTest, LooksOnlyAtTheCountedRows) {
     GameCount = 1;
     EXPECT_EQ(LookupGame("Road Fight"), "");
-    EXPECT_EQ(LookupGame("Space Race"), "68|1|True|False|False");
+    EXPECT_EQ(LookupGame("Space Race"), GameRecordText(kSpaceRaceGame));
 }
 
 TEST_F(LookupGameTest, ACountOf0OrLessFindsNothingAndNeverReadsTheTable) {
@@ -85,8 +106,10 @@ TEST_F(LookupGameTest, ACountOf0OrLessFindsNothingAndNeverReadsTheTable) {
 }
 
 TEST_F(LookupGameTest, AlwaysFindsAfterALoadOfWhatItFound) {
-    Load("27\r\n0\r\n 100 \r\n0\r\n 1 \r\nspace race|68|1|True|False|False\r\n");
-    EXPECT_EQ(LookupGame("Space Race"), "68|1|True|False|False");
+    TestGame lowerCase = kSpaceRaceGame;
+    lowerCase.name = "space race";
+    Load("27\r\n0\r\n 100 \r\n0\r\n 1 \r\n" + testing::GameLines({lowerCase}));
+    EXPECT_EQ(LookupGame("Space Race"), GameRecordText(kSpaceRaceGame));
 }
 
 }  // namespace
