@@ -26,6 +26,10 @@ struct CapturedKey {
     const char* exitKeyText;  // null: no keyboard key has the code, and it is ignored
 };
 
+void PrintTo(const CapturedKey& c, std::ostream* out) {
+    *out << "code " << c.code;
+}
+
 class KeyBoxKeysTest : public SettingsFixture, public ::testing::WithParamInterface<CapturedKey> {};
 
 TEST_P(KeyBoxKeysTest, EveryKeyboardKeyIsTakenAsItsCodeInBothModesAndNoOtherCode) {

@@ -12,6 +12,13 @@ struct RowCase {
     std::string row;
 };
 
+void PrintTo(const RowCase& c, std::ostream* out) {
+    *out << "renderer " << c.renderer << " answers ";
+    for (const bool answer : c.answers) {
+        *out << (answer ? 'Y' : 'N');
+    }
+}
+
 class RendererRowTest : public SettingsFixture, public ::testing::WithParamInterface<RowCase> {};
 
 TEST_P(RendererRowTest, AppendsTheComposedRowAtTheEnd) {

@@ -19,6 +19,10 @@ struct PathCase {
     const char* name;
 };
 
+void PrintTo(const PathCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.path));
+}
+
 class GameNameFromPathTest : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(GameNameFromPathTest, TakesTheFileNameBeforeItsFirstDotTrimmedAndUpperCased) {
@@ -42,6 +46,10 @@ struct CpuTextCase {
     char systemSeparator;
     const char* shown;
 };
+
+void PrintTo(const CpuTextCase& c, std::ostream* out) {
+    *out << c.speed << " with separator '" << c.systemSeparator << "'";
+}
 
 class CpuSpeedTextTest : public FreshGlobalsTest,
                          public ::testing::WithParamInterface<CpuTextCase> {};
@@ -112,8 +120,12 @@ struct FailedSaveCase {
     const char* name;
     bool testGame;
     MemoryFileSystem::Faults faults;
-    int number;
+    ErrorNumber number;
 };
+
+void PrintTo(const FailedSaveCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FailedSaveTest : public SettingsFixture,
                        public ::testing::WithParamInterface<FailedSaveCase> {
@@ -176,6 +188,10 @@ struct CpuSaveCase {
     double saved;
 };
 
+void PrintTo(const CpuSaveCase& c, std::ostream* out) {
+    *out << "typed " << ::testing::PrintToString(std::string(c.typed));
+}
+
 class CpuSpeedSaveTest : public SettingsFixture,
                          public ::testing::WithParamInterface<CpuSaveCase> {};
 
@@ -197,6 +213,10 @@ struct ExitKeySaveCase {
     const char* firstLine;
     const char* reloaded;
 };
+
+void PrintTo(const ExitKeySaveCase& c, std::ostream* out) {
+    *out << "typed " << ::testing::PrintToString(std::string(c.typed));
+}
 
 class ExitKeySaveTest : public SettingsFixture,
                         public ::testing::WithParamInterface<ExitKeySaveCase> {};
@@ -291,6 +311,10 @@ struct AddedNameCase {
     const char* name;     // the name taken, or null when refused
     const char* refusal;  // what the notice says
 };
+
+void PrintTo(const AddedNameCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::string(c.path));
+}
 
 class AddGameNameTest : public SettingsFormTest,
                         public ::testing::WithParamInterface<AddedNameCase> {};
@@ -387,6 +411,10 @@ TEST_F(SettingsFormTest, ARowWithTooFewFieldsStopsTheSaveBeforeWriting) {
 struct TwipsCase {
     int twips, dpi, pixels;
 };
+
+void PrintTo(const TwipsCase& c, std::ostream* out) {
+    *out << c.twips << " twips at " << c.dpi << " dpi";
+}
 
 class TwipsToPixelsTest : public ::testing::TestWithParam<TwipsCase> {};
 
