@@ -49,6 +49,15 @@ void PlaceEmulatorWindow(Keyboard& keyboard, Desktop& desktop) {
     Trace("the emulator's window " + Quoted(desktop.WindowTitle(EmulatorWindow)) + " placed at 0," +
           std::to_string(-kHiddenTopRows) + " size " + std::to_string(ScreenWidth) + "x" +
           std::to_string(ScreenHeight + kHiddenTopRows) + ", topmost, over the backdrop");
+    if (foreground != EmulatorWindow) {
+        // The box stays where it was, in front of its window and with the
+        // keyboard: Windows keeps the owned windows of a topmost window in front
+        // of it, but not every window manager does, and a box hidden behind the
+        // full-screen game would leave the player facing a game that no longer answers.
+        desktop.PlaceWindow(foreground, kInsertTopMost, 0, 0, 0, 0,
+                            kPositionNoMove | kPositionNoSize);
+        Trace("its box " + Quoted(desktop.WindowTitle(foreground)) + " kept in front of it");
+    }
 }
 
 }  // namespace zent

@@ -150,7 +150,7 @@ void Paint(HWND window) {
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
-    HBRUSH background = CreateSolidBrush(RGB(16, 32, 96));
+    HBRUSH background = CreateSolidBrush(kStandInBackground);
     FillRect(dc, &client, background);
     DeleteObject(background);
     SetBkMode(dc, TRANSPARENT);

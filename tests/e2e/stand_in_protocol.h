@@ -27,6 +27,9 @@ inline constexpr char kModeQuitQuestion[] = "quit-question";
 inline constexpr char kModeHoldKeyInDriveDialog[] = "hold-key-in-drive-dialog";
 inline constexpr unsigned kHeldKeyMs = 400;
 
+// The colour the stand-in paints its window with.
+inline constexpr unsigned long kStandInBackground = 0x00602010;  // RGB(16, 32, 96)
+
 // The window of another program that a test puts in front of the launch.
 inline constexpr wchar_t kForeignWindowClass[] = L"ZentavioForeignWindow";
 

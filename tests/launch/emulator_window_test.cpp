@@ -86,7 +86,7 @@ TEST_F(EmulatorWindowTest, ClearWindowStyleClearsOnlyItsBitsOfTheChosenWordInPla
 }
 
 // A box the emulator shows as the game starts is in front: the game's window,
-// which owns it, is the one made full screen.
+// which owns it, is the one made full screen, and the box stays in front of it.
 TEST_F(EmulatorWindowTest, TheMainWindowIsPlacedWhenABoxOfTheEmulatorIsInFront) {
     constexpr WindowHandle kBox = 0x510;
     platform.AddWindowInFront(kBox, RecordingPlatform::kStartedProcess, "Disc read error");
@@ -101,9 +101,11 @@ TEST_F(EmulatorWindowTest, TheMainWindowIsPlacedWhenABoxOfTheEmulatorIsInFront) 
     EXPECT_EQ(EmulatorWindow, kEmulator);
     EXPECT_EQ(PlaceOf(platform.windows[kEmulator]), (Rectangle{0, -20, 1024, 788}));
     EXPECT_TRUE(platform.windows[kEmulator].topmost);
+    // The box keeps its place and frame, in front of the game with the keyboard.
     EXPECT_EQ(PlaceOf(platform.windows[kBox]), PlaceOf(before));
     EXPECT_EQ(platform.windows[kBox].style, before.style);
-    EXPECT_FALSE(platform.windows[kBox].topmost);
+    EXPECT_EQ(platform.zOrder.front(), kBox);
+    EXPECT_EQ(platform.foreground, kBox);
 }
 
 // The foreground window is the emulator's only when its process is the one
