@@ -34,12 +34,12 @@ void RestoreEmulatorConfig(LaunchPlatform& platform) {
 // By full path in the launcher's folder: a bare name would also be looked for
 // along the search path, and could start some other program of that name.
 // Returns that path.
-std::string StartEmulator(Desktop& platform) {
+std::string StartEmulator(Desktop& desktop) {
     if (RendererType == 1 || RendererType == 3) {
         CapcomHack = true;
     }
     const std::string program = ProgramFile(EmulatorProgramName(RendererType));
-    EmulatorProcess = platform.StartProgram(program, kShowNormal);
+    EmulatorProcess = desktop.StartProgram(program, kShowNormal);
     Trace("started " + program + ", process id " + std::to_string(EmulatorProcess));
     return program;
 }
@@ -121,9 +121,9 @@ void Timer1_Timer(LaunchPlatform& platform) {
 
 // An emulator closed by other means leaves the launcher watching the exit key,
 // but its launch is over: the next game may be launched meanwhile.
-void Emulator_Ended(Desktop& platform) {
-    Trace("the emulator has ended; the launch is over, the exit key still watched");
-    platform.ReleaseLaunch();
+void Emulator_Ended(Desktop& desktop) {
+    Trace("the emulator has ended; the launch is over");
+    desktop.ReleaseLaunch();
 }
 
 }  // namespace zent

@@ -39,8 +39,9 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 }
                 return 0;
             case WM_NCDESTROY:
+                // The platform stays: the closing of the emulator may be under
+                // way below this message, and it holds the emulator's job.
                 g_form1 = nullptr;
-                g_platform.reset();
                 return 0;
             default:
                 return DefWindowProcW(window, message, wParam, lParam);

@@ -9,6 +9,7 @@
 #include "startup/fatal_error_win.h"
 #include "startup/file_system_win.h"
 #include "startup/text_locale_win.h"
+#include "startup/trace.h"
 
 namespace zent {
 
@@ -129,12 +130,16 @@ ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showW
     }
     startedProcess_ = started.hProcess;
     // The launch form hears of the end at once, so no tick has to ask.
-    RegisterWaitForSingleObject(
-        &endWatch_, startedProcess_,
-        [](void* form, BOOLEAN) {
-            PostMessageW(static_cast<HWND>(form), kEmulatorEndedMessage, 0, 0);
-        },
-        timerWindow_, INFINITE, WT_EXECUTEONLYONCE);
+    if (!RegisterWaitForSingleObject(
+            &endWatch_, startedProcess_,
+            [](void* form, BOOLEAN) {
+                PostMessageW(static_cast<HWND>(form), kEmulatorEndedMessage, 0, 0);
+            },
+            timerWindow_, INFINITE, WT_EXECUTEONLYONCE)) {
+        endWatch_ = nullptr;
+        Trace("RegisterWaitForSingleObject failed with error " + std::to_string(GetLastError()) +
+              ": an emulator closed by other means keeps this launch claimed until the exit key");
+    }
     return started.dwProcessId;
 }
 

@@ -52,7 +52,8 @@ private:
     HWND timerWindow_;
     UINT_PTR timerId_;
     HANDLE startedProcess_ = nullptr;
-    // Tells the launch form of the emulator's end, from a thread of the pool.
+    // Tells the launch form of the emulator's end, from a thread of the pool;
+    // null when Windows refused it.
     HANDLE endWatch_ = nullptr;
     // Open for the launcher's life: closing it ends the emulator.
     HANDLE job_ = nullptr;

@@ -135,6 +135,11 @@ void SettingsForm::cmdTest_Click() {
     if (!Save()) {
         return;
     }
+    // An Add Game under way is given up with the window: its dialogs would stay
+    // behind the game, and the launcher's windows handle their messages while
+    // it closes the emulator.
+    windows_.CloseKeyBox();
+    windows_.CloseRenderer();
     windows_.HideSettings();
     GameName = SplitGameRow(view_.GameRow(selected)).front();
     windows_.ShowLaunchForm();

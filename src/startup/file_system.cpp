@@ -82,7 +82,7 @@ bool ReplaceThroughTemporary(FileSystem& files, const std::string& path,
         out->Close();
         files.Replace(tempPath, path);
         return true;
-    } catch (const FatalError&) {
+    } catch (...) {
         files.Remove(tempPath);
         throw;
     }

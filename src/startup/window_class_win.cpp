@@ -22,7 +22,7 @@ void RegisterOnce(const WindowClass& windowClass, HINSTANCE instance) {
     }
     WNDCLASSEXW registered{};
     registered.cbSize = sizeof registered;
-    registered.lpfnWndProc = windowClass.procedure.counted;
+    registered.lpfnWndProc = windowClass.procedure.counted();
     registered.hInstance = instance;
     registered.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     registered.hbrBackground = windowClass.background;

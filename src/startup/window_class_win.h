@@ -24,13 +24,25 @@ LRESULT CALLBACK CountedProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     return result;
 }
 
-// The procedure of a top-level window class; made by kCounted, so that no
-// class leaves the counting out.
-struct TopLevelProcedure {
-    WNDPROC counted;
+// The procedure of a top-level window class; only kCounted makes one, so that
+// no class leaves the counting out.
+class TopLevelProcedure {
+public:
+    WNDPROC counted() const { return counted_; }
+
+private:
+    template <WNDPROC Procedure>
+    friend struct CountedMaker;
+    constexpr explicit TopLevelProcedure(WNDPROC counted) : counted_(counted) {}
+    WNDPROC counted_;
+};
+
+template <WNDPROC Procedure>
+struct CountedMaker {
+    static constexpr TopLevelProcedure kMade{&CountedProcedure<Procedure>};
 };
 template <WNDPROC Procedure>
-inline constexpr TopLevelProcedure kCounted{&CountedProcedure<Procedure>};
+inline constexpr TopLevelProcedure kCounted = CountedMaker<Procedure>::kMade;
 
 // A class of top-level windows and the styles its windows are created with.
 struct WindowClass {

@@ -390,6 +390,36 @@ TEST_F(GuardedLaunchTest, ADoublePressStartsOneEmulator) {
     EXPECT_TRUE(ExitKeyEndsBoth(*first));
 }
 
+// Closed by other means (its own menu, a crash), the emulator's launch is over:
+// the next game can be launched while the first launcher still watches its key.
+TEST_F(GuardedLaunchTest, AnEmulatorClosedByOtherMeansLetsTheNextGameBeLaunched) {
+    folder_->Write(kTraceName, "");
+    const auto first = Start();
+    ASSERT_TRUE(WaitUntil([&] { return GameRunsFullScreen(); }, kStartTimeoutMs));
+    ASSERT_TRUE(first->WaitForIdle(kStartTimeoutMs));
+    PostMessageW(FindTopLevel(kStandInClass, nullptr, 0), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const auto trace = folder_->Read(kTraceName);
+            return trace && Holds(*trace, "] the emulator has ended; the launch is over");
+        },
+        kExitTimeoutMs));
+
+    const auto second = folder_->Start(kArgument);
+    const auto started = [&] {
+        const auto lines = folder_->LogLines();
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const std::string& line) { return line.starts_with("program "); });
+    };
+    EXPECT_TRUE(WaitUntil([&] { return started() == 2; }, kStartTimeoutMs))
+        << "the second launch started no emulator";
+    EXPECT_FALSE(first->WaitForExit(0)) << "the first launcher stopped watching its exit key";
+    ASSERT_TRUE(WaitUntil([&] { return GameRunsFullScreen(); }, kStartTimeoutMs));
+    ASSERT_TRUE(second->WaitForIdle(kStartTimeoutMs));
+    EXPECT_TRUE(ExitKeyEndsBoth(*second));
+    EXPECT_TRUE(first->WaitForExit(kExitTimeoutMs));
+}
+
 // ----- the game always ends: whatever the emulator shows, and when a front end
 // ends the launcher by force -----
 
@@ -450,7 +480,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // A box the emulator shows as the game starts is in front when the window is
-// placed: the game's window, not the box, is made full screen.
+// placed: the game's window, not the box, is made full screen, and the box
+// stays in sight in front of it.
 TEST_F(GuardedLaunchTest, ABoxAtTheGamesStartLeavesTheMainWindowToBePlaced) {
     const auto launcher = Start(std::string(kModeBoxAfterStart) + " 30", 'Q');
     ASSERT_TRUE(
@@ -462,6 +493,16 @@ TEST_F(GuardedLaunchTest, ABoxAtTheGamesStartLeavesTheMainWindowToBePlaced) {
     RECT rect{};
     GetWindowRect(box, &rect);
     EXPECT_GT(rect.top, 0) << "the box was made full screen";
+    // What the screen shows inside the box's frame: the box, not the game.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            const HDC screen = GetDC(nullptr);
+            const COLORREF shown = GetPixel(screen, rect.left + 6, rect.bottom - 6);
+            ReleaseDC(nullptr, screen);
+            return shown != CLR_INVALID && shown != kStandInBackground;
+        },
+        kExitTimeoutMs))
+        << "the box is hidden behind the full-screen game";
     EXPECT_TRUE(HoldKeyUntil(
         'Q', [&] { return launcher->WaitForExit(0); }, kExitTimeoutMs));
     EXPECT_TRUE(WaitUntil([&] { return EmulatorProcessGone(); }, kExitTimeoutMs));
