@@ -19,10 +19,10 @@ extern std::int32_t ScreenHeight;
 // which hides what is left of its menu bar.
 inline constexpr int kHiddenTopRows = 20;
 
-// Captures the foreground window's main window 100 ms after the game was started, parks the
-// pointer in the top right corner, covers the screen with the backdrop, and
-// when the captured window is the emulator's, strips its frame and stretches it
-// over the screen, topmost.
+// Captures the main window of the foreground window 100 ms after the game was
+// started, parks the pointer in the top right corner, covers the screen with the
+// backdrop, and when the captured window is the emulator's, strips its frame and
+// stretches it over the screen, topmost, with a box of its own kept in front.
 void PlaceEmulatorWindow(Keyboard& keyboard, Desktop& desktop);
 
 // True when window belongs to the emulator process the launch started.

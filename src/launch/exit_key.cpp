@@ -23,6 +23,32 @@ std::string NoKeyProblem() {
            "a game) and choose the exit key with Redefine.";
 }
 
+// Closes the emulator until its process has ended, as a player would: a box or
+// a dialog of its own, or a question such as "Quit?", may take the first close.
+// The player asked to leave, and every launch starts again from the saved
+// configuration, so an emulator that is still there at the end is ended.
+void EndEmulator(Keyboard& keyboard, Desktop& desktop, std::uint64_t exitKeySeen) {
+    const std::uint64_t deadline = exitKeySeen + kEmulatorCloseTimeout;
+    for (;;) {
+        CloseEmulator(keyboard, desktop);
+        const std::uint64_t now = desktop.Milliseconds();
+        const auto wait = static_cast<std::uint32_t>(
+            std::min<std::uint64_t>(deadline > now ? deadline - now : 0, kCloseRepeatInterval));
+        if (desktop.AwaitProgramEnd(wait)) {
+            Trace("the emulator ended " + std::to_string(desktop.Milliseconds() - exitKeySeen) +
+                  " ms after the exit key");
+            return;
+        }
+        if (desktop.Milliseconds() >= deadline) {
+            Trace("the emulator still runs " + std::to_string(kEmulatorCloseTimeout / 1000) +
+                  " s after the exit key: its process is ended");
+            desktop.EndProgram();
+            return;
+        }
+        Trace("the emulator still runs: it is closed again");
+    }
+}
+
 // The emulator this launch started is still running.
 bool EmulatorRuns(Desktop& desktop) {
     return EmulatorProcess != 0 && !desktop.ProgramExitCode().has_value();
@@ -66,36 +92,6 @@ void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
         desktop.CloseWindow(window);
     }
 }
-
-namespace {
-
-// Closes the emulator until its process has ended, as a player would: a box or
-// a dialog of its own, or a question such as "Quit?", may take the first close.
-// The player asked to leave, and every launch starts again from the saved
-// configuration, so an emulator that is still there at the end is ended.
-void EndEmulator(Keyboard& keyboard, Desktop& desktop, std::uint64_t exitKeySeen) {
-    const std::uint64_t deadline = exitKeySeen + kEmulatorCloseTimeout;
-    for (;;) {
-        CloseEmulator(keyboard, desktop);
-        const std::uint64_t now = desktop.Milliseconds();
-        const auto wait = static_cast<std::uint32_t>(
-            std::min<std::uint64_t>(deadline > now ? deadline - now : 0, kCloseRepeatInterval));
-        if (desktop.AwaitProgramEnd(wait)) {
-            Trace("the emulator ended " + std::to_string(desktop.Milliseconds() - exitKeySeen) +
-                  " ms after the exit key");
-            return;
-        }
-        if (desktop.Milliseconds() >= deadline) {
-            Trace("the emulator still runs " + std::to_string(kEmulatorCloseTimeout / 1000) +
-                  " s after the exit key: its process is ended");
-            desktop.EndProgram();
-            return;
-        }
-        Trace("the emulator still runs: it is closed again");
-    }
-}
-
-}  // namespace
 
 void CloseEmulatorAndEnd(Keyboard& keyboard, Desktop& desktop) {
     const std::uint64_t exitKeySeen = desktop.Milliseconds();

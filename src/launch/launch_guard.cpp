@@ -91,11 +91,9 @@ std::string LaunchGuard::Describe(WindowHandle window) {
 // still kept behind another program's is brought to the front, once.
 bool LaunchGuard::EmulatorBroughtToFront(std::optional<std::uint64_t>& behindSince) {
     const WindowHandle front = desktop_.ForegroundWindow();
-    if (front == 0 || IsEmulatorWindow(desktop_, front)) {
-        behindSince.reset();
-        return false;
-    }
-    const std::vector<WindowHandle> own = desktop_.ProcessWindows(EmulatorProcess);
+    const bool anotherInFront = front != 0 && !IsEmulatorWindow(desktop_, front);
+    const std::vector<WindowHandle> own =
+        anotherInFront ? desktop_.ProcessWindows(EmulatorProcess) : std::vector<WindowHandle>{};
     if (own.empty()) {
         behindSince.reset();
         return false;

@@ -1,8 +1,8 @@
 #pragma once
 // The launch types blind, into whatever has the focus. The guard is the keyboard
-// the steps type on, in front of the real one, and keeps that safe: every pause watches the exit
-// key, and before each press or chord the exit key is checked again and the
-// window in front must belong to the emulator we started. Any other window in
+// the steps type on, in front of the real one, and keeps that safe: every pause
+// watches the exit key, and before each press or chord the exit key is checked
+// again and the window in front must belong to the emulator we started. Any other window in
 // front stops the launch before the key, so no key ever reaches another program.
 
 #include <cstdint>
@@ -37,7 +37,7 @@ public:
     // Returns once a window of the emulator is in front, given time to settle
     // when it came only now; a window kept behind another program's is brought
     // to the front once. Stops the launch, with nothing typed and the emulator
-    // closed, when it ends first or shows no window in front within the time allowed.
+    // closed, when it ends first or shows no window in front in the time allowed.
     void AwaitEmulatorInFront(const std::string& programPath);
 
     // The keys pressed since the last call, for the trace: "Alt+O Enter Tab Tab".
