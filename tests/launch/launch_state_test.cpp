@@ -88,30 +88,30 @@ TEST_P(BadRecordTest, FailsNamingTheGameAndTheFieldAndChangesNothing) {
     EXPECT_FALSE(ZWrite || ZWriteAlpha || NtscMode);
 }
 
+// A record with one field spelt as text, and the message that text gets.
+BadRecord Renderer(const std::string& text, ErrorNumber number) {
+    return {RecordWith(kGameRendererType, text), number,
+            "the renderer type \"" + text + "\" must be 0, 1, 2 or 3."};
+}
+
+BadRecord Drive(const std::string& text, ErrorNumber number) {
+    return {RecordWith(kGameDriveKey, text), number,
+            "the drive key \"" + text + "\" must be a key code from 0 to 255."};
+}
+
+BadRecord Option(GameField field, const std::string& text) {
+    return {RecordWith(field, text), kTypeMismatch,
+            std::string("the ") + kGameFieldNames[field] + " option \"" + text +
+                "\" must be True or False."};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Records, BadRecordTest,
-    ::testing::Values(BadRecord{RecordWith(kGameRendererType, "7"), kInvalidArgument,
-                                "the renderer type \"7\" must be 0, 1, 2 or 3."},
-                      BadRecord{RecordWith(kGameRendererType, "-1"), kInvalidArgument,
-                                "the renderer type \"-1\" must be 0, 1, 2 or 3."},
-                      BadRecord{RecordWith(kGameRendererType, "x"), kTypeMismatch,
-                                "the renderer type \"x\" must be 0, 1, 2 or 3."},
-                      BadRecord{RecordWith(kGameRendererType, "99999"), kOverflow,
-                                "the renderer type \"99999\" must be 0, 1, 2 or 3."},
-                      BadRecord{RecordWith(kGameDriveKey, "E"), kTypeMismatch,
-                                "the drive key \"E\" must be a key code from 0 to 255."},
-                      BadRecord{RecordWith(kGameDriveKey, "256"), kOverflow,
-                                "the drive key \"256\" must be a key code from 0 to 255."},
-                      BadRecord{RecordWith(kGameDriveKey, "-1"), kOverflow,
-                                "the drive key \"-1\" must be a key code from 0 to 255."},
-                      BadRecord{RecordWith(kGameDriveKey, ""), kTypeMismatch,
-                                "the drive key \"\" must be a key code from 0 to 255."},
-                      BadRecord{RecordWith(kGameZWriting, "Yes"), kTypeMismatch,
-                                "the Z-Writing option \"Yes\" must be True or False."},
-                      BadRecord{RecordWith(kGameAlphaZWriting, ""), kTypeMismatch,
-                                "the Alpha-Tested Z-Writing option \"\" must be True or False."},
-                      BadRecord{RecordWith(kGameNtscMode, "T"), kTypeMismatch,
-                                "the NTSC mode option \"T\" must be True or False."},
+    ::testing::Values(Renderer("7", kInvalidArgument), Renderer("-1", kInvalidArgument),
+                      Renderer("x", kTypeMismatch), Renderer("99999", kOverflow),
+                      Drive("E", kTypeMismatch), Drive("256", kOverflow), Drive("-1", kOverflow),
+                      Drive("", kTypeMismatch), Option(kGameZWriting, "Yes"),
+                      Option(kGameAlphaZWriting, ""), Option(kGameNtscMode, "T"),
                       BadRecord{kShortRecord, kSubscriptOutOfRange,
                                 TooFewFields(kShortRecord, kGameFieldCount - 2)},
                       BadRecord{"", kSubscriptOutOfRange, TooFewFields("", 0)}));
