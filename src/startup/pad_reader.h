@@ -42,8 +42,8 @@ inline constexpr std::uint64_t kEmptyPadRetryInterval = 2000;
 class PadPoller {
 public:
     explicit PadPoller(PadReader& reader) : reader_(reader) {}
-    // The connected pads of kind (PadKind::kOff: none) at nowMilliseconds;
-    // for capture, kinds may be both XInput and joysticks.
+    // The connected pads of the kinds asked for, at nowMilliseconds: the exit
+    // watch asks for its combination's kind, capture for both.
     std::vector<PadSnapshot> Poll(std::uint64_t nowMilliseconds, bool xinput, bool joysticks);
 
 private:
