@@ -6,6 +6,7 @@
 #include <mmsystem.h>
 #include <xinput.h>
 
+#include <cwchar>
 #include <initializer_list>
 
 namespace zent {
@@ -28,6 +29,26 @@ static_assert(kXInputSlotCount == XUSER_MAX_COUNT);
 
 namespace {
 
+// Windows 7 without its 2011 loader update refuses the search flag
+// (ERROR_INVALID_PARAMETER); there the DLL is named by its full path in the
+// system folder instead, which no other folder can answer either.
+HMODULE LoadFromSystemFolder(const wchar_t* dll) {
+    if (const HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        return module;
+    }
+    if (GetLastError() != ERROR_INVALID_PARAMETER) {
+        return nullptr;
+    }
+    wchar_t path[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length + 1 + wcslen(dll) >= MAX_PATH) {
+        return nullptr;
+    }
+    path[length] = L'\\';
+    wcscpy(path + length + 1, dll);
+    return LoadLibraryExW(path, nullptr, 0);
+}
+
 // The first of dlls that loads from the system folder and has the entry name;
 // null when none has. Never the program's or the current folder: the launcher
 // lives in the emulator's folder, where an emulator may bring a DLL of the same
@@ -36,7 +57,7 @@ namespace {
 template <typename Entry>
 Entry SystemEntry(std::initializer_list<const wchar_t*> dlls, const char* name) {
     for (const wchar_t* dll : dlls) {
-        const HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        const HMODULE module = LoadFromSystemFolder(dll);
         if (module == nullptr) {
             continue;
         }
