@@ -28,7 +28,7 @@ std::string ExitCodeText(std::uint32_t code) {
 
 void LaunchGuard::CheckExitKey() {
     if (ExitKeyHeld(keyboard_)) {
-        Trace(std::string("the exit key stops the launch in ") + step_);
+        Trace(std::string("the exit key stops the launch at ") + step_);
         throw ExitKeyStop();
     }
 }
@@ -169,12 +169,12 @@ void LaunchGuard::RequireEmulatorInFront() {
     if (IsEmulatorWindow(desktop_, front)) {
         return;
     }
+    Trace(std::string("the emulator's window is not in front: the launch stops at ") + step_);
     if (const auto exitCode = desktop_.ProgramExitCode()) {
         Fail(kDeviceUnavailable,
              "The emulator ended during the launch with exit code " + ExitCodeText(*exitCode) +
                  ". The launch was stopped so that no key reached " + Describe(front) + ".");
     }
-    Trace(std::string("the focus was taken: the launch stops in ") + step_);
     CloseEmulator(keyboard_, desktop_);
     Fail(kDeviceUnavailable,
          "The launch was stopped so that no key reached " + Describe(front) +

@@ -73,7 +73,7 @@ private:
     int keysDown_ = 0;
     bool altDown_ = false;
     std::vector<std::string> strokes_;
-    const char* step_ = "the start";
+    const char* step_ = "its start";
 };
 
 }  // namespace zent

@@ -50,6 +50,16 @@ std::vector<KeyEvent> KeysOfSteps(const std::set<std::string>& names) {
     return keyboard.keyEvents;
 }
 
+std::set<std::string> StepsThatRun() {
+    std::set<std::string> names;
+    for (const AutomationStep& step : kAutomationSteps) {
+        if (step.runs()) {
+            names.insert(step.name);
+        }
+    }
+    return names;
+}
+
 const AutomationStep& StepNamed(const std::string& name) {
     const auto found = std::find_if(kAutomationSteps.begin(), kAutomationSteps.end(),
                                     [&](const AutomationStep& step) { return step.name == name; });

@@ -21,6 +21,8 @@ inline constexpr const char* kSavedConfig = "saved emulator configuration";
 // The key events of the named steps, each typed in the table's order on a
 // keyboard of their own: what a launch running those steps must inject.
 std::vector<KeyEvent> KeysOfSteps(const std::set<std::string>& names);
+// The steps whose condition holds in the launch state and options as they are.
+std::set<std::string> StepsThatRun();
 const AutomationStep& StepNamed(const std::string& name);
 
 class LaunchTest : public FreshGlobalsTest {
