@@ -63,6 +63,8 @@ public:
         files_.erase(source);
     }
     void Remove(const std::string& path) noexcept override { files_.erase(path); }
+    // The configuration store never changes the current folder.
+    void ChangeCurrentFolder(const std::string&) override {}
 
 private:
     std::map<std::string, std::string> files_;

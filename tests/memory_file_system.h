@@ -37,7 +37,7 @@ public:
     Faults faults;
     bool readOnly = false;
     // "Open <path>", "Create <path>", "Write <path>", "Flush <path>", "Close <path>",
-    // "Replace <source> -> <target>", "Remove <path>".
+    // "Replace <source> -> <target>", "Remove <path>", "ChangeCurrentFolder <folder>".
     std::vector<std::string> log;
     int readCount = 0;
     int writeCount = 0;
@@ -88,6 +88,10 @@ public:
         } else if (openPaths_.count(path) == 0) {
             files.erase(path);
         }
+    }
+
+    void ChangeCurrentFolder(const std::string& folder) override {
+        log.push_back("ChangeCurrentFolder " + folder);
     }
 
 private:

@@ -25,6 +25,7 @@ void ResetGlobals() {
     ZWriteAlpha = false;
     NtscMode = false;
     EmulatorProcess = 0;
+    EmulatorEndCheckDue = 0;
     EmulatorWindow = 0;
     ScreenWidth = 0;
     ScreenHeight = 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "launch/emulator_window.h"
 #include "launch/keystrokes.h"
 #include "launch/launch_state.h"
 #include "startup/config_store.h"
@@ -19,8 +20,6 @@ void ChooseFromMenuO(Keyboard& keyboard, std::initializer_list<KeyCode> keys) {
         PressKey(keyboard, key);
     }
 }
-
-}  // namespace
 
 // Enter on menu O's first entry opens the drive dialog; two Tabs reach the drive choice.
 void StartUpSequence(Keyboard& keyboard) {
@@ -84,5 +83,30 @@ void SetCpuSpeed(Keyboard& keyboard) {
         keyboard.Sleep(1);
     }
 }
+
+bool Always() {
+    return true;
+}
+
+// The options come before InitGame, since the emulator reads them when the game
+// starts; the window is placed before the speed keys so that they reach it.
+constexpr AutomationStep kSteps[] = {
+    {"StartUpSequence", Always, StartUpSequence, nullptr},
+    {"SelectDrive", Always, SelectDrive, nullptr},
+    {"InitCapcom", [] { return CapcomHack; }, InitCapcom, nullptr},
+    // The saved configuration shows the frame rate: the toggle turns it off.
+    {"InitFps", [] { return !ShowFps; }, InitFps, nullptr},
+    {"InitNTSC", [] { return NtscMode; }, InitNTSC, nullptr},
+    {"InitZwrite", [] { return ZWrite; }, InitZwrite, nullptr},
+    {"InitZwriteAlpha", [] { return ZWriteAlpha; }, InitZwriteAlpha, nullptr},
+    {"InitHighPriority", [] { return HighPriority; }, InitHighPriority, nullptr},
+    {"InitGame", Always, InitGame, nullptr},
+    {"PlaceEmulatorWindow", Always, nullptr, PlaceEmulatorWindow},
+    {"SetCpuSpeed", Always, SetCpuSpeed, nullptr},
+};
+
+}  // namespace
+
+const std::span<const AutomationStep> kAutomationSteps = kSteps;
 
 }  // namespace zent

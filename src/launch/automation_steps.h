@@ -1,28 +1,26 @@
 #pragma once
-// The steps that work the emulator's menus by keystrokes (the methods of Form1).
-// They inject blind: nothing checks where the keys land.
+// The launch as a table of steps (the methods of Form1 that work the emulator's
+// menus by keystrokes). They inject blind: nothing checks where the keys land.
+
+#include <span>
 
 #include "launch/launch_platform.h"
 
 namespace zent {
 
-// Opens the emulator's drive dialog with the focus on the drive choice.
-void StartUpSequence(Keyboard& keyboard);
-// Picks the drive of DriveKey in that dialog and confirms it.
-void SelectDrive(Keyboard& keyboard);
-// Starts the game.
-void InitGame(Keyboard& keyboard);
+// One step of the launch: its name, for the trace and the tests; whether it
+// runs, asked when its turn comes; and what it does, either keys and pauses on
+// the keyboard (PressKey, PressAltChord and Sleep only) or, for the placement
+// of the emulator's window, the desktop as well.
+struct AutomationStep {
+    const char* name;
+    bool (*runs)();
+    void (*keys)(Keyboard& keyboard);
+    void (*place)(Keyboard& keyboard, Desktop& desktop);
+};
 
-// The option toggles, each an entry of menu O; the caller decides which run.
-void InitCapcom(Keyboard& keyboard);
-void InitFps(Keyboard& keyboard);
-void InitNTSC(Keyboard& keyboard);
-void InitZwrite(Keyboard& keyboard);
-void InitZwriteAlpha(Keyboard& keyboard);
-void InitHighPriority(Keyboard& keyboard);
-
-// Numeric keypad + or - once per whole percentage point between CpuSpeed and 100.
-void SetCpuSpeed(Keyboard& keyboard);
+// Every step in the order the launch runs them, which is binding.
+extern const std::span<const AutomationStep> kAutomationSteps;
 
 // The most speed-key presses SetCpuSpeed sends.
 inline constexpr int kMaxCpuSpeedPresses = 1000;

@@ -34,7 +34,7 @@ void EndEmulator(Keyboard& keyboard, Desktop& desktop, std::uint64_t exitKeySeen
         const std::uint64_t now = desktop.Milliseconds();
         const auto wait = static_cast<std::uint32_t>(
             std::min<std::uint64_t>(deadline > now ? deadline - now : 0, kCloseRepeatInterval));
-        if (desktop.AwaitProgramEnd(wait)) {
+        if (WaitFor(desktop, wait, wait, [](bool ended) { return ended; })) {
             Trace("the emulator ended " + std::to_string(desktop.Milliseconds() - exitKeySeen) +
                   " ms after the exit key");
             return;
@@ -93,19 +93,15 @@ void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
     }
 }
 
-void CloseEmulatorAndEnd(Keyboard& keyboard, Desktop& desktop) {
+void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop) {
     const std::uint64_t exitKeySeen = desktop.Milliseconds();
     Trace("the exit key is held");
-    // The emulator's end is awaited with the launcher's messages handled, and
-    // a tick of the watcher meanwhile would start this again.
-    desktop.StopTimer();
     keyboard.Sleep(500);
     if (!EmulatorRuns(desktop)) {
         Trace("no emulator runs: nothing to close");
-    } else {
-        EndEmulator(keyboard, desktop, exitKeySeen);
+        return;
     }
-    desktop.EndProcess();
+    EndEmulator(keyboard, desktop, exitKeySeen);
 }
 
 }  // namespace zent

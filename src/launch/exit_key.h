@@ -33,9 +33,13 @@ void CloseEmulator(Keyboard& keyboard, Desktop& desktop);
 inline constexpr std::uint32_t kEmulatorCloseTimeout = 5000;
 inline constexpr std::uint32_t kCloseRepeatInterval = 1000;
 
-// What a held exit key does: 500 ms, then the emulator closed until it has
-// ended (its process ended when it still runs 5 s after the key), then the
-// launcher ended; it never returns.
-void CloseEmulatorAndEnd(Keyboard& keyboard, Desktop& desktop);
+// Thrown where the launch sees the exit key held, before any key of a press or
+// chord: the launch stops there, and Form_Load closes the emulator.
+struct ExitKeyStop {};
+
+// What a held exit key does before the launcher ends: 500 ms, then the emulator
+// closed until it has ended (its process ended when it still runs 5 s after the
+// key). The caller then ends the launcher.
+void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop);
 
 }  // namespace zent

@@ -1,5 +1,6 @@
 #include "launch/form1.h"
 
+#include <cstdint>
 #include <string>
 
 #include "launch/automation_steps.h"
@@ -20,15 +21,17 @@ namespace {
 // The emulator reads "zentavio.cfg" when it starts, so every run begins from the
 // saved configuration, the state that the option toggles expect to switch. A
 // large one takes a while to copy, so the exit key is watched meanwhile: held,
-// it stops the copy, and the launcher ends with nothing started.
-void RestoreEmulatorConfig(LaunchPlatform& platform) {
-    if (!platform.CopyFileOver(ProgramFile(kSavedEmulatorConfig), ProgramFile(kEmulatorConfig),
-                               [&platform] { return ExitKeyHeld(platform); })) {
+// it stops the copy, and the launcher ends with nothing started. False then.
+bool RestoreEmulatorConfig(Keyboard& keyboard) {
+    if (!ReplaceWithCopy(ActiveFileSystem(), ProgramFile(kSavedEmulatorConfig),
+                         ProgramFile(kEmulatorConfig),
+                         [&keyboard] { return ExitKeyHeld(keyboard); })) {
         Trace(std::string("the copy of ") + kSavedEmulatorConfig + " was stopped; " +
               kEmulatorConfig + " is unchanged");
-        CloseEmulatorAndEnd(platform, platform);
+        return false;
     }
     Trace(std::string("copied ") + kSavedEmulatorConfig + " over " + kEmulatorConfig);
+    return true;
 }
 
 // By full path in the launcher's folder: a bare name would also be looked for
@@ -44,38 +47,35 @@ std::string StartEmulator(Desktop& desktop) {
     return program;
 }
 
-void RunStep(LaunchGuard& guard, const char* name, void (*step)(Keyboard&)) {
-    step(guard);
-    Trace(std::string(name) + ": " + guard.TakeKeys());
+// The steps that run, in their order; the trace names each with its keys.
+void RunAutomation(LaunchGuard& guard, Desktop& desktop) {
+    for (const AutomationStep& step : kAutomationSteps) {
+        if (!step.runs()) {
+            continue;
+        }
+        guard.BeginStep(step.name);
+        if (step.keys != nullptr) {
+            step.keys(guard);
+        } else {
+            step.place(guard, desktop);
+        }
+        Trace(std::string(step.name) + ": " + guard.TakeKeys());
+    }
 }
 
-// The options come before InitGame, since the emulator reads them when the game
-// starts; the window is placed before the speed keys so that they reach it.
-void RunAutomation(LaunchGuard& guard, Desktop& desktop) {
-    RunStep(guard, "StartUpSequence", StartUpSequence);
-    RunStep(guard, "SelectDrive", SelectDrive);
-    if (CapcomHack) {
-        RunStep(guard, "InitCapcom", InitCapcom);
+// From the guard's first look at the exit key to the last step. A held exit
+// key stops it wherever the guard looks (ExitKeyStop).
+void Launch(LaunchPlatform& platform) {
+    LaunchGuard guard(platform, platform);
+    guard.CheckExitKey();
+    ActiveFileSystem().ChangeCurrentFolder(ProgramFolder());
+    if (!RestoreEmulatorConfig(platform)) {
+        throw ExitKeyStop();
     }
-    // The saved configuration shows the frame rate: the toggle turns it off.
-    if (!ShowFps) {
-        RunStep(guard, "InitFps", InitFps);
-    }
-    if (NtscMode) {
-        RunStep(guard, "InitNTSC", InitNTSC);
-    }
-    if (ZWrite) {
-        RunStep(guard, "InitZwrite", InitZwrite);
-    }
-    if (ZWriteAlpha) {
-        RunStep(guard, "InitZwriteAlpha", InitZwriteAlpha);
-    }
-    if (HighPriority) {
-        RunStep(guard, "InitHighPriority", InitHighPriority);
-    }
-    RunStep(guard, "InitGame", InitGame);
-    PlaceEmulatorWindow(guard, desktop);
-    RunStep(guard, "SetCpuSpeed", SetCpuSpeed);
+    const std::string program = StartEmulator(platform);
+    guard.Sleep(500);
+    guard.AwaitEmulatorInFront(program);
+    RunAutomation(guard, platform);
 }
 
 }  // namespace
@@ -87,43 +87,46 @@ const char* EmulatorProgramName(std::int16_t rendererType) {
 // A second launch from the same folder, such as a double press in the front
 // end, ends at once: two emulators would share one configuration and one
 // stream of keys.
-void Form_Load(LaunchPlatform& platform) {
+LaunchResult Form_Load(LaunchPlatform& platform) {
     if (!platform.ClaimLaunch(ProgramFolder())) {
         Trace("another launch from this folder runs: this one ends");
-        platform.EndProcess();
+        return LaunchResult::kAnotherLaunchRuns;
     }
     LoadConfig();
     const std::string record = LookupGame(GameName);
     if (record.empty()) {
         Trace("no game " + Quoted(GameName) + " in " + kConfigFileName + ": the launcher ends");
-        platform.EndProcess();
+        return LaunchResult::kGameNotFound;
     }
     Trace("game " + Quoted(GameName) + ": " + record);
     UnpackRecord(record);
     RequireUsableExitKey();
-    LaunchGuard guard(platform, platform);
-    guard.CheckExitKey();
-    platform.ChangeCurrentFolder(ProgramFolder());
-    RestoreEmulatorConfig(platform);
-    const std::string program = StartEmulator(platform);
-    guard.Sleep(500);
-    guard.AwaitEmulatorInFront(program);
-    RunAutomation(guard, platform);
-    platform.StartTimer(kTimer1Interval);
-    Trace("the launch is done; watching the exit key");
-}
-
-void Timer1_Timer(LaunchPlatform& platform) {
-    if (ExitKeyHeld(platform)) {
-        CloseEmulatorAndEnd(platform, platform);
+    try {
+        Launch(platform);
+    } catch (const ExitKeyStop&) {
+        CloseEmulatorForExit(platform, platform);
+        return LaunchResult::kExitKey;
     }
+    Trace("the launch is done; watching the exit key");
+    return LaunchResult::kLaunched;
 }
 
 // An emulator closed by other means leaves the launcher watching the exit key,
 // but its launch is over: the next game may be launched meanwhile.
-void Emulator_Ended(Desktop& desktop) {
-    Trace("the emulator has ended; the launch is over");
-    desktop.ReleaseLaunch();
+bool Timer1_Timer(LaunchPlatform& platform) {
+    if (ExitKeyHeld(platform)) {
+        return true;
+    }
+    const std::uint64_t now = platform.Milliseconds();
+    if (now >= EmulatorEndCheckDue) {
+        EmulatorEndCheckDue = now + kEmulatorEndCheckInterval;
+        if (platform.ProgramExitCode()) {
+            Trace("the emulator has ended; the launch is over");
+            platform.ReleaseLaunch();
+            EmulatorEndCheckDue = UINT64_MAX;
+        }
+    }
+    return false;
 }
 
 }  // namespace zent

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "launch/exit_key.h"
 #include "launch/form1.h"
 #include "launch/launch_platform_win.h"
 #include "startup/fatal_error_win.h"
@@ -29,13 +30,11 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
         switch (message) {
             case WM_TIMER:
-                if (wParam == kTimer1 && g_platform) {
-                    Timer1_Timer(*g_platform);
-                }
-                return 0;
-            case kEmulatorEndedMessage:
-                if (g_platform) {
-                    Emulator_Ended(*g_platform);
+                if (wParam == kTimer1 && g_platform && Timer1_Timer(*g_platform)) {
+                    // The close waits with the messages handled: no tick may start it again.
+                    KillTimer(window, kTimer1);
+                    CloseEmulatorForExit(*g_platform, *g_platform);
+                    ExitProcess(0);
                 }
                 return 0;
             case WM_NCDESTROY:
@@ -82,8 +81,18 @@ void LoadForm1() {
     Form_Initialize();
     g_form1 = CreateTopLevelWindow(kForm1Class, kProgramTitle, {CW_USEDEFAULT, CW_USEDEFAULT},
                                    Form1Size());
-    g_platform.emplace(g_form1, kTimer1);
-    Form_Load(*g_platform);
+    g_platform.emplace();
+    switch (Form_Load(*g_platform)) {
+        case LaunchResult::kLaunched:
+            if (SetTimer(g_form1, kTimer1, kTimer1Interval, nullptr) == 0) {
+                FailWindowsResource("The exit-key watcher could not be started");
+            }
+            return;
+        case LaunchResult::kGameNotFound:
+        case LaunchResult::kAnotherLaunchRuns:
+        case LaunchResult::kExitKey:
+            ExitProcess(0);
+    }
 }
 
 // Shown after the launch, so minimized: showing it activated would take the

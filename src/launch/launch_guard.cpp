@@ -1,6 +1,5 @@
 #include "launch/launch_guard.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "launch/emulator_window.h"
@@ -29,7 +28,8 @@ std::string ExitCodeText(std::uint32_t code) {
 
 void LaunchGuard::CheckExitKey() {
     if (ExitKeyHeld(keyboard_)) {
-        CloseEmulatorAndEnd(keyboard_, desktop_);
+        Trace(std::string("the exit key stops the launch at ") + step_);
+        throw ExitKeyStop();
     }
 }
 
@@ -56,24 +56,15 @@ bool LaunchGuard::EmulatorInFront() {
     return IsEmulatorWindow(desktop_, desktop_.ForegroundWindow());
 }
 
-bool LaunchGuard::WaitFor(const std::function<bool()>& done, std::uint32_t milliseconds) {
-    const std::uint64_t deadline = desktop_.Milliseconds() + milliseconds;
-    for (;;) {
+bool LaunchGuard::WaitWatching(const std::function<bool(bool)>& done, std::uint32_t milliseconds) {
+    return WaitFor(desktop_, milliseconds, kWatchInterval, [&](bool ended) {
         CheckExitKey();
-        if (done()) {
-            return true;
-        }
-        const std::uint64_t now = desktop_.Milliseconds();
-        if (now >= deadline) {
-            return false;
-        }
-        keyboard_.Sleep(
-            static_cast<std::uint32_t>(std::min<std::uint64_t>(deadline - now, kWatchInterval)));
-    }
+        return done(ended);
+    });
 }
 
 void LaunchGuard::Sleep(std::uint32_t milliseconds) {
-    WaitFor([] { return false; }, milliseconds);
+    WaitWatching([](bool) { return false; }, milliseconds);
 }
 
 std::string LaunchGuard::Describe(WindowHandle window) {
@@ -124,9 +115,11 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
     std::optional<std::uint32_t> exitCode;
     std::optional<std::uint64_t> behindSince;
     bool broughtToFront = false;
-    const bool inFront = WaitFor(
-        [&] {
-            exitCode = desktop_.ProgramExitCode();
+    const bool inFront = WaitWatching(
+        [&](bool ended) {
+            if (ended) {
+                exitCode = desktop_.ProgramExitCode();
+            }
             if (exitCode || EmulatorInFront()) {
                 return true;
             }
@@ -170,11 +163,13 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
 void LaunchGuard::RequireEmulatorInFront() {
     WindowHandle front = desktop_.ForegroundWindow();
     if (front == 0) {
-        WaitFor([&] { return (front = desktop_.ForegroundWindow()) != 0; }, kFocusMoveTimeout);
+        WaitWatching([&](bool) { return (front = desktop_.ForegroundWindow()) != 0; },
+                     kFocusMoveTimeout);
     }
     if (IsEmulatorWindow(desktop_, front)) {
         return;
     }
+    Trace(std::string("the emulator's window is not in front: the launch stops at ") + step_);
     if (const auto exitCode = desktop_.ProgramExitCode()) {
         Fail(kDeviceUnavailable,
              "The emulator ended during the launch with exit code " + ExitCodeText(*exitCode) +

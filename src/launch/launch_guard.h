@@ -24,15 +24,19 @@ inline constexpr std::uint32_t kEmulatorBehindTimeout = 1000;
 // While the focus moves between two windows no window is in front; this long
 // is allowed for the move before the launch stops.
 inline constexpr std::uint32_t kFocusMoveTimeout = 1000;
-// The exit key is polled at the granularity of Timer1.
+// The exit key is looked at with the granularity of Timer1: every wait of the
+// launch wakes at least this often.
 inline constexpr std::uint32_t kWatchInterval = 1;
 
 class LaunchGuard final : public Keyboard {
 public:
     LaunchGuard(Keyboard& keyboard, Desktop& desktop) : keyboard_(keyboard), desktop_(desktop) {}
 
-    // A held exit key ends the launch here, closing the emulator if it runs.
+    // A held exit key stops the launch here (ExitKeyStop).
     void CheckExitKey();
+
+    // The step under way, which the trace names when the guard stops the launch.
+    void BeginStep(const char* name) { step_ = name; }
 
     // Returns once a window of the emulator is in front, given time to settle
     // when it came only now; a window kept behind another program's is brought
@@ -57,8 +61,9 @@ private:
     // another program's window long enough; true when it did. behindSince is
     // when that began, kept between calls.
     bool EmulatorBroughtToFront(std::optional<std::uint64_t>& behindSince);
-    // Polls done() until it holds or the time is up, watching the exit key; true when it held.
-    bool WaitFor(const std::function<bool()>& done, std::uint32_t milliseconds);
+    // Waits until done(whether the emulator has ended) holds or the time is up,
+    // looking at the exit key each time the wait wakes; true when done held.
+    bool WaitWatching(const std::function<bool(bool)>& done, std::uint32_t milliseconds);
     void RequireEmulatorInFront();
     // "Front End" (the window's title), for messages.
     std::string Describe(WindowHandle window);
@@ -68,6 +73,7 @@ private:
     int keysDown_ = 0;
     bool altDown_ = false;
     std::vector<std::string> strokes_;
+    const char* step_ = "its start";
 };
 
 }  // namespace zent

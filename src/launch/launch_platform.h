@@ -1,7 +1,8 @@
 #pragma once
 // The seam between the launch and Windows, in two parts: the keyboard the launch
 // types on (and the pauses between its keys), which the launch guard wraps, and
-// the desktop (windows, processes, files, time), which the launch uses directly.
+// the desktop (windows, the emulator's process, the clock and the one wait),
+// which the launch uses directly. Files go through the file system's seam.
 // launch_platform_win.cpp holds the real one; the unit tests hand in a fake
 // that keeps the keyboard's and the desktop's state. The core sees no Windows
 // type, only these.
@@ -84,13 +85,6 @@ public:
     // Shows the black backdrop (creating it on first use) and returns its window.
     virtual WindowHandle ShowBackdrop() = 0;
 
-    // Makes folder the current drive and directory.
-    virtual void ChangeCurrentFolder(const std::string& folder) = 0;
-    // Replaces target with a copy of source, block by block, asking stopRequested
-    // after each block; false when that stopped it, with target as it was.
-    // Throws a FatalError naming the file at fault.
-    virtual bool CopyFileOver(const std::string& source, const std::string& target,
-                              const std::function<bool()>& stopRequested) = 0;
     // Starts the program at path, without arguments, with the given show-window
     // value, and returns its process id, or throws a FatalError naming the path.
     // The program may take the foreground from the launcher, and it ends with the
@@ -98,9 +92,6 @@ public:
     virtual ProcessId StartProgram(const std::string& path, int showWindow) = 0;
     // The exit code of the program started last once it has ended; nothing while it runs.
     virtual std::optional<std::uint32_t> ProgramExitCode() = 0;
-    // Waits up to milliseconds for the program started last to end, while the
-    // launcher's windows go on handling their messages; true once it has ended.
-    virtual bool AwaitProgramEnd(std::uint32_t milliseconds) = 0;
     // Ends the program started last, which has no window to close or ignores the Close command.
     virtual void EndProgram() = 0;
     // The visible top-level windows of a process.
@@ -115,22 +106,33 @@ public:
     // Gives window the Close command of its system menu, as Alt+F4 would, without
     // waiting for it to be carried out.
     virtual void CloseWindow(WindowHandle window) = 0;
-    // Milliseconds on a steady clock, for pauses that watch the keyboard.
+    // The one clock of the launch: milliseconds on a steady clock.
     virtual std::uint64_t Milliseconds() = 0;
+    // The one wait of the launch: one wait of at most milliseconds on the
+    // program started last and the launcher's messages, which it handles as the
+    // message loop does (the launcher's windows must not be taken for hung).
+    // It returns when the time is up, messages were handled or the program
+    // ended; true once the program has ended. An end it has already reported
+    // no longer cuts a wait short.
+    virtual bool Wait(std::uint32_t milliseconds) = 0;
     // Claims the one launch of the launcher in folder until ReleaseLaunch or the
     // end of the process; false when another process holds it.
     virtual bool ClaimLaunch(const std::string& folder) = 0;
     virtual void ReleaseLaunch() = 0;
-
-    // Starts the exit-key watcher's timer (Timer1) with the given interval, and
-    // stops it: once the launcher closes the emulator, no tick may start that again.
-    virtual void StartTimer(std::uint32_t milliseconds) = 0;
-    virtual void StopTimer() = 0;
-    // Ends the launcher's process at once.
-    [[noreturn]] virtual void EndProcess() = 0;
 };
 
-// Both parts, as Windows and the tests' fake provide them.
-class LaunchPlatform : public Keyboard, public Desktop {};
+// Waits until done(whether the program has ended) holds, asking it first and
+// after each Wait, or until milliseconds have passed; each Wait is at most
+// wakeEvery long, the pace at which a caller that watches the exit key must
+// look. True when done held.
+bool WaitFor(Desktop& desktop, std::uint32_t milliseconds, std::uint32_t wakeEvery,
+             const std::function<bool(bool)>& done);
+
+// Both parts, as Windows and the tests' fake provide them. Its own pauses (the
+// 500 ms before the exit key's close) handle messages through the one wait.
+class LaunchPlatform : public Keyboard, public Desktop {
+public:
+    void Sleep(std::uint32_t milliseconds) final;
+};
 
 }  // namespace zent

@@ -8,6 +8,7 @@
 #include "startup/fatal_error.h"
 #include "startup/fatal_error_win.h"
 #include "startup/file_system_win.h"
+#include "startup/message_loop_win.h"
 #include "startup/text_locale_win.h"
 #include "startup/trace.h"
 
@@ -53,10 +54,6 @@ void WindowsLaunchPlatform::KeyboardEvent(KeyCode key, std::uint8_t scanCode, st
     keybd_event(key, scanCode, flags, extraInfo);
 }
 
-void WindowsLaunchPlatform::Sleep(std::uint32_t milliseconds) {
-    ::Sleep(milliseconds);
-}
-
 std::uint16_t WindowsLaunchPlatform::KeyState(std::int32_t key) {
     return static_cast<std::uint16_t>(GetKeyState(key));
 }
@@ -100,15 +97,6 @@ WindowHandle WindowsLaunchPlatform::ShowBackdrop() {
     return reinterpret_cast<WindowHandle>(ShowFrmBlank());
 }
 
-void WindowsLaunchPlatform::ChangeCurrentFolder(const std::string& folder) {
-    SetCurrentFolder(folder);
-}
-
-bool WindowsLaunchPlatform::CopyFileOver(const std::string& source, const std::string& target,
-                                         const std::function<bool()>& stopRequested) {
-    return ReplaceWithCopy(ActiveFileSystem(), source, target, stopRequested);
-}
-
 // Started suspended, so that the emulator and anything it starts are in the
 // job before its first instruction runs.
 ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showWindow) {
@@ -121,25 +109,11 @@ ProcessId WindowsLaunchPlatform::StartProgram(const std::string& path, int showW
     }
     ResumeThread(started.hThread);
     CloseHandle(started.hThread);
-    if (endWatch_ != nullptr) {
-        UnregisterWaitEx(endWatch_, INVALID_HANDLE_VALUE);
-        endWatch_ = nullptr;
-    }
     if (startedProcess_ != nullptr) {
         CloseHandle(startedProcess_);
     }
     startedProcess_ = started.hProcess;
-    // The launch form hears of the end at once, so no tick has to ask.
-    if (!RegisterWaitForSingleObject(
-            &endWatch_, startedProcess_,
-            [](void* form, BOOLEAN) {
-                PostMessageW(static_cast<HWND>(form), kEmulatorEndedMessage, 0, 0);
-            },
-            timerWindow_, INFINITE, WT_EXECUTEONLYONCE)) {
-        endWatch_ = nullptr;
-        Trace("RegisterWaitForSingleObject failed with error " + std::to_string(GetLastError()) +
-              ": an emulator closed by other means keeps this launch claimed until the exit key");
-    }
+    startedProcessEnded_ = false;
     return started.dwProcessId;
 }
 
@@ -150,38 +124,6 @@ std::optional<std::uint32_t> WindowsLaunchPlatform::ProgramExitCode() {
         return std::nullopt;
     }
     return code;
-}
-
-// The launcher's windows (the backdrop, the Settings window hidden for Test
-// Game) go on handling their messages, so that none is taken for hung.
-bool WindowsLaunchPlatform::AwaitProgramEnd(std::uint32_t milliseconds) {
-    if (startedProcess_ == nullptr) {
-        return true;
-    }
-    const ULONGLONG deadline = GetTickCount64() + milliseconds;
-    for (;;) {
-        const ULONGLONG now = GetTickCount64();
-        const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
-        const DWORD woken =
-            MsgWaitForMultipleObjects(1, &startedProcess_, FALSE, left, QS_ALLINPUT);
-        if (woken == WAIT_OBJECT_0) {
-            return true;
-        }
-        if (woken != WAIT_OBJECT_0 + 1) {
-            return false;
-        }
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) {
-                // Kept for the message loop, which must still see it; nothing
-                // is left to handle meanwhile.
-                PostQuitMessage(static_cast<int>(message.wParam));
-                return WaitForSingleObject(startedProcess_, left) == WAIT_OBJECT_0;
-            }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
 }
 
 void WindowsLaunchPlatform::EndProgram() {
@@ -236,6 +178,26 @@ std::uint64_t WindowsLaunchPlatform::Milliseconds() {
            static_cast<std::uint64_t>(frequency.QuadPart);
 }
 
+// The launcher's windows (the backdrop, the Settings window hidden for Test
+// Game) go on handling their messages, so that none is taken for hung. Input
+// already in the queue wakes it too (MWMO_INPUTAVAILABLE), so none waits for
+// the next message.
+bool WindowsLaunchPlatform::Wait(std::uint32_t milliseconds) {
+    const DWORD handles = startedProcess_ != nullptr && !startedProcessEnded_ ? 1 : 0;
+    const DWORD woken = MsgWaitForMultipleObjectsEx(handles, &startedProcess_, milliseconds,
+                                                    QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (handles == 1 && woken == WAIT_OBJECT_0) {
+        startedProcessEnded_ = true;
+    } else if (woken == WAIT_OBJECT_0 + handles && !HandleQueuedMessages()) {
+        // The quit is kept for the message loop; until then nothing is left to
+        // handle, and the wait is on the program alone (on the launcher's own
+        // process, which cannot end under it, when there is none).
+        const HANDLE rest = handles == 1 ? startedProcess_ : GetCurrentProcess();
+        startedProcessEnded_ = WaitForSingleObject(rest, milliseconds) == WAIT_OBJECT_0;
+    }
+    return startedProcessEnded_;
+}
+
 // A named mutex per folder, held until released or the process ends. The name is a digest of
 // the folder, which may be longer than a name may be and holds backslashes.
 bool WindowsLaunchPlatform::ClaimLaunch(const std::string& folder) {
@@ -265,20 +227,6 @@ void WindowsLaunchPlatform::ReleaseLaunch() {
         CloseHandle(launchLock_);
         launchLock_ = nullptr;
     }
-}
-
-void WindowsLaunchPlatform::StartTimer(std::uint32_t milliseconds) {
-    if (SetTimer(timerWindow_, timerId_, milliseconds, nullptr) == 0) {
-        FailWindowsResource("The exit-key watcher could not be started");
-    }
-}
-
-void WindowsLaunchPlatform::StopTimer() {
-    KillTimer(timerWindow_, timerId_);
-}
-
-void WindowsLaunchPlatform::EndProcess() {
-    ExitProcess(0);
 }
 
 }  // namespace zent

@@ -6,19 +6,11 @@
 
 namespace zent {
 
-// Posted to the launch form when the emulator the launch started has ended.
-inline constexpr UINT kEmulatorEndedMessage = WM_APP + 1;
-
-// The launch's services from the Windows API. Timer1 is the timer timerId of
-// timerWindow, whose window procedure handles its ticks and kEmulatorEndedMessage.
+// The launch's services from the Windows API.
 class WindowsLaunchPlatform final : public LaunchPlatform {
 public:
-    WindowsLaunchPlatform(HWND timerWindow, UINT_PTR timerId)
-        : timerWindow_(timerWindow), timerId_(timerId) {}
-
     void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
                        std::uintptr_t extraInfo) override;
-    void Sleep(std::uint32_t milliseconds) override;
     std::uint16_t KeyState(std::int32_t key) override;
     WindowHandle ForegroundWindow() override;
     ProcessId WindowProcess(WindowHandle window) override;
@@ -29,12 +21,8 @@ public:
     std::int32_t ReadWindowLong(WindowHandle window, int index) override;
     void WriteWindowLong(WindowHandle window, int index, std::int32_t value) override;
     WindowHandle ShowBackdrop() override;
-    void ChangeCurrentFolder(const std::string& folder) override;
-    bool CopyFileOver(const std::string& source, const std::string& target,
-                      const std::function<bool()>& stopRequested) override;
     ProcessId StartProgram(const std::string& path, int showWindow) override;
     std::optional<std::uint32_t> ProgramExitCode() override;
-    bool AwaitProgramEnd(std::uint32_t milliseconds) override;
     void EndProgram() override;
     std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
     std::string WindowTitle(WindowHandle window) override;
@@ -42,19 +30,15 @@ public:
     void BringToFront(WindowHandle window) override;
     void CloseWindow(WindowHandle window) override;
     std::uint64_t Milliseconds() override;
+    bool Wait(std::uint32_t milliseconds) override;
     bool ClaimLaunch(const std::string& folder) override;
     void ReleaseLaunch() override;
-    void StartTimer(std::uint32_t milliseconds) override;
-    void StopTimer() override;
-    [[noreturn]] void EndProcess() override;
 
 private:
-    HWND timerWindow_;
-    UINT_PTR timerId_;
     HANDLE startedProcess_ = nullptr;
-    // Tells the launch form of the emulator's end, from a thread of the pool;
-    // null when Windows refused it.
-    HANDLE endWatch_ = nullptr;
+    // Once a wait has reported its end, the process is no longer waited on: its
+    // signalled handle would end every wait at once.
+    bool startedProcessEnded_ = false;
     // Open for the launcher's life: closing it ends the emulator.
     HANDLE job_ = nullptr;
     HANDLE launchLock_ = nullptr;

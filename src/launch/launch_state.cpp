@@ -17,6 +17,7 @@ bool ZWrite = false;
 bool ZWriteAlpha = false;
 bool NtscMode = false;
 ProcessId EmulatorProcess = 0;
+std::uint64_t EmulatorEndCheckDue = 0;
 
 namespace {
 

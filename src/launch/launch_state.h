@@ -21,6 +21,8 @@ extern bool ZWriteAlpha;
 extern bool NtscMode;
 // The process of the emulator started by the launch; 0 before one was started.
 extern ProcessId EmulatorProcess;
+// When Timer1 next looks whether the emulator has ended; never again once it has.
+extern std::uint64_t EmulatorEndCheckDue;
 
 // Splits a record text ("68|1|True|False|False") into the launch state. Every
 // field is checked before any global changes, so a bad record starts nothing;

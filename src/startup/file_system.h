@@ -39,6 +39,8 @@ public:
     // Puts source in the place of target in one step; source is gone afterwards.
     virtual void Replace(const std::string& source, const std::string& target) = 0;
     virtual void Remove(const std::string& path) noexcept = 0;
+    // Makes folder the current drive and directory, which a started program inherits.
+    virtual void ChangeCurrentFolder(const std::string& folder) = 0;
 };
 
 // The file system and the program's folder in force (set once at start-up).

@@ -192,7 +192,7 @@ std::string RunningProgramFolder() {
     return folder;
 }
 
-void SetCurrentFolder(const std::string& folder) {
+void WindowsFileSystem::ChangeCurrentFolder(const std::string& folder) {
     if (!SetCurrentDirectoryW(Wide(folder).c_str())) {
         const DWORD code = GetLastError();
         FailFile(FaultOf(code), "could not be made the current folder", folder,

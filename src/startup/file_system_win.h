@@ -14,6 +14,7 @@ public:
     std::unique_ptr<OutputFile> Create(const std::string& path) override;
     void Replace(const std::string& source, const std::string& target) override;
     void Remove(const std::string& path) noexcept override;
+    void ChangeCurrentFolder(const std::string& folder) override;
 };
 
 // A FatalError for a failed file operation on path, from the Windows error code.
@@ -22,9 +23,6 @@ public:
 
 // The folder of the running program, without the final "\" (except "C:\").
 std::string RunningProgramFolder();
-
-// Makes folder the current drive and directory.
-void SetCurrentFolder(const std::string& folder);
 
 // Starts the program at path, without arguments, with the given show-window
 // value and process creation flags (such as CREATE_SUSPENDED); the caller closes

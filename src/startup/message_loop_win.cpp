@@ -8,6 +8,19 @@ namespace zent {
 namespace {
 int g_openWindows = 0;
 std::vector<HWND> g_dialogs;
+
+// Tab, Enter and access keys go to the modeless dialog the message is for.
+void Dispatch(MSG& message) {
+    const bool handled = std::any_of(g_dialogs.begin(), g_dialogs.end(), [&](HWND dialog) {
+        return (dialog == message.hwnd || IsChild(dialog, message.hwnd)) &&
+               IsDialogMessageW(dialog, &message);
+    });
+    if (!handled) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 }  // namespace
 
 void TopLevelWindowOpened() {
@@ -34,16 +47,21 @@ int RunMessageLoop() {
     }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const bool handled = std::any_of(g_dialogs.begin(), g_dialogs.end(), [&](HWND dialog) {
-            return (dialog == message.hwnd || IsChild(dialog, message.hwnd)) &&
-                   IsDialogMessageW(dialog, &message);
-        });
-        if (!handled) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        Dispatch(message);
     }
     return static_cast<int>(message.wParam);
+}
+
+bool HandleQueuedMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return false;
+        }
+        Dispatch(message);
+    }
+    return true;
 }
 
 }  // namespace zent

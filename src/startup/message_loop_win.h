@@ -19,4 +19,9 @@ void DisableDialogKeys(HWND window);
 // Runs until the last window has closed; returns the exit code.
 int RunMessageLoop();
 
+// Handles the messages queued now as the loop does, for a wait that must keep
+// the launcher's windows answering; false when the loop's end (WM_QUIT) came,
+// which is posted again for the loop.
+bool HandleQueuedMessages();
+
 }  // namespace zent

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "emulator_model.h"
 #include "game_rows.h"
 #include "launch/emulator_window.h"
+#include "launch/exit_key.h"
 #include "launch/form1.h"
 #include "launch/launch_state.h"
 #include "launch_fixture.h"
@@ -26,12 +29,11 @@ void HoldEscape(RecordingPlatform& platform) {
     platform.keyStates[27] = 0xFF81;
 }
 
-std::vector<std::string> LaunchPrefix(const std::string& exe) {
-    return {
-        std::string("ChangeCurrentFolder ") + kFolder,
-        std::string("CopyFileOver ") + kFolder + "\\tempavio.cfg > " + kFolder + "\\zentavio.cfg",
-        "StartProgram " + exe + " show 1", "Sleep 500"};
-}
+// The steps every launch runs, and those the options switch.
+const std::set<std::string> kEveryLaunch = {"StartUpSequence", "SelectDrive", "InitGame",
+                                            "PlaceEmulatorWindow", "SetCpuSpeed"};
+const std::set<std::string> kOptionSteps = {"InitCapcom", "InitNTSC",        "InitFps",
+                                            "InitZwrite", "InitZwriteAlpha", "InitHighPriority"};
 
 class Form1Test : public LaunchTest {
 protected:
@@ -48,11 +50,10 @@ protected:
                     {GameRow({.name = "ROAD FIGHT", .driveKey = "70"}), game});
     }
 
-    // The launch's pauses and outside effects, without its keys.
+    // The launch's pauses and outside effects, without its keys: the start, the
+    // 500 ms after it, and the 100 ms before the drive key and before the capture.
     static std::vector<std::string> LaunchOutline(const std::string& exe) {
-        std::vector<std::string> outline = LaunchPrefix(exe);
-        outline.insert(outline.end(), {"Sleep 100", "Sleep 100", "StartTimer 1"});
-        return outline;
+        return {"StartProgram " + exe + " show 1", "Sleep 500", "Sleep 100", "Sleep 100"};
     }
 
     // The emulator's window full screen and topmost in front of the backdrop,
@@ -72,8 +73,7 @@ struct OptionCase {
     std::string game;
     bool highPriority;
     bool showFps;
-    std::string exe;
-    std::vector<std::string> reactions;  // of the emulator's menus, in order
+    std::set<std::string> options;  // the option steps that must run
 };
 
 void PrintTo(const OptionCase& c, std::ostream* out) {
@@ -82,88 +82,53 @@ void PrintTo(const OptionCase& c, std::ostream* out) {
 
 class Form1OptionTest : public Form1Test, public ::testing::WithParamInterface<OptionCase> {};
 
-TEST_P(Form1OptionTest, RunsTheStepsOfTheOptionsInTheFixedOrder) {
+// The keys are those of the steps that run, in the table's order; a step the
+// table adds runs, or not, by its own condition.
+TEST_P(Form1OptionTest, RunsTheStepsOfTheOptionsThatAreOn) {
     const OptionCase& c = GetParam();
     Configure(c.game, c.highPriority, c.showFps);
     GameName = "Space Race";
-    Form_Load(platform);
-    EXPECT_EQ(EmulatorReactions(platform.keyEvents), c.reactions);
-    EXPECT_EQ(platform.LogWithoutKeys(), LaunchOutline(c.exe));
+    EXPECT_EQ(Form_Load(platform), LaunchResult::kLaunched);
+    std::set<std::string> known = StepsThatRun();
+    std::erase_if(known, [](const std::string& step) {
+        return !kEveryLaunch.contains(step) && !kOptionSteps.contains(step);
+    });
+    std::set<std::string> expected = kEveryLaunch;
+    expected.insert(c.options.begin(), c.options.end());
+    EXPECT_EQ(known, expected);
+    EXPECT_EQ(platform.keyEvents, KeysOfSteps(StepsThatRun()));
+    EXPECT_EQ(platform.LogWithoutKeys(),
+              LaunchOutline(ProgramFile(EmulatorProgramName(RendererType))));
     ExpectFullScreen();
 }
+
+const std::vector<GameField> kEveryGameOption = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode};
 
 INSTANTIATE_TEST_SUITE_P(
     Options, Form1OptionTest,
     ::testing::Values(
-        OptionCase{"nothing",
-                   GameRow({}),
-                   false,
+        OptionCase{"nothing", GameRow({}), false, true, {}},
+        OptionCase{"everything",
+                   GameRow({.renderer = "1", .on = kEveryGameOption}),
                    true,
-                   kStandardExe,
-                   {kDriveDialog, "drive D", kStartGame}},
+                   false,
+                   {"InitCapcom", "InitFps", "InitNTSC", "InitZwrite", "InitZwriteAlpha",
+                    "InitHighPriority"}},
+        OptionCase{"fps off", GameRow({}), false, false, {"InitFps"}},
+        OptionCase{"capcom", GameRow({.renderer = "3"}), false, true, {"InitCapcom"}},
         OptionCase{
-            "everything",
-            GameRow({.renderer = "1", .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}}),
-            true,
-            false,
-            kStandardExe,
-            {kDriveDialog, "drive D", kCapcom, kFps, kNtsc, kZWrite, kZWriteAlpha, kHighPriority,
-             kStartGame}},
-        OptionCase{"fps off",
-                   GameRow({}),
-                   false,
-                   false,
-                   kStandardExe,
-                   {kDriveDialog, "drive D", kFps, kStartGame}},
-        OptionCase{"capcom",
-                   GameRow({.driveKey = "69", .renderer = "1"}),
-                   false,
-                   true,
-                   kStandardExe,
-                   {kDriveDialog, "drive E", kCapcom, kStartGame}},
-        OptionCase{"old gfx capcom",
-                   GameRow({.driveKey = "69", .renderer = "3"}),
-                   false,
-                   true,
-                   kOldGfxExe,
-                   {kDriveDialog, "drive E", kCapcom, kStartGame}},
-        OptionCase{"old gfx",
-                   GameRow({.driveKey = "69", .renderer = "2"}),
-                   false,
-                   true,
-                   kOldGfxExe,
-                   {kDriveDialog, "drive E", kStartGame}},
-        OptionCase{"ntsc",
-                   GameRow({.spelled = {{kGameNtscMode, "true"}}}),
-                   false,
-                   true,
-                   kStandardExe,
-                   {kDriveDialog, "drive D", kNtsc, kStartGame}},
+            "ntsc", GameRow({.spelled = {{kGameNtscMode, "true"}}}), false, true, {"InitNTSC"}},
         OptionCase{"z-writing",
                    GameRow({.spelled = {{kGameZWriting, "TRUE"}}}),
                    false,
                    true,
-                   kStandardExe,
-                   {kDriveDialog, "drive D", kZWrite, kStartGame}},
+                   {"InitZwrite"}},
         OptionCase{"alpha z-writing",
                    GameRow({.spelled = {{kGameAlphaZWriting, "-1"}}}),
                    false,
                    true,
-                   kStandardExe,
-                   {kDriveDialog, "drive D", kZWriteAlpha, kStartGame}},
-        OptionCase{"high priority",
-                   GameRow({}),
-                   true,
-                   true,
-                   kStandardExe,
-                   {kDriveDialog, "drive D", kHighPriority, kStartGame}},
-        OptionCase{
-            "ntsc before z-writing",
-            GameRow({.renderer = "2", .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}}),
-            true,
-            true,
-            kOldGfxExe,
-            {kDriveDialog, "drive D", kNtsc, kZWrite, kZWriteAlpha, kHighPriority, kStartGame}}),
+                   {"InitZwriteAlpha"}},
+        OptionCase{"high priority", GameRow({}), true, true, {"InitHighPriority"}}),
     [](const auto& info) {
         std::string name = info.param.name;
         std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
@@ -185,7 +150,7 @@ class Form1RendererTest : public Form1Test, public ::testing::WithParamInterface
 TEST_P(Form1RendererTest, StartsTheBuildOfTheRendererByItsFullPath) {
     Configure(GameRow({.renderer = GetParam().type}), false, true);
     Form_Load(platform);
-    EXPECT_EQ(platform.log[2], "StartProgram " + GetParam().exe + " show 1");
+    EXPECT_EQ(platform.log.front(), "StartProgram " + GetParam().exe + " show 1");
     EXPECT_EQ(CapcomHack, GetParam().capcomHack);
     EXPECT_EQ(EmulatorProcess, RecordingPlatform::kStartedProcess);
 }
@@ -196,35 +161,23 @@ INSTANTIATE_TEST_SUITE_P(Renderers, Form1RendererTest,
                                            RendererCase{"2", kOldGfxExe, false},
                                            RendererCase{"3", kOldGfxExe, true}));
 
-// The speed keys reach the game window: it is placed before the first of them.
-TEST_F(Form1Test, SetsTheCpuSpeedLastAfterThePlacement) {
-    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {GameRow({})});
-    bool placedBeforeSpeedKeys = false;
-    platform.AfterKeyEvents(21, [this, &placedBeforeSpeedKeys] {
-        placedBeforeSpeedKeys = platform.windows[kEmulatorWindow].topmost;
-    });
+// The emulator starts on the saved configuration, from the launcher's folder,
+// and the launch writes no other file.
+TEST_F(Form1Test, TheEmulatorStartsOnACopyOfTheSavedConfiguration) {
+    Configure(GameRow({}), false, true);
+    const std::string config = files.files.at(ProgramFile("zentconfig.ini"));
     Form_Load(platform);
-    EXPECT_TRUE(placedBeforeSpeedKeys);
-    const auto reactions = EmulatorReactions(platform.keyEvents);
-    EXPECT_EQ(std::vector<std::string>(reactions.end() - 3, reactions.end()),
-              (std::vector<std::string>{kStartGame, "speed 101", "speed 102"}));
-    const auto outline = platform.LogWithoutKeys();
-    EXPECT_EQ(std::vector<std::string>(outline.end() - 3, outline.end()),
-              (std::vector<std::string>{"Sleep 1", "Sleep 1", "StartTimer 1"}));
+    EXPECT_EQ(files.files,
+              (std::map<std::string, std::string>{{ProgramFile("zentconfig.ini"), config},
+                                                  {ProgramFile("tempavio.cfg"), kSavedConfig},
+                                                  {ProgramFile("zentavio.cfg"), kSavedConfig}}));
+    EXPECT_EQ(files.log.at(1), std::string("ChangeCurrentFolder ") + kFolder);
 }
-
-struct RecordingTrace : TraceSink {
-    std::vector<std::string> events;
-    void Append(const std::string& event) noexcept override { events.push_back(event); }
-};
 
 TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
     WriteConfig("27\r\n1\r\n 102 \r\n0\r\n", {GameRow(kSpaceRaceGame)});
-    RecordingTrace trace;
-    SetTraceSink(&trace);
     Form_Load(platform);
-    SetTraceSink(nullptr);
-    EXPECT_EQ(trace.events,
+    EXPECT_EQ(platform.traced,
               (std::vector<std::string>{
                   "game \"SPACE RACE\": " + GameRecordText(kSpaceRaceGame),
                   "copied tempavio.cfg over zentavio.cfg",
@@ -235,14 +188,16 @@ TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
                   "InitHighPriority: Alt+O Down x4 Right Down Enter", "InitGame: Alt+R Enter",
                   "the emulator's window \"Zentavio\" placed at 0,-20 size 1024x788, topmost, "
                   "over the backdrop",
-                  "SetCpuSpeed: Num+ Num+", "the launch is done; watching the exit key"}));
+                  "PlaceEmulatorWindow: no key", "SetCpuSpeed: Num+ Num+",
+                  "the launch is done; watching the exit key"}));
 }
 
-TEST_F(Form1Test, AGameNotConfiguredEndsTheProcessBeforeAnythingIsCopiedOrStarted) {
+TEST_F(Form1Test, AGameNotConfiguredEndsBeforeAnythingIsCopiedOrStarted) {
     Configure(GameRow({}), false, true);
     GameName = "SPACE RAC";
-    EXPECT_THROW(Form_Load(platform), ProcessEnded);
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndProcess"}));
+    EXPECT_EQ(Form_Load(platform), LaunchResult::kGameNotFound);
+    EXPECT_TRUE(platform.log.empty());
+    EXPECT_FALSE(files.files.contains(ProgramFile("zentavio.cfg")));
 }
 
 TEST_F(Form1Test, ABadRecordStartsNothing) {
@@ -254,6 +209,7 @@ TEST_F(Form1Test, ABadRecordStartsNothing) {
         EXPECT_THROW(Form_Load(platform), FatalError);
         EXPECT_TRUE(platform.log.empty()) << platform.log.front();
     }
+    EXPECT_FALSE(files.files.contains(ProgramFile("zentavio.cfg")));
 }
 
 TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
@@ -265,9 +221,7 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
     } catch (const FatalError& error) {
         EXPECT_NE(error.description().find(kOldGfxExe), std::string::npos);
     }
-    std::vector<std::string> expected = LaunchPrefix(kOldGfxExe);
-    expected.pop_back();  // no pause for a program never started
-    EXPECT_EQ(platform.log, expected);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"StartProgram " + kOldGfxExe + " show 1"});
 }
 
 TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
@@ -287,23 +241,36 @@ TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
     }
 }
 
+// Holds the exit key as the saved configuration is opened for the copy.
+struct ExitKeyDuringTheCopy : MemoryFileSystem {
+    RecordingPlatform* platform = nullptr;
+    std::unique_ptr<InputFile> Open(const std::string& path) override {
+        if (path.ends_with(kSavedEmulatorConfig)) {
+            HoldEscape(*platform);
+        }
+        return MemoryFileSystem::Open(path);
+    }
+};
+
 // A large saved configuration takes a while to copy; the exit key held
 // meanwhile ends the launcher as before the copy, with nothing started.
 TEST_F(Form1Test, AnExitKeyHeldDuringTheCopyStopsItAndStartsNothing) {
     Configure(GameRow({}), false, true);
-    platform.duringCopy = [this] { HoldEscape(platform); };
-    EXPECT_THROW(Form_Load(platform), ProcessEnded);
-    std::vector<std::string> expected = LaunchPrefix(kStandardExe);
-    expected.resize(2);  // the folder changed and the copy begun
-    expected.insert(expected.end(), {"CopyFileOver stopped", "Sleep 500", "EndProcess"});
-    EXPECT_EQ(platform.log, expected);
+    ExitKeyDuringTheCopy copying;
+    copying.platform = &platform;
+    copying.files = files.files;
+    SetActiveFileSystem(&copying);
+    EXPECT_EQ(Form_Load(platform), LaunchResult::kExitKey);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"Sleep 500"});
+    EXPECT_EQ(copying.files, files.files) << "a file changed or was left behind";
 }
 
 TEST_F(Form1Test, ASecondLaunchFromTheFolderEndsBeforeAnything) {
     Configure(GameRow({}), false, true);
     platform.anotherLaunchRuns = true;
-    EXPECT_THROW(Form_Load(platform), ProcessEnded);
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"EndProcess"}));
+    EXPECT_EQ(Form_Load(platform), LaunchResult::kAnotherLaunchRuns);
+    EXPECT_TRUE(platform.log.empty());
+    EXPECT_TRUE(files.log.empty());
 }
 
 TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
@@ -316,10 +283,9 @@ TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
     });
     Form_Load(platform);
     std::vector<std::string> expected = LaunchOutline(kStandardExe);
-    expected[3] = "Sleep 2500";  // in front at 2000 ms, 500 ms to settle
+    expected[1] = "Sleep 2500";  // in front at 2000 ms, 500 ms to settle
     EXPECT_EQ(platform.LogWithoutKeys(), expected);
-    EXPECT_EQ(EmulatorReactions(platform.keyEvents),
-              (std::vector<std::string>{kDriveDialog, "drive D", kStartGame}));
+    EXPECT_EQ(platform.keyEvents, KeysOfSteps(StepsThatRun()));
 }
 
 // Windows may keep a program's first window behind the front end that is in
@@ -329,22 +295,20 @@ TEST_F(Form1Test, AWindowKeptBehindTheFrontEndIsBroughtToTheFrontOnceAfterASecon
     platform.AddWindowInFront(kFrontEnd, 999, "Front End");
     Form_Load(platform);
     std::vector<std::string> expected = LaunchOutline(kStandardExe);
-    expected[3] = "Sleep 1500";  // behind for 1000 ms
-    expected.insert(expected.begin() + 4, {"BringToFront 1280", "Sleep 500"});
+    expected[1] = "Sleep 1500";  // behind for 1000 ms
+    expected.insert(expected.begin() + 2, {"BringToFront 1280", "Sleep 500"});
     EXPECT_EQ(platform.LogWithoutKeys(), expected);
-    EXPECT_EQ(EmulatorReactions(platform.keyEvents),
-              (std::vector<std::string>{kDriveDialog, "drive D", kStartGame}));
+    EXPECT_EQ(platform.keyEvents, KeysOfSteps(StepsThatRun()));
 }
 
 TEST_F(Form1Test, AFocusMovingBetweenTwoEmulatorWindowsDoesNotStopTheLaunch) {
     Configure(GameRow({}), false, true);
-    platform.AfterKeyEvents(4, [this] {
+    platform.AfterStep("StartUpSequence", [this] {
         platform.foreground = 0;
         platform.At(platform.now + 50, [this] { platform.foreground = kEmulatorWindow; });
     });
-    Form_Load(platform);
-    EXPECT_EQ(platform.keyEvents.size(), 20u);
-    EXPECT_EQ(platform.log.back(), "StartTimer 1");
+    EXPECT_EQ(Form_Load(platform), LaunchResult::kLaunched);
+    EXPECT_EQ(platform.keyEvents, KeysOfSteps(StepsThatRun()));
 }
 
 // ----- the guard: what stops a launch, and how the emulator is then closed -----
@@ -354,8 +318,7 @@ enum class Closing { kAltF4, kCloseCommand, kEnded, kLeftOpen };
 struct GuardCase {
     const char* name;
     void (*arrange)(RecordingPlatform&);
-    const char* stop;       // part of the box's text; empty when the launcher ends without one
-    std::size_t keyEvents;  // injected before the stop
+    const char* stop;  // part of the box's text; empty when the exit key ends the launch
     Closing closing;
 };
 
@@ -375,15 +338,13 @@ void FrontEndKeepsTheForeground(RecordingPlatform& platform) {
 
 class Form1GuardTest : public Form1Test, public ::testing::WithParamInterface<GuardCase> {};
 
-// The run: StartUpSequence 10 key events, SelectDrive 4, InitGame 6, two speed keys 4.
+// After the change a row makes, no key but the closing Alt+F4.
 TEST_P(Form1GuardTest, StopsBeforeAKeyCouldGoAstrayAndClosesOnlyTheEmulator) {
     const GuardCase& c = GetParam();
     WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {GameRow({})});
     c.arrange(platform);
     try {
-        Form_Load(platform);
-        FAIL() << "the launch ran to its end";
-    } catch (const ProcessEnded&) {
+        EXPECT_EQ(Form_Load(platform), LaunchResult::kExitKey);
         EXPECT_STREQ(c.stop, "");
     } catch (const FatalError& error) {
         EXPECT_EQ(error.number(), kDeviceUnavailable);
@@ -392,73 +353,77 @@ TEST_P(Form1GuardTest, StopsBeforeAKeyCouldGoAstrayAndClosesOnlyTheEmulator) {
     }
     const std::vector<KeyEvent> altF4 = {
         {18, 0, 0, 0}, {115, 0, 0, 0}, {18, 0, 2, 0}, {115, 0, 2, 0}};
-    ASSERT_GE(platform.keyEvents.size(), c.keyEvents);
-    const std::vector<KeyEvent> afterStop(platform.keyEvents.begin() + c.keyEvents,
-                                          platform.keyEvents.end());
-    EXPECT_EQ(afterStop, c.closing == Closing::kAltF4 ? altF4 : std::vector<KeyEvent>{});
+    const std::vector<KeyEvent> afterChange(
+        platform.keyEvents.begin() + platform.keyEventsAtLastChange, platform.keyEvents.end());
+    EXPECT_EQ(afterChange, c.closing == Closing::kAltF4 ? altF4 : std::vector<KeyEvent>{});
     EXPECT_EQ(platform.closedWindows, c.closing == Closing::kCloseCommand
                                           ? std::vector<WindowHandle>{kEmulatorWindow}
                                           : std::vector<WindowHandle>{});
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "EndProgram"),
               c.closing == Closing::kEnded ? 1 : 0);
-    if (c.keyEvents == 0) {
-        EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "ShowBackdrop"), 0);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, Form1GuardTest,
     ::testing::Values(
-        GuardCase{"ExitKeyHeldAtTheStart", HoldEscape, "", 0, Closing::kLeftOpen},
+        GuardCase{"ExitKeyHeldAtTheStart", HoldEscape, "", Closing::kLeftOpen},
         GuardCase{"ExitKeyTappedInTheFirstPause",
                   [](RecordingPlatform& p) {
                       p.At(100, [&p] { HoldEscape(p); });
                       p.At(200, [&p] { p.keyStates.clear(); });
                   },
-                  "", 0, Closing::kAltF4},
-        GuardCase{"ExitKeyWhileTheDriveDialogOpens",
-                  [](RecordingPlatform& p) { p.AfterKeyEvents(10, [&p] { HoldEscape(p); }); }, "",
-                  10, Closing::kAltF4},
+                  "", Closing::kAltF4},
+        GuardCase{
+            "ExitKeyWhileTheDriveDialogOpens",
+            [](RecordingPlatform& p) { p.AfterStep("StartUpSequence", [&p] { HoldEscape(p); }); },
+            "", Closing::kAltF4},
         GuardCase{"ExitKeyBetweenTwoSpeedKeys",
-                  [](RecordingPlatform& p) { p.AfterKeyEvents(22, [&p] { HoldEscape(p); }); }, "",
-                  22, Closing::kAltF4},
+                  [](RecordingPlatform& p) {
+                      p.AfterStep(
+                          "PlaceEmulatorWindow", [&p] { HoldEscape(p); }, 1);
+                  },
+                  "", Closing::kAltF4},
         GuardCase{"ExitKeyWhileWaitingForTheWindow",
                   [](RecordingPlatform& p) {
                       FrontEndKeepsTheForeground(p);
                       p.At(3000, [&p] { HoldEscape(p); });
                   },
-                  "", 0, Closing::kCloseCommand},
+                  "", Closing::kCloseCommand},
         GuardCase{"EmulatorEndsAtOnce",
                   [](RecordingPlatform& p) {
                       FrontEndInFront(p);
                       p.programExitCode = 0xC0000135;
                   },
-                  "zentavio.exe ended with exit code 3221225781 (0xC0000135)", 0,
-                  Closing::kLeftOpen},
+                  "zentavio.exe ended with exit code 3221225781 (0xC0000135)", Closing::kLeftOpen},
         GuardCase{"EmulatorShowsNoWindow",
                   [](RecordingPlatform& p) {
                       FrontEndInFront(p);
                       p.windows[kEmulatorWindow].visible = false;
                   },
-                  "showed no window within 10 seconds, so it was ended", 0, Closing::kEnded},
+                  "showed no window within 10 seconds, so it was ended", Closing::kEnded},
         GuardCase{"EmulatorWindowNeverInFront", FrontEndKeepsTheForeground,
                   "(the window \"Front End\" kept the focus), so nothing was typed and the "
                   "emulator was closed",
-                  0, Closing::kCloseCommand},
-        GuardCase{"FocusTakenAfterTheFirstChord",
-                  [](RecordingPlatform& p) { p.AfterKeyEvents(4, [&p] { FrontEndInFront(p); }); },
-                  "no key reached the window \"Front End\"", 4, Closing::kCloseCommand},
+                  Closing::kCloseCommand},
         GuardCase{"FocusTakenBeforeTheSpeedKeys",
-                  [](RecordingPlatform& p) { p.AfterKeyEvents(20, [&p] { FrontEndInFront(p); }); },
-                  "no key reached the window \"Front End\"", 20, Closing::kCloseCommand},
+                  [](RecordingPlatform& p) {
+                      p.AfterStep("PlaceEmulatorWindow", [&p] { FrontEndInFront(p); });
+                  },
+                  "no key reached the window \"Front End\"", Closing::kCloseCommand},
+        GuardCase{"FocusTakenBetweenTwoSpeedKeys",
+                  [](RecordingPlatform& p) {
+                      p.AfterStep(
+                          "PlaceEmulatorWindow", [&p] { FrontEndInFront(p); }, 1);
+                  },
+                  "no key reached the window \"Front End\"", Closing::kCloseCommand},
         GuardCase{"EmulatorCrashesDuringTheLaunch",
                   [](RecordingPlatform& p) {
-                      p.AfterKeyEvents(14, [&p] {
+                      p.AfterStep("SelectDrive", [&p] {
                           p.programExitCode = 5;
                           p.AddWindowInFront(0x700, 0, "");
                       });
                   },
-                  "The emulator ended during the launch with exit code 5", 14, Closing::kLeftOpen}),
+                  "The emulator ended during the launch with exit code 5", Closing::kLeftOpen}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class Timer1Test : public LaunchTest {
@@ -467,42 +432,45 @@ protected:
         LaunchTest::SetUp();
         EmulatorProcess = RecordingPlatform::kStartedProcess;
         PutEmulatorWindowInFront(platform);
-        platform.timerRunning = true;
     }
 };
 
-TEST_F(Timer1Test, AHeldExitKeyClosesTheEmulatorWithAltF4AfterHalfASecondAndEnds) {
-    for (const std::uint16_t held : {0xFF80, 0xFF81}) {
-        SCOPED_TRACE(held);
-        PutEmulatorWindowInFront(platform);
-        platform.programExitCode.reset();
-        platform.log.clear();
-        platform.keyStates[27] = held;
-        EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
-        EXPECT_EQ(platform.log,
-                  (std::vector<std::string>{"Sleep 500", "down 18", "down 115", "up 18", "up 115",
-                                            "AwaitProgramEnd 0", "EndProcess"}));
+// Held: bit 0x1000 of the state word, toggled or not.
+TEST_F(Timer1Test, SeesTheExitKeyHeldByBit0x1000) {
+    for (const auto& [state, held] : {std::pair<std::uint16_t, bool>{0xFF80, true},
+                                      {0xFF81, true},
+                                      {0x0000, false},
+                                      {0x0001, false}}) {
+        SCOPED_TRACE(state);
+        platform.keyStates[27] = state;
+        EXPECT_EQ(Timer1_Timer(platform), held);
     }
-}
-
-TEST_F(Timer1Test, AKeyThatIsUpDoesNothingToggledOrNot) {
-    for (const std::uint16_t up : {0x0000, 0x0001}) {
-        SCOPED_TRACE(up);
-        platform.keyStates[27] = up;
-        Timer1_Timer(platform);
-        EXPECT_TRUE(platform.log.empty());
-    }
+    EXPECT_TRUE(platform.log.empty());
 }
 
 TEST_F(Timer1Test, ReadsTheExitKeyStoredAsText) {
     ExitKeyCode = std::string("112");
     platform.keyStates[112] = 0xFF80;
-    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
+    EXPECT_TRUE(Timer1_Timer(platform));
 }
 
 TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
     ExitKeyCode = std::string("Esc");
     EXPECT_THROW(Timer1_Timer(platform), FatalError);
+    EXPECT_TRUE(platform.log.empty());
+}
+
+// The launcher goes on watching, but the next game may be launched meanwhile.
+TEST_F(Timer1Test, AnEmulatorClosedByOtherMeansEndsTheLaunchButNotTheWatch) {
+    platform.launchHeld = true;
+    EXPECT_FALSE(Timer1_Timer(platform));
+    platform.programExitCode = 0;
+    platform.now = kEmulatorEndCheckInterval - 1;
+    EXPECT_FALSE(Timer1_Timer(platform));
+    EXPECT_TRUE(platform.launchHeld) << "looked again before its time";
+    platform.now = kEmulatorEndCheckInterval;
+    EXPECT_FALSE(Timer1_Timer(platform));
+    EXPECT_FALSE(platform.launchHeld);
     EXPECT_TRUE(platform.log.empty());
 }
 
@@ -514,7 +482,7 @@ struct ClosingCase {
     long altF4Chords;
     std::size_t closeCommands;
     bool endedByForce;
-    std::uint64_t launcherEndsAt;  // milliseconds after the exit key was seen
+    std::uint64_t closedAt;  // milliseconds after the exit key was seen
 };
 
 void PrintTo(const ClosingCase& c, std::ostream* out) {
@@ -524,18 +492,19 @@ void PrintTo(const ClosingCase& c, std::ostream* out) {
 class ClosingTest : public Timer1Test, public ::testing::WithParamInterface<ClosingCase> {};
 
 // Another program in front never gets a key; the emulator is closed all the
-// same, again each second while it runs, and ended 5 s after the exit key.
-TEST_P(ClosingTest, TheLauncherEndsOnlyOnceTheEmulatorHasEnded) {
+// same, 500 ms after the key, again each second while it runs, and ended 5 s
+// after the exit key.
+TEST_P(ClosingTest, ReturnsOnlyOnceTheEmulatorHasEnded) {
     const ClosingCase& c = GetParam();
     c.arrange(platform);
-    platform.keyStates[27] = 0xFF80;
-    EXPECT_THROW(Timer1_Timer(platform), ProcessEnded);
+    CloseEmulatorForExit(platform, platform);
+    EXPECT_EQ(platform.log.front(), "Sleep 500");
     EXPECT_TRUE(platform.programExitCode.has_value()) << "the emulator was left running";
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "down 115"), c.altF4Chords);
     EXPECT_EQ(platform.closedWindows.size(), c.closeCommands);
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "EndProgram"),
               c.endedByForce ? 1 : 0);
-    EXPECT_EQ(platform.now, c.launcherEndsAt);
+    EXPECT_EQ(platform.now, c.closedAt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -562,18 +531,6 @@ INSTANTIATE_TEST_SUITE_P(
         ClosingCase{"ClosedByOtherMeansBefore", [](RecordingPlatform& p) { p.programExitCode = 0; },
                     0, 0, false, 500}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// The launcher goes on watching, but the next game may be launched meanwhile.
-TEST_F(Timer1Test, AnEmulatorClosedByOtherMeansEndsTheLaunchButNotTheWatch) {
-    platform.launchHeld = true;
-    Timer1_Timer(platform);
-    EXPECT_TRUE(platform.launchHeld) << "released while the emulator runs";
-    platform.programExitCode = 0;
-    Emulator_Ended(platform);
-    EXPECT_FALSE(platform.launchHeld);
-    EXPECT_TRUE(platform.timerRunning);
-    EXPECT_TRUE(platform.log.empty());
-}
 
 }  // namespace
 }  // namespace zent::testing

@@ -10,8 +10,29 @@ void RecordingPlatform::At(std::uint64_t milliseconds, std::function<void()> act
     timed_.emplace(milliseconds, std::move(action));
 }
 
-void RecordingPlatform::AfterKeyEvents(std::size_t count, std::function<void()> action) {
-    afterKeys_.emplace(count, std::move(action));
+void RecordingPlatform::AfterStep(const std::string& step, std::function<void()> action,
+                                  std::uint64_t delay) {
+    afterSteps_.emplace(step, std::pair(delay, std::move(action)));
+}
+
+void RecordingPlatform::RunChange(const std::function<void()>& action) {
+    keyEventsAtLastChange = keyEvents.size();
+    action();
+}
+
+// A step's line is "<step>: <its keys>".
+void RecordingPlatform::Append(const std::string& event) noexcept {
+    traced.push_back(event);
+    const auto node = afterSteps_.extract(event.substr(0, event.find(':')));
+    if (node.empty()) {
+        return;
+    }
+    const auto& [delay, action] = node.mapped();
+    if (delay == 0) {
+        RunChange(action);
+    } else {
+        At(now + delay, action);
+    }
 }
 
 void RecordingPlatform::AddWindowInFront(WindowHandle window, ProcessId process,
@@ -56,40 +77,32 @@ void RecordingPlatform::KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::u
         CloseReceived();
     }
     down_[key] = !up;
-    for (auto due = afterKeys_.begin(); due != afterKeys_.end() && due->first <= keyEvents.size();
-         due = afterKeys_.erase(due)) {
-        due->second();
-    }
 }
 
-void RecordingPlatform::Sleep(std::uint32_t milliseconds) {
-    std::uint64_t slept = milliseconds;
-    if (!log.empty() && log.back().starts_with("Sleep ")) {
-        slept += std::stoull(log.back().substr(6));
-        log.pop_back();
+// As the real wait: an end not yet seen ends the wait at once; once seen, a
+// wait lasts its time.
+bool RecordingPlatform::Wait(std::uint32_t milliseconds) {
+    std::uint64_t waited = 0;
+    for (; waited < milliseconds && (endSeen_ || !programExitCode); ++waited) {
+        Tick();
     }
-    log.push_back("Sleep " + std::to_string(slept));
-    Advance(milliseconds);
+    endSeen_ = programExitCode.has_value();
+    if (waited > 0) {
+        if (!log.empty() && log.back().starts_with("Sleep ")) {
+            waited += std::stoull(log.back().substr(6));
+            log.pop_back();
+        }
+        log.push_back("Sleep " + std::to_string(waited));
+    }
+    return endSeen_;
 }
 
-void RecordingPlatform::Advance(std::uint32_t milliseconds) {
-    now += milliseconds;
+void RecordingPlatform::Tick() {
+    ++now;
     for (auto due = timed_.begin(); due != timed_.end() && due->first <= now;
          due = timed_.erase(due)) {
-        due->second();
+        RunChange(due->second);
     }
-}
-
-bool RecordingPlatform::AwaitProgramEnd(std::uint32_t milliseconds) {
-    if (timerRunning) {
-        throw std::logic_error("messages handled while Timer1 runs: a tick would start again");
-    }
-    std::uint32_t waited = 0;
-    for (; !programExitCode && waited < milliseconds; ++waited) {
-        Advance(1);
-    }
-    log.push_back("AwaitProgramEnd " + std::to_string(waited));
-    return programExitCode.has_value();
 }
 
 void RecordingPlatform::CloseReceived() {
@@ -223,11 +236,6 @@ void RecordingPlatform::BringToFront(WindowHandle window) {
         Raise(window);
         foreground = window;
     }
-}
-
-void RecordingPlatform::EndProcess() {
-    log.push_back("EndProcess");
-    throw ProcessEnded();
 }
 
 }  // namespace zent::testing

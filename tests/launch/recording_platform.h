@@ -1,11 +1,12 @@
 #pragma once
 // A LaunchPlatform for tests. It plays a small desktop: windows with their
 // process, title, rectangle, z-order, styles and visibility, the foreground
-// window and the pointer, on a clock that only its Sleep advances, with changes
-// a test schedules at given moments. It keeps the keyboard's state (which keys
+// window and the pointer, on a clock that only its Wait advances, with changes
+// a test schedules at given moments: a time, or the end of a step, which it
+// learns from the trace it receives. It keeps the keyboard's state (which keys
 // are down, whether Alt was ever released alone, how many key events reached
 // another program's window) and logs, in order, only what the outside world
-// sees happen: key events, pauses, files, processes, Close commands and timers.
+// sees happen: key events, pauses, processes and Close commands.
 // The started program closes when told to, unless a test makes it ignore that.
 
 #include <algorithm>
@@ -15,18 +16,13 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "launch/launch_platform.h"
+#include "startup/trace.h"
 
 namespace zent::testing {
-
-// Thrown by EndProcess, so a test sees the launcher stop where the process would.
-struct ProcessEnded : std::runtime_error {
-    ProcessEnded() : std::runtime_error("process ended") {}
-};
 
 struct KeyEvent {
     KeyCode key;
@@ -47,16 +43,20 @@ struct FakeWindow {
     WindowHandle owner = 0;
 };
 
-class RecordingPlatform : public LaunchPlatform {
+class RecordingPlatform : public LaunchPlatform, public TraceSink {
 public:
     static constexpr WindowHandle kBackdrop = 0xB0;
     static constexpr ProcessId kLauncherProcess = 1;
     static constexpr ProcessId kStartedProcess = 4242;
 
     // What the outside world saw, in order: "down 18", "up 79", "Sleep 100",
-    // "CopyFileOver A > B", ... Pauses back to back are one line with their sum.
+    // "StartProgram ...", ... Pauses back to back are one line with their sum.
     std::vector<std::string> log;
     std::vector<KeyEvent> keyEvents;
+    // The trace of the launch, when the platform is the trace's sink.
+    std::vector<std::string> traced;
+    // How many key events had been injected when the last scheduled change ran.
+    std::size_t keyEventsAtLastChange = 0;
 
     // The desktop the test sets up and the launch changes.
     std::map<WindowHandle, FakeWindow> windows;
@@ -78,17 +78,14 @@ public:
     int closesIgnored = 0;
     // Windows refuses to bring a window to the front (its foreground lock).
     bool foregroundLocked = false;
-    bool timerRunning = false;
-    // What happens on the desktop while a file is copied.
-    std::function<void()> duringCopy;
     bool anotherLaunchRuns = false;
     bool launchHeld = false;
     std::uint64_t now = 0;
 
-    // Runs action once the clock reaches milliseconds, or once that many key
-    // events have been injected.
+    // Runs action once the clock reaches milliseconds, or once the step has
+    // ended (its trace line written), right then or delay ms later.
     void At(std::uint64_t milliseconds, std::function<void()> action);
-    void AfterKeyEvents(std::size_t count, std::function<void()> action);
+    void AfterStep(const std::string& step, std::function<void()> action, std::uint64_t delay = 0);
 
     // Adds a window of process to the desktop and puts it in front.
     void AddWindowInFront(WindowHandle window, ProcessId process, const std::string& title);
@@ -101,9 +98,9 @@ public:
     // The log without the key events: the pauses and the outside effects.
     std::vector<std::string> LogWithoutKeys() const;
 
+    void Append(const std::string& event) noexcept override;
     void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
                        std::uintptr_t extraInfo) override;
-    void Sleep(std::uint32_t milliseconds) override;
     std::uint16_t KeyState(std::int32_t key) override;
     WindowHandle ForegroundWindow() override { return foreground; }
     ProcessId WindowProcess(WindowHandle window) override;
@@ -120,25 +117,8 @@ public:
     std::int32_t ReadWindowLong(WindowHandle window, int index) override;
     void WriteWindowLong(WindowHandle window, int index, std::int32_t value) override;
     WindowHandle ShowBackdrop() override;
-    void ChangeCurrentFolder(const std::string& folder) override {
-        log.push_back("ChangeCurrentFolder " + folder);
-    }
-    // A copy of one block: duringCopy runs, then the copy asks whether to stop.
-    bool CopyFileOver(const std::string& source, const std::string& target,
-                      const std::function<bool()>& stopRequested) override {
-        log.push_back("CopyFileOver " + source + " > " + target);
-        if (duringCopy) {
-            duringCopy();
-        }
-        if (stopRequested()) {
-            log.push_back("CopyFileOver stopped");
-            return false;
-        }
-        return true;
-    }
     ProcessId StartProgram(const std::string& path, int showWindow) override;
     std::optional<std::uint32_t> ProgramExitCode() override { return programExitCode; }
-    bool AwaitProgramEnd(std::uint32_t milliseconds) override;
     void EndProgram() override;
     std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
     std::string WindowTitle(WindowHandle window) override;
@@ -146,29 +126,27 @@ public:
     void BringToFront(WindowHandle window) override;
     void CloseWindow(WindowHandle window) override;
     std::uint64_t Milliseconds() override { return now; }
+    // Moves the clock on until the time is up or the program has ended.
+    bool Wait(std::uint32_t milliseconds) override;
     bool ClaimLaunch(const std::string&) override { return launchHeld = !anotherLaunchRuns; }
     void ReleaseLaunch() override { launchHeld = false; }
-    void StartTimer(std::uint32_t milliseconds) override {
-        log.push_back("StartTimer " + std::to_string(milliseconds));
-        timerRunning = true;
-    }
-    void StopTimer() override { timerRunning = false; }
-    [[noreturn]] void EndProcess() override;
 
 private:
     // Brings window to the front of its band: the topmost windows, or the others.
     void Raise(WindowHandle window);
-    // Moves the clock on, running what a test scheduled meanwhile.
-    void Advance(std::uint32_t milliseconds);
+    // Moves the clock on by 1 ms, running what a test scheduled meanwhile.
+    void Tick();
+    void RunChange(const std::function<void()>& action);
     // Alt+F4 or the Close command reached the started program.
     void CloseReceived();
 
     std::multimap<std::uint64_t, std::function<void()>> timed_;
-    std::multimap<std::size_t, std::function<void()>> afterKeys_;
+    std::multimap<std::string, std::pair<std::uint64_t, std::function<void()>>> afterSteps_;
     int keysIntoOtherPrograms_ = 0;
     std::array<bool, 256> down_{};
     bool altUsed_ = false;
     bool altTappedAlone_ = false;
+    bool endSeen_ = false;
 };
 
 }  // namespace zent::testing
