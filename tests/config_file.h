@@ -52,4 +52,23 @@ inline std::string ConfigText(const ConfigFile& file) {
     return text + named;
 }
 
+// How many lines the file holds by their place, up to and with the option.
+inline int PlacedLines(std::size_t option = kGlobalOptionCount - 1) {
+    int lines = 0;
+    for (std::size_t id = 0; id <= option; ++id) {
+        lines += GlobalOptions()[id].key == nullptr ? 1 : 0;
+    }
+    return lines;
+}
+
+// Where messages say the option's line is: the count's is "line 5".
+inline std::string LineOf(GlobalOptionId option) {
+    return "line " + std::to_string(PlacedLines(option));
+}
+
+// The nth game's line (from 1); the named lines follow the last game.
+inline std::string LineOfGame(int game) {
+    return "line " + std::to_string(PlacedLines() + game);
+}
+
 }  // namespace zent::testing

@@ -18,6 +18,8 @@ using testing::GameRecordOf;
 using testing::GameRow;
 using testing::kRoadFightGame;
 using testing::kSpaceRaceGame;
+using testing::LineOf;
+using testing::LineOfGame;
 using testing::TestGame;
 
 // The lines up to the count, which reads count, and what follows.
@@ -335,33 +337,41 @@ std::string Utf16(const std::string& ascii, bool bigEndian, bool withMark) {
 INSTANTIATE_TEST_SUITE_P(
     Line5AndGameLines, LoadConfigFailureTest,
     ::testing::Values(
-        LoadFailureCase{"CountIsAWord", Counted("x"), kTypeMismatch, {"line 5", "\"x\""}},
-        LoadFailureCase{"CountIsEmpty", Counted(""), kTypeMismatch, {"line 5", "\"\""}},
         LoadFailureCase{
-            "CountHasADecimalComma", Counted("2,5"), kTypeMismatch, {"line 5", "\"2,5\""}},
-        LoadFailureCase{"CountTooLarge", Counted("40000"), kOverflow, {"line 5", "\"40000\""}},
-        LoadFailureCase{"CountTooSmall", Counted("-32769"), kOverflow, {"line 5", "\"-32769\""}},
+            "CountIsAWord", Counted("x"), kTypeMismatch, {LineOf(kGameCountOption), "\"x\""}},
+        LoadFailureCase{
+            "CountIsEmpty", Counted(""), kTypeMismatch, {LineOf(kGameCountOption), "\"\""}},
+        LoadFailureCase{"CountHasADecimalComma",
+                        Counted("2,5"),
+                        kTypeMismatch,
+                        {LineOf(kGameCountOption), "\"2,5\""}},
+        LoadFailureCase{
+            "CountTooLarge", Counted("40000"), kOverflow, {LineOf(kGameCountOption), "\"40000\""}},
+        LoadFailureCase{"CountTooSmall",
+                        Counted("-32769"),
+                        kOverflow,
+                        {LineOf(kGameCountOption), "\"-32769\""}},
         LoadFailureCase{"GameLineWithFiveFields",
                         Counted(" 2 ", {GameRow({.name = "A"}), "B|66|1|True|True"}),
                         kSubscriptOutOfRange,
-                        {"line 7", "\"B|66|1|True|True\""}},
+                        {LineOfGame(2), "\"B|66|1|True|True\""}},
         LoadFailureCase{
-            "EmptyGameLine", Counted(" 1 ", {""}), kSubscriptOutOfRange, {"line 6", "\"\""}},
+            "EmptyGameLine", Counted(" 1 ", {""}), kSubscriptOutOfRange, {LineOfGame(1), "\"\""}},
         LoadFailureCase{"FewerGameLinesThanAnnounced",
                         Counted(" 2 ", {GameRow({.name = "A"})}),
                         kInputPastEndOfFile,
-                        {"line 7"}},
+                        {LineOfGame(2)}},
         LoadFailureCase{"FewerThanFiveLines", FirstLines(3), kInputPastEndOfFile, {"line 4"}},
         LoadFailureCase{"EmptyFile", "", kInputPastEndOfFile, {"line 1"}},
         LoadFailureCase{"PadExitMisspelt",
                         ConfigText({.lines = {{kPadExitOption, "Back + Strat"}},
                                     .games = {kSpaceRaceGame, kRoadFightGame}}),
                         kTypeMismatch,
-                        {"line 8", "\"Back + Strat\"", "Joystick N"}},
+                        {LineOfGame(3), "\"Back + Strat\"", "Joystick N"}},
         LoadFailureCase{"GameLineWithOneField",
                         Counted(" 1 ", {"A"}),
                         kSubscriptOutOfRange,
-                        {"line 6", "\"A\", which has 1 field;"}},
+                        {LineOfGame(1), "\"A\", which has 1 field;"}},
         // Shortened between two letters, never inside one's UTF-8 bytes.
         LoadFailureCase{"LongLineShortenedBetweenLetters",
                         Counted(" 1 ", {"A" + Repeated("\u0436", 50)}),
