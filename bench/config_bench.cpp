@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "game_rows.h"
+#include "config_file.h"
 #include "startup/config_store.h"
 #include "startup/file_system.h"
 
@@ -75,14 +75,16 @@ std::string GameName(int i) {
 }
 
 std::string LargestConfig() {
-    std::string text = " 27 \r\n1\r\n 150 \r\n0\r\n " + std::to_string(kMostGames) + " \r\n";
+    zent::testing::ConfigFile file = {.lines = {{zent::kExitKeyOption, " 27 "},
+                                                {zent::kHighPriorityOption, "1"},
+                                                {zent::kCpuSpeedOption, " 150 "}}};
     for (int i = 1; i <= kMostGames; ++i) {
-        text += zent::testing::GameLines({{.name = GameName(i),
-                                           .driveKey = std::to_string(65 + i % 26),
-                                           .renderer = std::to_string(i % 4),
-                                           .on = {zent::kGameZWriting, zent::kGameNtscMode}}});
+        file.games.push_back({.name = GameName(i),
+                              .driveKey = std::to_string(65 + i % 26),
+                              .renderer = std::to_string(i % 4),
+                              .on = {zent::kGameZWriting, zent::kGameNtscMode}});
     }
-    return text;
+    return zent::testing::ConfigText(file);
 }
 
 struct Timing {

@@ -163,7 +163,8 @@ int CompareListWindows(int rounds) {
         games.push_back(zent::testing::GameRow({.name = "GAME NUMBER " + std::to_string(i)}));
     }
     LaunchFolder folder;
-    folder.Write("zentconfig.ini", ConfigText("27", false, " 100 ", true, games));
+    folder.Write("zentconfig.ini", zent::testing::ConfigText(
+                                       {.lines = {{zent::kShowFpsOption, "1"}}, .rows = games}));
     std::vector<double> settings, plain;
     for (int round = 0; round < rounds; ++round) {
         settings.push_back(TimeListWindow(L"Settings", [&] { return folder.Start(""); }));
@@ -179,7 +180,9 @@ int CompareListWindows(int rounds) {
 std::unique_ptr<LaunchFolder> PrepareLaunch(const std::string& launcherExe = "") {
     auto folder = std::make_unique<LaunchFolder>();
     folder->Write("zentconfig.ini",
-                  ConfigText("27", false, " 110 ", true, {zent::testing::GameRow({})}));
+                  zent::testing::ConfigText(
+                      {.lines = {{zent::kCpuSpeedOption, " 110 "}, {zent::kShowFpsOption, "1"}},
+                       .games = {{}}}));
     folder->Write("tempavio.cfg", "[video]\r\nrenderer=saved\r\n");
     folder->Write("zentavio.cfg", "[video]\r\n");
     if (!launcherExe.empty() && !CopyFileW(Widen("Z:" + launcherExe).c_str(),

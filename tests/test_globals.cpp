@@ -1,5 +1,7 @@
 #include "test_globals.h"
 
+#include <variant>
+
 #include "launch/emulator_window.h"
 #include "launch/launch_state.h"
 #include "settings/pending_game.h"
@@ -11,11 +13,10 @@
 namespace zent::testing {
 
 void ResetGlobals() {
-    ExitKeyCode = 0.0;
-    HighPriority = false;
-    CpuSpeed = 0;
-    ShowFps = false;
-    GameCount = 0;
+    for (const GlobalOption& option : GlobalOptions()) {
+        std::visit([](auto* value) { *value = {}; }, option.value);
+    }
+    PadExit = kDefaultPadExit;
     GameTable.clear();
     GameName.clear();
     DriveKey.clear();

@@ -64,6 +64,8 @@ ControlClass ClassOf(ControlKind kind) {
             return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
         case ControlKind::TextBox:
             return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case ControlKind::ReadOnlyTextBox:
+            return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE};
         case ControlKind::Label:
             return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::ListBox:

@@ -25,7 +25,9 @@ void KeyBoxForm::Form_KeyDown(std::int16_t keyCode) {
     if (ExitKeyCapture) {
         // Once the Settings window is closed its edits are gone; so is the key.
         if (SettingsView* settings = windows_.Settings()) {
-            settings->SetExitKeyText(std::to_string(keyCode));
+            SettingsValues values = settings->Values();
+            values.Text(kExitKeyOption) = std::to_string(keyCode);
+            settings->SetValues(values);
         }
     } else {
         NewGameDriveKey = keyCode;

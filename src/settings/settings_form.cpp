@@ -1,6 +1,7 @@
 #include "settings/settings_form.h"
 
 #include <limits>
+#include <type_traits>
 
 #include "settings/pending_game.h"
 #include "startup/command_line.h"
@@ -33,11 +34,54 @@ std::vector<std::string> SplitGameRow(const std::string& row) {
     return fields;
 }
 
+namespace {
+
+// The global options as their controls show them.
+SettingsValues ShownOptions() {
+    SettingsValues values;
+    for (std::size_t option = 0; option < kGlobalOptionCount; ++option) {
+        values.options[option] = std::visit(
+            [](const auto* value) -> SettingsValues::Shown {
+                using Value = std::remove_cv_t<std::remove_pointer_t<decltype(value)>>;
+                if constexpr (std::is_same_v<Value, ExitKeyValue>) {
+                    return ExitKeyCodeText();
+                } else if constexpr (std::is_same_v<Value, double>) {
+                    return CpuSpeedText(*value);
+                } else if constexpr (std::is_same_v<Value, std::int16_t>) {
+                    return std::monostate();  // the games list shows the count
+                } else {
+                    return *value;
+                }
+            },
+            GlobalOptions()[option].value);
+    }
+    return values;
+}
+
+// The controls' values into the global options: the exit key's text as typed,
+// a number box's leading number.
+void StoreOptions(const SettingsValues& values) {
+    for (std::size_t option = 0; option < kGlobalOptionCount; ++option) {
+        const SettingsValues::Shown& shown = values.options[option];
+        std::visit(
+            [&](auto* value) {
+                using Value = std::remove_pointer_t<decltype(value)>;
+                if constexpr (std::is_same_v<Value, ExitKeyValue>) {
+                    *value = std::get<std::string>(shown);
+                } else if constexpr (std::is_same_v<Value, double>) {
+                    *value = NumericValue(std::get<std::string>(shown));
+                } else if constexpr (!std::is_same_v<Value, std::int16_t>) {
+                    *value = std::get<Value>(shown);
+                }
+            },
+            GlobalOptions()[option].value);
+    }
+}
+
+}  // namespace
+
 void StoreSettingsAndSave(const SettingsView& view) {
-    ExitKeyCode = view.ExitKeyText();
-    CpuSpeed = NumericValue(view.CpuText());
-    ShowFps = view.FpsTicked();
-    HighPriority = view.PriorityTicked();
+    StoreOptions(view.Values());
     const int rows = view.GameRowCount();
     if (rows > std::numeric_limits<std::int16_t>::max()) {
         Fail(kOverflow, "The games list holds " + std::to_string(rows) + " games; at most " +
@@ -59,10 +103,7 @@ void StoreSettingsAndSave(const SettingsView& view) {
 
 void SettingsForm::Form_Load() {
     LoadConfig();
-    view_.SetExitKeyText(ExitKeyCodeText());
-    view_.SetCpuText(CpuSpeedText(CpuSpeed));
-    view_.SetFpsTicked(ShowFps);
-    view_.SetPriorityTicked(HighPriority);
+    view_.SetValues(ShownOptions());
     for (int i = 0; i < GameCount; ++i) {
         view_.AppendGameRow(JoinGameRow(GameTable.at(static_cast<std::size_t>(i))));
     }
@@ -109,6 +150,17 @@ void SettingsForm::cmdDelete_Click() {
 void SettingsForm::cmdExit_Click() {
     ExitKeyCapture = true;
     windows_.ShowKeyBox();
+}
+
+void SettingsForm::cmdPad_Click() {
+    windows_.ShowPadBox(view_.Values().Pad(kPadExitOption), [this](const PadCombination& chosen) {
+        // Once the Settings window is closed its edits are gone; so is the choice.
+        if (SettingsView* settings = windows_.Settings()) {
+            SettingsValues values = settings->Values();
+            values.Pad(kPadExitOption) = chosen;
+            settings->SetValues(values);
+        }
+    });
 }
 
 bool SettingsForm::Save() {

@@ -1,6 +1,6 @@
 #pragma once
 // The Settings window's behaviour: loading the options and games into the
-// controls, the five buttons, and the collection that writes them back.
+// controls, the six buttons, and the collection that writes them back.
 
 #include <string>
 #include <string_view>
@@ -35,6 +35,7 @@ public:
     void cmdExit_Click();
     void cmdOk_Click();
     void cmdTest_Click();
+    void cmdPad_Click();
 
 private:
     // StoreSettingsAndSave; false when it failed, after the player was shown

@@ -1,6 +1,10 @@
 #include "settings/settings_layout.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
+#include <variant>
+#include <vector>
 
 namespace zent {
 
@@ -8,21 +12,57 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array kSettingsControls = {
-    ControlPlacement{kCmdOk, PushButton, "&Save and Exit", 120, 4560, 3135, 375},
-    ControlPlacement{kCmdExit, PushButton, "Redefine", 1680, 2985, 885, 315},
-    ControlPlacement{kTxtExitKey, TextBox, "", 840, 3000, 735, 285},
-    ControlPlacement{kLabel8, Label, "Exit Key", 120, 3000, 1215, 495},
-    ControlPlacement{kLstGames, ListBox, "", 120, 240, 3495, 2205},
-    ControlPlacement{kCmdAdd, PushButton, "Add Game", 120, 2520, 975, 375},
-    ControlPlacement{kCmdDelete, PushButton, "Delete Game", 1200, 2520, 1215, 375},
-    ControlPlacement{kCmdTest, PushButton, "Test Game", 2520, 2520, 1095, 375},
-    ControlPlacement{kTxtCpu, TextBox, "100", 1080, 3360, 495, 285},
-    ControlPlacement{kLabel1, Label, "%", 1620, 3405, 120, 195},
-    ControlPlacement{kLabel2, Label, "Cpu Speed", 120, 3435, 795, 195},
-    ControlPlacement{kChkFps, CheckBox, "Show Fps", 120, 4080, 1455, 255},
-    ControlPlacement{kChkPriority, CheckBox, "High Priority", 120, 3720, 1455, 255},
+// The Settings window's controls besides the options', with their tab indices.
+struct TabbedPlacement {
+    int tabIndex;
+    ControlPlacement control;
 };
+
+constexpr TabbedPlacement kSettingsControls[] = {
+    {0, {kCmdOk, PushButton, "&Save and Exit", 120, 4920, 3135, 375}},
+    {1, {kCmdExit, PushButton, "Redefine", 1680, 2985, 885, 315}},
+    {4, {kLstGames, ListBox, "", 120, 240, 3495, 2205}},
+    {5, {kCmdAdd, PushButton, "Add Game", 120, 2520, 975, 375}},
+    {6, {kCmdDelete, PushButton, "Delete Game", 1200, 2520, 1215, 375}},
+    {7, {kCmdTest, PushButton, "Test Game", 2520, 2520, 1095, 375}},
+    {9, {kLabel1, Label, "%", 1620, 3405, 120, 195}},
+};
+
+// The fixed controls and those of the options table, in tab order.
+std::vector<ControlPlacement> SettingsControls() {
+    std::vector<TabbedPlacement> tabbed(std::begin(kSettingsControls), std::end(kSettingsControls));
+    for (std::size_t id = 0; id < kGlobalOptionCount; ++id) {
+        const GlobalOption& option = GlobalOptions()[id];
+        const OptionControl& c = option.control;
+        if (c.caption == nullptr) {
+            continue;
+        }
+        const bool checkBox = std::holds_alternative<bool*>(option.value);
+        const bool pad = std::holds_alternative<PadCombination*>(option.value);
+        const ControlKind box = checkBox ? CheckBox : pad ? ReadOnlyTextBox : TextBox;
+        tabbed.push_back({c.tabIndex,
+                          {OptionControlId(id), box, checkBox ? c.caption : "", c.left, c.top,
+                           c.width, c.height}});
+        if (!checkBox) {
+            tabbed.push_back({c.tabIndex,
+                              {OptionControlId(id, kOptionLabel), Label, c.caption, 120, c.labelTop,
+                               c.labelWidth, c.labelHeight}});
+        }
+        // Beside the box, as Redefine is beside the exit key's.
+        if (pad) {
+            tabbed.push_back({c.tabIndex,
+                              {OptionControlId(id, kOptionButton), PushButton, "Change...",
+                               c.left + c.width + 75, c.top - 15, 885, 315}});
+        }
+    }
+    std::stable_sort(tabbed.begin(), tabbed.end(),
+                     [](const auto& a, const auto& b) { return a.tabIndex < b.tabIndex; });
+    std::vector<ControlPlacement> controls;
+    for (const TabbedPlacement& placed : tabbed) {
+        controls.push_back(placed.control);
+    }
+    return controls;
+}
 
 constexpr std::array kKeyBoxControls = {
     ControlPlacement{kLblKey, Label, "", 120, 120, 4410, 1455},
@@ -36,7 +76,8 @@ constexpr std::array kRendererControls = {
 }  // namespace
 
 const FormLayout& SettingsLayout() {
-    static const FormLayout layout{"Settings", 3720, 4980, kSettingsControls};
+    static const std::vector<ControlPlacement> controls = SettingsControls();
+    static const FormLayout layout{"Settings", 3720, 5340, controls};
     return layout;
 }
 

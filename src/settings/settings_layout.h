@@ -4,11 +4,22 @@
 // window code scales them through the window's DPI; the test driver finds the
 // controls by these identifiers.
 
+#include <cstddef>
 #include <span>
+
+#include "startup/config_store.h"
 
 namespace zent {
 
-enum class ControlKind { PushButton, TextBox, Label, ListBox, CheckBox, DropDownList };
+enum class ControlKind {
+    PushButton,
+    TextBox,
+    ReadOnlyTextBox,
+    Label,
+    ListBox,
+    CheckBox,
+    DropDownList
+};
 
 struct ControlPlacement {
     int id;
@@ -26,18 +37,28 @@ struct FormLayout {
 enum SettingsControlId : int {
     kCmdOk = 100,
     kCmdExit,
-    kTxtExitKey,
-    kLabel8,
     kLstGames,
     kCmdAdd,
     kCmdDelete,
     kCmdTest,
-    kTxtCpu,
     kLabel1,
-    kLabel2,
-    kChkFps,
-    kChkPriority,
 };
+
+// The controls of a global option, made from its row in the options table: its
+// box (text box, check box, or the pad exit's read-only box), the label with its
+// caption, and the pad exit's "Change..." button.
+enum OptionControlPart : int { kOptionBox, kOptionLabel, kOptionButton };
+
+constexpr int OptionControlId(std::size_t option, OptionControlPart part = kOptionBox) {
+    return 120 + 3 * static_cast<int>(option) + part;
+}
+
+inline constexpr int kTxtExitKey = OptionControlId(kExitKeyOption);
+inline constexpr int kTxtCpu = OptionControlId(kCpuSpeedOption);
+inline constexpr int kChkFps = OptionControlId(kShowFpsOption);
+inline constexpr int kChkPriority = OptionControlId(kHighPriorityOption);
+inline constexpr int kTxtPad = OptionControlId(kPadExitOption);
+inline constexpr int kCmdPad = OptionControlId(kPadExitOption, kOptionButton);
 
 enum KeyBoxControlId : int { kLblKey = 200 };
 

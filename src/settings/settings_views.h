@@ -3,25 +3,36 @@
 // run in plain code: each form talks to its controls through a view, and all of
 // them open, close and find each other through SettingsWindows.
 
+#include <array>
+#include <functional>
 #include <string>
+#include <variant>
 
+#include "startup/config_store.h"
 #include "startup/fatal_error.h"
 
 namespace zent {
+
+// What the option controls of the Settings window show, one entry per global
+// option: a text box's text, a check box's tick (only a ticked box counts, a
+// greyed one does not), the pad exit's combination, nothing for an option
+// without a control. As a dialog's struct, it is copied into the controls when
+// the window opens and read back from them when it saves.
+struct SettingsValues {
+    using Shown = std::variant<std::monostate, std::string, bool, PadCombination>;
+    std::array<Shown, kGlobalOptionCount> options;
+
+    std::string& Text(GlobalOptionId option) { return std::get<std::string>(options[option]); }
+    bool& Ticked(GlobalOptionId option) { return std::get<bool>(options[option]); }
+    PadCombination& Pad(GlobalOptionId option) { return std::get<PadCombination>(options[option]); }
+};
 
 // The controls of the Settings window.
 class SettingsView {
 public:
     virtual ~SettingsView() = default;
-    virtual std::string ExitKeyText() const = 0;
-    virtual void SetExitKeyText(const std::string& text) = 0;
-    virtual std::string CpuText() const = 0;
-    virtual void SetCpuText(const std::string& text) = 0;
-    // Only a ticked box counts; a greyed one does not.
-    virtual bool FpsTicked() const = 0;
-    virtual void SetFpsTicked(bool ticked) = 0;
-    virtual bool PriorityTicked() const = 0;
-    virtual void SetPriorityTicked(bool ticked) = 0;
+    virtual SettingsValues Values() const = 0;
+    virtual void SetValues(const SettingsValues& values) = 0;
 
     virtual int GameRowCount() const = 0;
     virtual std::string GameRow(int index) const = 0;
@@ -58,6 +69,10 @@ public:
     // the prompt of the mode the opener has just set.
     virtual void ShowKeyBox() = 0;
     virtual void CloseKeyBox() = 0;
+    // The pad capture dialog, modeless over the Settings window; chosen gets
+    // the combination the player held, unless the dialog was cancelled.
+    virtual void ShowPadBox(const PadCombination& current,
+                            std::function<void(const PadCombination&)> chosen) = 0;
     // Showing the open renderer dialog only brings it to the front.
     virtual void ShowRenderer() = 0;
     virtual void CloseRenderer() = 0;

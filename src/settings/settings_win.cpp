@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <type_traits>
+#include <variant>
 
 #include "settings/form_window_win.h"
 #include "settings/settings_form.h"
@@ -32,16 +34,43 @@ class SettingsControls : public SettingsView {
 public:
     explicit SettingsControls(const FormWindow& form) : form_(form) {}
 
-    std::string ExitKeyText() const override { return ControlText(Item(kTxtExitKey)); }
-    void SetExitKeyText(const std::string& text) override {
-        SetControlText(Item(kTxtExitKey), text);
+    // The boxes' texts and ticks as they are now; the pad exit's combination as
+    // last shown, since its box holds only the words.
+    SettingsValues Values() const override {
+        SettingsValues values = shown_;
+        for (std::size_t option = 0; option < kGlobalOptionCount; ++option) {
+            const int id = OptionControlId(option);
+            std::visit(
+                [&](auto& value) {
+                    using Value = std::decay_t<decltype(value)>;
+                    if constexpr (std::is_same_v<Value, std::string>) {
+                        value = ControlText(Item(id));
+                    } else if constexpr (std::is_same_v<Value, bool>) {
+                        value = IsDlgButtonChecked(form_.window, id) == BST_CHECKED;
+                    }
+                },
+                values.options[option]);
+        }
+        return values;
     }
-    std::string CpuText() const override { return ControlText(Item(kTxtCpu)); }
-    void SetCpuText(const std::string& text) override { SetControlText(Item(kTxtCpu), text); }
-    bool FpsTicked() const override { return Ticked(kChkFps); }
-    void SetFpsTicked(bool ticked) override { Tick(kChkFps, ticked); }
-    bool PriorityTicked() const override { return Ticked(kChkPriority); }
-    void SetPriorityTicked(bool ticked) override { Tick(kChkPriority, ticked); }
+    void SetValues(const SettingsValues& values) override {
+        shown_ = values;
+        for (std::size_t option = 0; option < kGlobalOptionCount; ++option) {
+            const int id = OptionControlId(option);
+            std::visit(
+                [&](const auto& value) {
+                    using Value = std::decay_t<decltype(value)>;
+                    if constexpr (std::is_same_v<Value, std::string>) {
+                        SetControlText(Item(id), value);
+                    } else if constexpr (std::is_same_v<Value, bool>) {
+                        CheckDlgButton(form_.window, id, value ? BST_CHECKED : BST_UNCHECKED);
+                    } else if constexpr (std::is_same_v<Value, PadCombination>) {
+                        SetControlText(Item(id), PadCombinationText(value));
+                    }
+                },
+                values.options[option]);
+        }
+    }
 
     int GameRowCount() const override {
         return static_cast<int>(SendMessageW(list_, LB_GETCOUNT, 0, 0));
@@ -116,10 +145,6 @@ private:
     int RowWidth(const TextMeasure& measure, const std::wstring& row) const {
         return measure.Size(row).cx + MulDiv(4, form_.dpi, 96);
     }
-    bool Ticked(int id) const { return IsDlgButtonChecked(form_.window, id) == BST_CHECKED; }
-    void Tick(int id, bool ticked) {
-        CheckDlgButton(form_.window, id, ticked ? BST_CHECKED : BST_UNCHECKED);
-    }
 
     // While the window loads: the rows' one measure and the widest row so far.
     struct Loading {
@@ -129,6 +154,7 @@ private:
     };
 
     const FormWindow& form_;
+    SettingsValues shown_;
     HWND list_ = nullptr;
     std::optional<Loading> loading_;
 };
@@ -153,6 +179,9 @@ void OnClick(int id) {
             break;
         case kCmdTest:
             g_settings.cmdTest_Click();
+            break;
+        case kCmdPad:
+            g_settings.cmdPad_Click();
             break;
         default:
             break;

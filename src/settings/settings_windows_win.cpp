@@ -8,6 +8,7 @@
 
 #include "launch/form1_win.h"
 #include "settings/key_box_win.h"
+#include "settings/pad_box_win.h"
 #include "settings/renderer_win.h"
 #include "settings/settings_win.h"
 #include "startup/fatal_error.h"
@@ -43,6 +44,10 @@ public:
 
     void ShowKeyBox() override { ShowKeyBoxWindow(); }
     void CloseKeyBox() override { UnloadKeyBoxWindow(); }
+    void ShowPadBox(const PadCombination& current,
+                    std::function<void(const PadCombination&)> chosen) override {
+        zent::ShowPadBox(SettingsWindowHandle(), current, std::move(chosen));
+    }
     void ShowRenderer() override { ShowRendererWindow(); }
     void CloseRenderer() override { UnloadRendererWindow(); }
 

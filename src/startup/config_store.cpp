@@ -1,6 +1,7 @@
 #include "startup/config_store.h"
 
 #include <cmath>
+#include <type_traits>
 
 #include "startup/fatal_error.h"
 #include "startup/file_system.h"
@@ -14,10 +15,24 @@ double CpuSpeed = 0;
 bool ShowFps = false;
 std::int16_t GameCount = 0;
 std::vector<GameRecord> GameTable;
+PadCombination PadExit = kDefaultPadExit;
 
 namespace {
 
-constexpr int kEscapeKey = 27;
+// The file's options in their order, with the Settings window's controls (the
+// tab indices leave room for the window's other controls).
+// clang-format off
+constexpr GlobalOption kGlobalOptions[] = {
+    // what the line holds, global, new file's line, name; caption, tab index, box, label
+    {"the exit key", &ExitKeyCode, "27", nullptr, {"Exit Key", 2, 840, 3000, 735, 285, 3000, 1215, 495}},
+    {"the high priority option (1 or 0)", &HighPriority, "0", nullptr, {"High Priority", 12, 120, 3720, 1455, 255}},
+    {"the CPU speed in percent", &CpuSpeed, " 100 ", nullptr, {"Cpu Speed", 8, 1080, 3360, 495, 285, 3435, 795, 195}},
+    {"the show fps option (1 or 0)", &ShowFps, "0", nullptr, {"Show Fps", 11, 120, 4080, 1455, 255}},
+    {"the number of games", &GameCount, nullptr, nullptr, {}},
+    {"the pad exit", &PadExit, "Back + Start", "PadExit", {"Pad exit", 13, 840, 4440, 1815, 285, 4485, 675, 195}},
+};
+// clang-format on
+static_assert(std::size(kGlobalOptions) == kGlobalOptionCount);
 
 // Sequential text reading: CR LF or a lone CR ends a line; a lone LF is an
 // ordinary character. Reading beyond the last line is "input past end of file".
@@ -48,6 +63,8 @@ public:
         return line;
     }
 
+    bool AtEnd() const { return pos_ >= bytes_.size(); }
+
     // "C:\...\zentconfig.ini, line 5: " for messages about the line just read.
     std::string Where() const { return path_ + ", line " + std::to_string(lineNumber_) + ": "; }
 
@@ -70,10 +87,6 @@ private:
     std::string lastLine_;
 };
 
-bool FlagValue(const std::string& line) {
-    return NumericValue(line) != 0;
-}
-
 std::string Counted(std::size_t count, const char* thing) {
     return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
 }
@@ -94,6 +107,59 @@ GameRecord ReadGameLine(LineReader& reader, int gameNumber) {
         record[field] = field < kGameZWriting ? UpperCase(fields[field]) : fields[field];
     }
     return record;
+}
+
+// Reads an option's line into its global, by the global's type.
+void ReadOption(const GlobalOption& option, const std::string& line, const LineReader& reader) {
+    std::visit(
+        [&](auto* value) {
+            using Value = std::remove_pointer_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, ExitKeyValue>) {
+                // No key has code 0: it, an empty line and a word mean the default.
+                const double key = NumericValue(TrimSpaces(line));
+                *value = key == 0 ? NumericValue(option.defaultText) : key;
+            } else if constexpr (std::is_same_v<Value, bool>) {
+                *value = NumericValue(line) != 0;
+            } else if constexpr (std::is_same_v<Value, double>) {
+                *value = NumericValue(line);
+            } else if constexpr (std::is_same_v<Value, std::int16_t>) {
+                try {
+                    *value = WholeInteger(line);
+                } catch (const FatalError& error) {
+                    throw error.WithContext(reader.Where() +
+                                            "the number of games must be a whole number from "
+                                            "-32768 to 32767: ");
+                }
+            } else {
+                const std::optional<PadCombination> combination = ParsePadCombination(line);
+                if (!combination) {
+                    Fail(kTypeMismatch, reader.Where() + option.what + " " + Quoted(line) +
+                                            " is no combination of buttons. Write " +
+                                            PadCombinationForms() + ".");
+                }
+                *value = *combination;
+            }
+        },
+        option.value);
+}
+
+// An option's line as the writer writes it, by the global's type.
+std::string OptionText(const GlobalOption& option) {
+    return std::visit(
+        [](const auto* value) -> std::string {
+            using Value = std::remove_cv_t<std::remove_pointer_t<decltype(value)>>;
+            if constexpr (std::is_same_v<Value, ExitKeyValue>) {
+                const auto* keyText = std::get_if<std::string>(value);
+                return keyText != nullptr ? *keyText : FileNumber(std::get<double>(*value));
+            } else if constexpr (std::is_same_v<Value, bool>) {
+                return *value ? "1" : "0";
+            } else if constexpr (std::is_same_v<Value, PadCombination>) {
+                return PadCombinationText(*value);
+            } else {
+                return FileNumber(*value);
+            }
+        },
+        option.value);
 }
 
 // The format is ANSI text without a byte-order mark: an editor that
@@ -129,29 +195,35 @@ void LoadConfigText(std::string_view bytes, const std::string& path) {
     const std::string text = TextFromAnsi(bytes);
     LineReader reader(text, path);
 
-    ExitKeyCode = NumericValue(TrimSpaces(reader.Next("the exit key")));
-    if (std::get<double>(ExitKeyCode) == 0) {
-        ExitKeyCode = static_cast<double>(kEscapeKey);
+    for (const GlobalOption& option : kGlobalOptions) {
+        if (option.key == nullptr) {
+            ReadOption(option, reader.Next(option.what), reader);
+        }
     }
-    HighPriority = FlagValue(reader.Next("the high priority option (1 or 0)"));
-    CpuSpeed = NumericValue(reader.Next("the CPU speed in percent"));
-    ShowFps = FlagValue(reader.Next("the show fps option (1 or 0)"));
-
-    const std::string countLine = reader.Next("the number of games");
-    try {
-        GameCount = WholeInteger(countLine);
-    } catch (const FatalError& error) {
-        throw error.WithContext(reader.Where() +
-                                "the number of games must be a whole number from "
-                                "-32768 to 32767: ");
-    }
-
     if (GameCount > 0) {
         GameTable.assign(static_cast<std::size_t>(GameCount), GameRecord{});
         for (int i = 0; i < GameCount; ++i) {
             GameTable[static_cast<std::size_t>(i)] = ReadGameLine(reader, i + 1);
         }
     }
+
+    // The named lines after the games, where older versions never read, in the
+    // table's order. Any other line there (extra games an older file kept) ends
+    // them: it and the options after it keep their defaults.
+    bool named = true;
+    for (const GlobalOption& option : kGlobalOptions) {
+        if (option.key == nullptr) {
+            continue;
+        }
+        const std::string prefix = std::string(option.key) + "=";
+        const std::string line = named && !reader.AtEnd() ? reader.Next(option.what) : "";
+        named = line.starts_with(prefix);
+        ReadOption(option, named ? line.substr(prefix.size()) : option.defaultText, reader);
+    }
+}
+
+std::span<const GlobalOption, kGlobalOptionCount> GlobalOptions() {
+    return kGlobalOptions;
 }
 
 std::string GameFieldList(GameField first) {
@@ -174,16 +246,11 @@ std::string JoinGameRow(const GameRecord& record) {
 
 std::string ComposeConfigText() {
     std::string text;
-    if (const auto* keyText = std::get_if<std::string>(&ExitKeyCode)) {
-        text += *keyText;
-    } else {
-        text += FileNumber(std::get<double>(ExitKeyCode));
+    for (const GlobalOption& option : kGlobalOptions) {
+        if (option.key == nullptr) {
+            text += OptionText(option) + "\r\n";
+        }
     }
-    text += "\r\n";
-    text += HighPriority ? "1\r\n" : "0\r\n";
-    text += FileNumber(CpuSpeed) + "\r\n";
-    text += ShowFps ? "1\r\n" : "0\r\n";
-    text += FileNumber(GameCount) + "\r\n";
     if (GameCount > static_cast<int>(GameTable.size())) {
         Fail(kSubscriptOutOfRange, "internal error: the games table holds " +
                                        std::to_string(GameTable.size()) + " rows for " +
@@ -191,6 +258,11 @@ std::string ComposeConfigText() {
     }
     for (int i = 0; i < GameCount; ++i) {
         text += JoinGameRow(GameTable[static_cast<std::size_t>(i)]) + "\r\n";
+    }
+    for (const GlobalOption& option : kGlobalOptions) {
+        if (option.key != nullptr) {
+            text += std::string(option.key) + "=" + OptionText(option) + "\r\n";
+        }
     }
     return AnsiText(text);
 }

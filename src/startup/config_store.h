@@ -6,10 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
+
+#include "startup/pad_combination.h"
 
 namespace zent {
 
@@ -50,6 +53,55 @@ extern double CpuSpeed;
 extern bool ShowFps;
 extern std::int16_t GameCount;
 extern std::vector<GameRecord> GameTable;
+extern PadCombination PadExit;
+
+// The global options, in the order of kGlobalOptions. A new option is a global
+// above, a name here and its row in kGlobalOptions (config_store.cpp); the
+// reader, the writer and the Settings window follow.
+enum GlobalOptionId : std::size_t {
+    kExitKeyOption,
+    kHighPriorityOption,
+    kCpuSpeedOption,
+    kShowFpsOption,
+    kGameCountOption,
+    kPadExitOption,
+    kGlobalOptionCount,
+};
+
+// The global an option fills. Its type says how its line is read and written:
+// - ExitKeyValue: the key's numeric value, 0 or none reading as 27; a text
+//   written as held, a number as below;
+// - bool: "1" or "0"; any number but 0 reads as on; a check box in Settings;
+// - double: its leading number; written with a blank before and after (a "-"
+//   instead of the first for a negative value); a text box in Settings;
+// - std::int16_t: the number of games, a whole number from -32768 to 32767,
+//   written as a double; the game lines follow it;
+// - PadCombination: its text, on a line "key=text" after the game lines.
+using OptionValue = std::variant<ExitKeyValue*, bool*, double*, std::int16_t*, PadCombination*>;
+
+// Where the Settings window shows an option, in twips: its box (a text box, a
+// check box, or the pad exit's read-only box with its "Change..." button to the
+// right) and, but for a check box, a label with the caption at the left edge.
+// tabIndex places the box in the window's tab order; the label follows it.
+struct OptionControl {
+    const char* caption = nullptr;  // none: no control
+    int tabIndex = 0;
+    int left = 0, top = 0, width = 0, height = 0;
+    int labelTop = 0, labelWidth = 0, labelHeight = 0;
+};
+
+struct GlobalOption {
+    // What its line holds, as messages name it: "the exit key".
+    const char* what;
+    OptionValue value;
+    // The text a line of a new file holds (a count the games give).
+    const char* defaultText;
+    // Lines after the games are named "key=text"; the others go by their place.
+    const char* key;
+    OptionControl control;
+};
+
+std::span<const GlobalOption, kGlobalOptionCount> GlobalOptions();
 
 // Reads "zentconfig.ini" of the program's folder into the globals.
 void LoadConfig();

@@ -49,9 +49,12 @@ inline constexpr PadCombination kDefaultPadExit{PadKind::kXInput, 0, kPadBack | 
 
 // "Back + Start", "Joystick 2: buttons 9 + 10", "Joystick 1: button 3", "Off".
 std::string PadCombinationText(const PadCombination& combination);
-// The reverse of PadCombinationText, blanks around the words and letter case
-// aside; nothing for a text it does not produce (an unknown button, a joystick
-// outside 1 to 16, a button outside 1 to 32, no button at all).
+// The reverse of PadCombinationText, blanks around the words, letter case and
+// the order of the buttons aside; nothing for any other text (an unknown or
+// repeated button, a joystick outside 1 to 16, a button outside 1 to 32, no
+// button at all).
 std::optional<PadCombination> ParsePadCombination(std::string_view text);
+// The texts ParsePadCombination takes, in words for a message.
+std::string PadCombinationForms();
 
 }  // namespace zent

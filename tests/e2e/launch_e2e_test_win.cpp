@@ -33,7 +33,8 @@ class FatalLaunchTest : public LaunchTest, public ::testing::WithParamInterface<
 
 TEST_P(FatalLaunchTest, ShowsTheBoxQuotingTheFaultAndStartsNothing) {
     WriteConfig(
-        ConfigText(GetParam().exitKey, false, " 100 ", true, {kOtherGame, GetParam().gameLine}));
+        testing::ConfigText({.lines = {{kExitKeyOption, GetParam().exitKey}, {kShowFpsOption, "1"}},
+                             .rows = {kOtherGame, GetParam().gameLine}}));
     const auto launcher = folder_->Start(kArgument);
 
     const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
@@ -83,8 +84,12 @@ class FullLaunchTest : public LaunchTest, public ::testing::WithParamInterface<L
 protected:
     std::unique_ptr<LauncherProcess> Start() {
         const LaunchCase& run = GetParam();
-        WriteConfig(ConfigText(std::to_string(run.exitKey), run.highPriority, run.cpuSpeed,
-                               run.showFps, {kOtherGame, run.gameLine}));
+        WriteConfig(
+            testing::ConfigText({.lines = {{kExitKeyOption, std::to_string(run.exitKey)},
+                                           {kHighPriorityOption, run.highPriority ? "1" : "0"},
+                                           {kCpuSpeedOption, run.cpuSpeed},
+                                           {kShowFpsOption, run.showFps ? "1" : "0"}},
+                                 .rows = {kOtherGame, run.gameLine}}));
         if (run.trace != LaunchCase::TraceFile::kNone) {
             folder_->Write(kTraceName, "");
         }
@@ -274,8 +279,10 @@ class GuardedLaunchTest : public LaunchTest {
 protected:
     std::unique_ptr<LauncherProcess> Start(const std::string& mode = "", int exitKey = 27,
                                            const std::string& cpuSpeed = "100") {
-        WriteConfig(
-            ConfigText(std::to_string(exitKey), false, cpuSpeed, true, {kOtherGame, GameRow({})}));
+        WriteConfig(testing::ConfigText({.lines = {{kExitKeyOption, std::to_string(exitKey)},
+                                                   {kCpuSpeedOption, cpuSpeed},
+                                                   {kShowFpsOption, "1"}},
+                                         .rows = {kOtherGame, GameRow({})}}));
         if (!mode.empty()) {
             folder_->Write(Narrow(kStandInModeName), mode);
         }

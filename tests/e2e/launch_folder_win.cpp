@@ -227,15 +227,4 @@ std::vector<std::string> CommandLines(const std::vector<std::string>& lines) {
     return commands;
 }
 
-std::string ConfigText(const std::string& exitKey, bool highPriority, const std::string& cpuSpeed,
-                       bool showFps, const std::vector<std::string>& games) {
-    std::string text = exitKey + "\r\n" + (highPriority ? "1" : "0") + "\r\n" + cpuSpeed + "\r\n" +
-                       (showFps ? "1" : "0") + "\r\n" + " " + std::to_string(games.size()) +
-                       " \r\n";
-    for (const auto& game : games) {
-        text += game + "\r\n";
-    }
-    return text;
-}
-
 }  // namespace zent

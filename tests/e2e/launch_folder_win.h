@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "config_file.h"
 #include "e2e_support_win.h"
 
 namespace zent {
@@ -94,9 +95,5 @@ std::map<std::string, std::string> LineFields(const std::vector<std::string>& li
 // The log lines that record what the emulator was told to do, in order: the
 // menu commands and the drive chosen.
 std::vector<std::string> CommandLines(const std::vector<std::string>& lines);
-
-// "zentconfig.ini" text: the four global lines, the count and the game lines.
-std::string ConfigText(const std::string& exitKey, bool highPriority, const std::string& cpuSpeed,
-                       bool showFps, const std::vector<std::string>& games);
 
 }  // namespace zent

@@ -10,7 +10,7 @@ namespace {
 using testing::GameRow;
 
 TEST_F(LaunchTest, GameNotConfiguredEndsSilentlyAndTouchesNothing) {
-    WriteConfig(ConfigText("27", false, " 100 ", true, {kOtherGame}));
+    WriteConfig(testing::ConfigText({.lines = {{kShowFpsOption, "1"}}, .rows = {kOtherGame}}));
     const auto launcher = folder_->Start(kArgument);
 
     // A box would hold the launcher open until dismissed.
@@ -18,7 +18,7 @@ TEST_F(LaunchTest, GameNotConfiguredEndsSilentlyAndTouchesNothing) {
     EXPECT_EQ(launcher->ExitCode(), 0u);
     ExpectNothingStarted();
     EXPECT_EQ(folder_->Read("zentconfig.ini"),
-              ConfigText("27", false, " 100 ", true, {kOtherGame}));
+              testing::ConfigText({.lines = {{kShowFpsOption, "1"}}, .rows = {kOtherGame}}));
 }
 
 TEST_F(LaunchTest, MissingConfigurationShowsTheBoxNamingTheFileAndEndsWhenDismissed) {
@@ -36,7 +36,8 @@ TEST_F(LaunchTest, MissingConfigurationShowsTheBoxNamingTheFileAndEndsWhenDismis
 
 TEST_F(LaunchTest, ShortGameLineShowsTheBoxQuotingItAndStartsNothing) {
     const std::string shortLine = "SPACE RACE|68|0|True|False";
-    WriteConfig(ConfigText("27", false, " 100 ", true, {kOtherGame, shortLine}));
+    WriteConfig(
+        testing::ConfigText({.lines = {{kShowFpsOption, "1"}}, .rows = {kOtherGame, shortLine}}));
     const auto launcher = folder_->Start(kArgument);
 
     const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
@@ -55,7 +56,8 @@ protected:
 };
 
 TEST_P(NamedFolderTest, LaunchesTheEmulatorBesideIt) {
-    WriteConfig(ConfigText("27", false, " 100 ", true, {kOtherGame, GameRow({.renderer = "1"})}));
+    WriteConfig(testing::ConfigText(
+        {.lines = {{kShowFpsOption, "1"}}, .rows = {kOtherGame, GameRow({.renderer = "1"})}}));
     const auto launcher = folder_->Start(kArgument);
     EXPECT_TRUE(WaitUntil(
         [&] {
@@ -69,7 +71,8 @@ TEST_P(NamedFolderTest, LaunchesTheEmulatorBesideIt) {
 
 // The box shows the path as it is, and says what the missing file is for.
 TEST_P(NamedFolderTest, TheBoxNamesTheFolderAsItIs) {
-    folder_->Write("zentconfig.ini", ConfigText("27", false, " 100 ", true, {kOtherGame}));
+    folder_->Write("zentconfig.ini",
+                   testing::ConfigText({.lines = {{kShowFpsOption, "1"}}, .rows = {kOtherGame}}));
     const auto launcher = folder_->Start("D:\\Images\\Road Fight.img");
 
     const auto box = ReadAndDismissBox(launcher->id(), kStartTimeoutMs);
@@ -84,8 +87,8 @@ TEST_P(NamedFolderTest, TheBoxNamesTheFolderAsItIs) {
 // A name the ANSI code page cannot hold matches no row, not even the "???"
 // that such a name turns into through the ANSI functions.
 TEST_P(NamedFolderTest, AGameNamedInItsScriptMatchesNoRow) {
-    WriteConfig(
-        ConfigText("27", false, " 100 ", true, {GameRow({.name = "???", .renderer = "1"})}));
+    WriteConfig(testing::ConfigText(
+        {.lines = {{kShowFpsOption, "1"}}, .games = {{.name = "???", .renderer = "1"}}}));
     const auto launcher =
         folder_->Start("\"D:\\" + std::string(GetParam()) + "\\" + GetParam() + ".img\"");
     ASSERT_TRUE(launcher->WaitForExit(kExitTimeoutMs));

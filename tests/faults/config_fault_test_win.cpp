@@ -11,7 +11,6 @@
 #include <string>
 
 #include "e2e_support_win.h"
-#include "game_rows.h"
 #include "launch_folder_win.h"
 #include "startup/fatal_error.h"
 
@@ -20,7 +19,7 @@ namespace {
 
 constexpr char kConfig[] = "zentconfig.ini";
 const std::string kOldBytes =
-    "27\r\n0\r\n 100 \r\n1\r\n 1 \r\n" + testing::GameLines({testing::kSpaceRaceGame});
+    testing::ConfigText({.lines = {{kShowFpsOption, "1"}}, .games = {testing::kSpaceRaceGame}});
 constexpr int kBoxWaitMs = 20000;
 
 // What the user is told to do: a read-only file and one held open by another

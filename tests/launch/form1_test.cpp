@@ -43,11 +43,11 @@ protected:
         PutEmulatorWindowInFront(platform);
     }
 
-    // Global lines: exit key 27, high priority, CPU speed 100, show fps.
+    // Two games, the second given; high priority and show fps as given.
     void Configure(const std::string& game, bool highPriority, bool showFps) {
-        WriteConfig(std::string("27\r\n") + (highPriority ? "1" : "0") + "\r\n 100 \r\n" +
-                        (showFps ? "1" : "0") + "\r\n",
-                    {GameRow({.name = "ROAD FIGHT", .driveKey = "70"}), game});
+        WriteConfig({.lines = {{kHighPriorityOption, highPriority ? "1" : "0"},
+                               {kShowFpsOption, showFps ? "1" : "0"}},
+                     .rows = {GameRow({.name = "ROAD FIGHT", .driveKey = "70"}), game}});
     }
 
     // The launch's pauses and outside effects, without its keys: the start, the
@@ -175,7 +175,8 @@ TEST_F(Form1Test, TheEmulatorStartsOnACopyOfTheSavedConfiguration) {
 }
 
 TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
-    WriteConfig("27\r\n1\r\n 102 \r\n0\r\n", {GameRow(kSpaceRaceGame)});
+    WriteConfig({.lines = {{kHighPriorityOption, "1"}, {kCpuSpeedOption, " 102 "}},
+                 .games = {kSpaceRaceGame}});
     Form_Load(platform);
     EXPECT_EQ(platform.traced,
               (std::vector<std::string>{
@@ -227,7 +228,7 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
 TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
     for (const char* exitKey : {"99999999999", "256", "-5", "255"}) {
         SCOPED_TRACE(exitKey);
-        WriteConfig(std::string(exitKey) + "\r\n0\r\n100\r\n1\r\n", {GameRow({})});
+        WriteConfig({.lines = {{kExitKeyOption, exitKey}, {kShowFpsOption, "1"}}, .games = {{}}});
         try {
             Form_Load(platform);
             FAIL() << "launched with exit key " << exitKey;
@@ -341,7 +342,7 @@ class Form1GuardTest : public Form1Test, public ::testing::WithParamInterface<Gu
 // After the change a row makes, no key but the closing Alt+F4.
 TEST_P(Form1GuardTest, StopsBeforeAKeyCouldGoAstrayAndClosesOnlyTheEmulator) {
     const GuardCase& c = GetParam();
-    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {GameRow({})});
+    WriteConfig({.lines = {{kCpuSpeedOption, " 102 "}, {kShowFpsOption, "1"}}, .games = {{}}});
     c.arrange(platform);
     try {
         EXPECT_EQ(Form_Load(platform), LaunchResult::kExitKey);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "config_file.h"
 #include "launch/automation_steps.h"
 #include "memory_file_system.h"
 #include "recording_platform.h"
@@ -30,8 +31,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Puts a "zentconfig.ini" in place: the four global lines and the game lines.
-    void WriteConfig(const std::string& globalLines, const std::vector<std::string>& games);
+    // Puts a "zentconfig.ini" in place.
+    void WriteConfig(const ConfigFile& file);
 
     RecordingPlatform platform;
     // The configuration and the saved emulator configuration ("tempavio.cfg").

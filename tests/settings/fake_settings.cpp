@@ -37,6 +37,13 @@ void FakeWindows::ShowKeyBox() {
     }
 }
 
+void FakeWindows::ShowPadBox(const PadCombination& current,
+                             std::function<void(const PadCombination&)> chosen) {
+    Log("ShowPadBox");
+    padBoxCurrent = current;
+    padChosen = std::move(chosen);
+}
+
 void FakeWindows::ShowRenderer() {
     Log("ShowRenderer");
     if (!rendererOpen) {

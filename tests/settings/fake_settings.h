@@ -15,19 +15,15 @@ namespace zent::testing {
 
 class FakeSettingsView : public SettingsView {
 public:
-    std::string exitKey, cpu;
-    bool fps = false, priority = false;
+    SettingsValues values;
     std::vector<std::string> rows;
     int selected = -1;
 
-    std::string ExitKeyText() const override { return exitKey; }
-    void SetExitKeyText(const std::string& text) override { exitKey = text; }
-    std::string CpuText() const override { return cpu; }
-    void SetCpuText(const std::string& text) override { cpu = text; }
-    bool FpsTicked() const override { return fps; }
-    void SetFpsTicked(bool ticked) override { fps = ticked; }
-    bool PriorityTicked() const override { return priority; }
-    void SetPriorityTicked(bool ticked) override { priority = ticked; }
+    std::string& Text(GlobalOptionId option) { return values.Text(option); }
+    bool& Ticked(GlobalOptionId option) { return values.Ticked(option); }
+
+    SettingsValues Values() const override { return values; }
+    void SetValues(const SettingsValues& shown) override { values = shown; }
     int GameRowCount() const override { return static_cast<int>(rows.size()); }
     std::string GameRow(int index) const override {
         return rows.at(static_cast<std::size_t>(index));
@@ -69,6 +65,9 @@ public:
     std::vector<std::string> questions;
     std::vector<std::string> notices;
     std::vector<FatalError> errors;
+    // The pad capture dialog's combination when opened, and where its choice goes.
+    PadCombination padBoxCurrent;
+    std::function<void(const PadCombination&)> padChosen;
     // The key capture dialog these windows load and show again, as Windows does.
     KeyBoxForm* keyBox = nullptr;
     std::vector<std::string> events;
@@ -77,6 +76,8 @@ public:
     std::string ChooseFile() override;
     void ShowKeyBox() override;
     void CloseKeyBox() override;
+    void ShowPadBox(const PadCombination& current,
+                    std::function<void(const PadCombination&)> chosen) override;
     void ShowRenderer() override;
     void CloseRenderer() override;
     bool AskYesNo(const std::string& title, const std::string& question) override;

@@ -18,7 +18,7 @@ TEST_F(KeyBoxTest, DriveKeyModeShowsThePromptAndHandsOverToTheRendererDialog) {
     // The renderer dialog opens before the key box unloads, so there is no gap.
     EXPECT_EQ(std::vector<std::string>(windows.events.end() - 2, windows.events.end()),
               (std::vector<std::string>{"writes=0 ShowRenderer", "writes=0 CloseKeyBox"}));
-    EXPECT_EQ(settingsView.exitKey, "27");
+    EXPECT_EQ(settingsView.Text(kExitKeyOption), "27");
 }
 
 struct CapturedKey {
@@ -37,7 +37,7 @@ TEST_P(KeyBoxKeysTest, EveryKeyboardKeyIsTakenAsItsCodeInBothModesAndNoOtherCode
     Open(kThreeGames);
     settings.cmdExit_Click();
     keyBox.Form_KeyDown(GetParam().code);
-    EXPECT_EQ(settingsView.exitKey, taken ? GetParam().exitKeyText : "27");
+    EXPECT_EQ(settingsView.Text(kExitKeyOption), taken ? GetParam().exitKeyText : "27");
     // An ignored code leaves the dialog waiting for a real key.
     EXPECT_EQ(windows.keyBoxOpen, !taken);
 
@@ -48,7 +48,7 @@ TEST_P(KeyBoxKeysTest, EveryKeyboardKeyIsTakenAsItsCodeInBothModesAndNoOtherCode
               taken ? DriveKeyValue(GetParam().code) : DriveKeyValue(std::string()));
     EXPECT_EQ(windows.rendererOpen, taken);
     EXPECT_EQ(windows.keyBoxOpen, !taken);
-    EXPECT_EQ(settingsView.exitKey, taken ? GetParam().exitKeyText : "27");
+    EXPECT_EQ(settingsView.Text(kExitKeyOption), taken ? GetParam().exitKeyText : "27");
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyBoxKeysTest,
@@ -79,7 +79,7 @@ TEST_P(KeyBoxOpenersTest, TheLastOpenerDecidesThePromptAndTheKey) {
     EXPECT_EQ(windows.keyBoxLoads, 1);
     EXPECT_EQ(keyBoxView.prompt, redefineLast ? "" : kDriveKeyPrompt);
     keyBox.Form_KeyDown(68);
-    EXPECT_EQ(settingsView.exitKey, redefineLast ? "68" : "27");
+    EXPECT_EQ(settingsView.Text(kExitKeyOption), redefineLast ? "68" : "27");
     EXPECT_EQ(windows.rendererOpen, !redefineLast);
     if (redefineLast) {
         EXPECT_EQ(NewGameDriveKey, DriveKeyValue(std::string()));
@@ -100,7 +100,7 @@ TEST_F(KeyBoxTest, AnExitKeyPressedAfterTheSettingsWindowClosedGoesNowhere) {
     windows.settingsOpen = false;
     keyBox.Form_KeyDown(113);
     EXPECT_FALSE(windows.keyBoxOpen);
-    EXPECT_EQ(settingsView.exitKey, "27");
+    EXPECT_EQ(settingsView.Text(kExitKeyOption), "27");
 }
 
 TEST_F(KeyBoxTest, ClosingTheKeyBoxAddsNoGame) {

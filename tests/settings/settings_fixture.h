@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "config_file.h"
 #include "fake_settings.h"
 #include "game_rows.h"
 #include "settings/key_box.h"
@@ -60,7 +61,14 @@ protected:
     }
 };
 
-inline const std::string kThreeGames =
-    "27\r\n0\r\n 100 \r\n1\r\n 3 \r\n" + GameLines({kSpaceRaceGame, kRoadFightGame, kAlphaGame});
+// The file the tests open: three games, show fps on; and that file with other
+// lines and games, as the tests' saves give it.
+inline std::string ThreeGamesWith(std::vector<std::pair<GlobalOptionId, std::string>> lines,
+                                  std::vector<TestGame> games = {kSpaceRaceGame, kRoadFightGame,
+                                                                 kAlphaGame}) {
+    lines.insert(lines.begin(), {kShowFpsOption, "1"});
+    return ConfigText({.lines = std::move(lines), .games = std::move(games)});
+}
+inline const std::string kThreeGames = ThreeGamesWith({});
 
 }  // namespace zent::testing

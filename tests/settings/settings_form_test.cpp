@@ -72,39 +72,36 @@ TEST_F(SettingsFormTest, LoadShowsTheOptionsAndTheGamesInFileOrder) {
     zulu.name = "ZULU";
     TestGame spaceRace = kRoadFightGame;
     spaceRace.name = "SPACE RACE";
-    Open("27\r\n1\r\n 87.5 \r\n0\r\n 3 \r\n" + GameLines({zulu, spaceRace, kAlphaGame}));
-    EXPECT_EQ(settingsView.exitKey, "27");
-    EXPECT_EQ(settingsView.cpu, "87.5");
-    EXPECT_FALSE(settingsView.fps);
-    EXPECT_TRUE(settingsView.priority);
+    Open(ConfigText({.lines = {{kHighPriorityOption, "1"}, {kCpuSpeedOption, " 87.5 "}},
+                     .games = {zulu, spaceRace, kAlphaGame}}));
+    EXPECT_EQ(settingsView.Text(kExitKeyOption), "27");
+    EXPECT_EQ(settingsView.Text(kCpuSpeedOption), "87.5");
+    EXPECT_FALSE(settingsView.Ticked(kShowFpsOption));
+    EXPECT_TRUE(settingsView.Ticked(kHighPriorityOption));
     EXPECT_EQ(settingsView.rows,
               (std::vector<std::string>{GameRow(zulu), GameRow(spaceRace), GameRow(kAlphaGame)}));
     EXPECT_EQ(settingsView.selected, -1);
 }
 
 TEST_F(SettingsFormTest, LoadOfNoGamesShowsAnEmptyListAndTheDefaultExitKey) {
-    Open("0\r\n0\r\n 100 \r\n1\r\n 0 \r\n");
-    EXPECT_EQ(settingsView.exitKey, "27");
-    EXPECT_EQ(settingsView.cpu, "100");
-    EXPECT_TRUE(settingsView.fps);
+    Open(ThreeGamesWith({{kExitKeyOption, "0"}}, {}));
+    EXPECT_EQ(settingsView.Text(kExitKeyOption), "27");
+    EXPECT_EQ(settingsView.Text(kCpuSpeedOption), "100");
+    EXPECT_TRUE(settingsView.Ticked(kShowFpsOption));
     EXPECT_TRUE(settingsView.rows.empty());
-}
-
-TEST_F(SettingsFormTest, LoadShowsTheCpuSpeedWithAPointUnderACommaLocale) {
-    CurrentTextLocale().decimalSeparator = ',';
-    Open("27\r\n0\r\n 150 \r\n0\r\n 0 \r\n");
-    EXPECT_EQ(settingsView.cpu, "150");
 }
 
 TEST_F(SettingsFormTest, SaveAndExitWritesTheControlsThenEndsTheProgram) {
     Open(kThreeGames);
-    settingsView.exitKey = "113";
-    settingsView.cpu = "87.5";
-    settingsView.fps = true;
-    settingsView.priority = false;
+    settingsView.Text(kExitKeyOption) = "113";
+    settingsView.Text(kCpuSpeedOption) = "87.5";
+    settingsView.Ticked(kShowFpsOption) = false;
+    settingsView.Ticked(kHighPriorityOption) = true;
     SaveAndExit();
-    EXPECT_EQ(SavedConfig(), "113\r\n0\r\n 87.5 \r\n1\r\n 3 \r\n" +
-                                 GameLines({kSpaceRaceGame, kRoadFightGame, kAlphaGame}));
+    EXPECT_EQ(SavedConfig(), ThreeGamesWith({{kExitKeyOption, "113"},
+                                             {kCpuSpeedOption, " 87.5 "},
+                                             {kShowFpsOption, "0"},
+                                             {kHighPriorityOption, "1"}}));
     EXPECT_EQ(windows.events, std::vector<std::string>{"writes=1 EndProgram"});
 }
 
@@ -146,7 +143,7 @@ protected:
 TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry) {
     Open(kThreeGames);
     AddGame("C:\\Images\\New One.iso", 81, 3, {false, false, false});
-    settingsView.cpu = "150";
+    settingsView.Text(kCpuSpeedOption) = "150";
     settingsView.selected = 3;
     const FakeSettingsView before = settingsView;
     disk.faults = GetParam().faults;
@@ -161,7 +158,7 @@ TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry
     ASSERT_EQ(windows.events.size(), 1u);
     EXPECT_TRUE(windows.events[0].ends_with("ShowError")) << windows.events[0];
     EXPECT_EQ(settingsView.rows, before.rows);
-    EXPECT_EQ(settingsView.cpu, before.cpu);
+    EXPECT_EQ(settingsView.values.options, before.values.options);
     EXPECT_EQ(settingsView.selected, before.selected);
     EXPECT_TRUE(windows.settingsVisible);
 
@@ -170,8 +167,8 @@ TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry
     EXPECT_TRUE(
         windows.events.back().ends_with(GetParam().testGame ? "ShowLaunchForm" : "EndProgram"))
         << windows.events.back();
-    EXPECT_EQ(SavedConfig(), "27\r\n0\r\n 150 \r\n1\r\n 4 \r\n" +
-                                 GameLines({kSpaceRaceGame, kRoadFightGame, kAlphaGame, kNewOne}));
+    EXPECT_EQ(SavedConfig(), ThreeGamesWith({{kCpuSpeedOption, " 150 "}},
+                                            {kSpaceRaceGame, kRoadFightGame, kAlphaGame, kNewOne}));
     EXPECT_EQ(windows.errors.size(), 1u);
 }
 
@@ -197,7 +194,7 @@ class CpuSpeedSaveTest : public SettingsFixture,
 
 TEST_P(CpuSpeedSaveTest, StoresTheLeadingNumberOfTheText) {
     Open(kThreeGames);
-    settingsView.cpu = GetParam().typed;
+    settingsView.Text(kCpuSpeedOption) = GetParam().typed;
     SaveAndExit();
     EXPECT_EQ(CpuSpeed, GetParam().saved);
 }
@@ -223,7 +220,7 @@ class ExitKeySaveTest : public SettingsFixture,
 
 TEST_P(ExitKeySaveTest, StoresTheTextAsTypedAndTheNextLoadReadsIt) {
     Open(kThreeGames);
-    settingsView.exitKey = GetParam().typed;
+    settingsView.Text(kExitKeyOption) = GetParam().typed;
     SaveAndExit();
     EXPECT_EQ(SavedConfig().substr(0, SavedConfig().find("\r\n")), GetParam().firstLine);
     LoadConfig();
@@ -243,7 +240,7 @@ TEST_F(SettingsFormTest, AnEmptyListSavesNoGameLine) {
         settings.cmdDelete_Click();
     }
     SaveAndExit();
-    EXPECT_EQ(SavedConfig(), "27\r\n0\r\n 100 \r\n1\r\n 0 \r\n");
+    EXPECT_EQ(SavedConfig(), ThreeGamesWith({}, {}));
 }
 
 TEST_F(SettingsFormTest, DeletingTheSecondOfThreeAndAddingOneKeepsListOrder) {
@@ -252,10 +249,9 @@ TEST_F(SettingsFormTest, DeletingTheSecondOfThreeAndAddingOneKeepsListOrder) {
     settings.cmdDelete_Click();
     AddGame("C:\\Images\\mygame.iso", 68, 1, {true, false, true});
     SaveAndExit();
-    EXPECT_EQ(
-        SavedConfig(),
-        "27\r\n0\r\n 100 \r\n1\r\n 3 \r\n" +
-            GameLines({kSpaceRaceGame,
+    EXPECT_EQ(SavedConfig(),
+              ThreeGamesWith(
+                  {}, {kSpaceRaceGame,
                        kAlphaGame,
                        {.name = "MYGAME", .renderer = "1", .on = {kGameZWriting, kGameNtscMode}}}));
 }
@@ -276,7 +272,7 @@ TEST_F(SettingsFormTest, DeleteWithoutSelectionDoesNothing) {
 }
 
 TEST_F(SettingsFormTest, DeleteWithAnEmptyListDoesNothing) {
-    Open("27\r\n0\r\n 100 \r\n0\r\n 0 \r\n");
+    Open(ConfigText({}));
     settings.cmdDelete_Click();
     EXPECT_TRUE(settingsView.rows.empty());
 }
@@ -360,17 +356,36 @@ TEST_F(SettingsFormTest, RedefineCapturesTheExitKeyIntoTheBoxOnly) {
     ASSERT_TRUE(windows.keyBoxOpen);
     EXPECT_EQ(keyBoxView.prompt, "");
     keyBox.Form_KeyDown(113);
-    EXPECT_EQ(settingsView.exitKey, "113");
+    EXPECT_EQ(settingsView.Text(kExitKeyOption), "113");
     EXPECT_FALSE(windows.keyBoxOpen);
     EXPECT_FALSE(windows.rendererOpen);
     EXPECT_EQ(std::get<double>(ExitKeyCode), 27);
     SaveAndExit();
-    EXPECT_EQ(SavedConfig().substr(0, 5), "113\r\n");
+    EXPECT_EQ(SavedConfig(), ThreeGamesWith({{kExitKeyOption, "113"}}));
+}
+
+TEST_F(SettingsFormTest, ChangeOpensThePadBoxWhoseChoiceTheWindowShowsAndSaves) {
+    Open(kThreeGames);
+    settings.cmdPad_Click();
+    EXPECT_EQ(windows.padBoxCurrent, kDefaultPadExit);
+    const PadCombination joystick{PadKind::kJoystick, 1, 0x300};
+    windows.padChosen(joystick);
+    EXPECT_EQ(settingsView.values.Pad(kPadExitOption), joystick);
+    SaveAndExit();
+    EXPECT_EQ(SavedConfig(), ThreeGamesWith({{kPadExitOption, "Joystick 2: buttons 9 + 10"}}));
+}
+
+TEST_F(SettingsFormTest, APadChosenOnceTheWindowIsClosedIsDropped) {
+    Open(kThreeGames);
+    settings.cmdPad_Click();
+    windows.settingsOpen = false;
+    windows.padChosen({});
+    EXPECT_EQ(settingsView.values.Pad(kPadExitOption), kDefaultPadExit);
 }
 
 TEST_F(SettingsFormTest, TestGameWithoutSelectionDoesNothing) {
     Open(kThreeGames);
-    settingsView.exitKey = "65";
+    settingsView.Text(kExitKeyOption) = "65";
     settings.cmdTest_Click();
     EXPECT_EQ(disk.closedCount, 0);
     EXPECT_TRUE(windows.events.empty());
@@ -382,7 +397,7 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     settingsView.selected = 0;
     settings.cmdDelete_Click();
     AddGame("C:\\Images\\New One.iso", 81, 3, {false, false, false});
-    settingsView.cpu = "150";
+    settingsView.Text(kCpuSpeedOption) = "150";
     settingsView.selected = 2;
     GameName = "BEFORE";
     // Another Add Game left at its key box: given up.
@@ -394,8 +409,8 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     EXPECT_FALSE(windows.keyBoxOpen || windows.rendererOpen);
     EXPECT_EQ(windows.events.back(), "writes=1 ShowLaunchForm");
     EXPECT_EQ(GameName, "NEW ONE");
-    EXPECT_EQ(SavedConfig(), "27\r\n0\r\n 150 \r\n1\r\n 3 \r\n" +
-                                 GameLines({kRoadFightGame, kAlphaGame, kNewOne}));
+    EXPECT_EQ(SavedConfig(),
+              ThreeGamesWith({{kCpuSpeedOption, " 150 "}}, {kRoadFightGame, kAlphaGame, kNewOne}));
     // What the launch reads back is what the window showed.
     LoadConfig();
     EXPECT_EQ(LookupGame(GameName), GameRecordText(kNewOne));

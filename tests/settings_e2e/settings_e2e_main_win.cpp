@@ -54,7 +54,10 @@ class SettingsSession {
 public:
     // The folder's name ends with folderName, which may be in any language.
     explicit SettingsSession(const std::string& folderName = "") : folder(folderName) {
-        folder.Write("zentconfig.ini", ConfigText("27", false, " 87.5 ", true, kThreeGames));
+        folder.Write(
+            "zentconfig.ini",
+            testing::ConfigText({.lines = {{kCpuSpeedOption, " 87.5 "}, {kShowFpsOption, "1"}},
+                                 .rows = kThreeGames}));
     }
 
     // Starts the launcher and waits for its Settings window.
@@ -194,6 +197,7 @@ TEST_P(SaveTest, SaveAndExitWritesTheOptionsAsTypedAndTheGamesInListOrder) {
     EXPECT_EQ(TextOf(Item(kTxtCpu)), L"87.5");
     EXPECT_TRUE(Ticked(Item(kChkFps)));
     EXPECT_FALSE(Ticked(Item(kChkPriority)));
+    EXPECT_EQ(TextOf(Item(kTxtPad)), L"Back + Start");
     EXPECT_EQ(SendMessageW(Item(kLstGames), LB_GETCURSEL, 0, 0), LB_ERR) << "a game is selected";
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
@@ -211,9 +215,10 @@ TEST_P(SaveTest, SaveAndExitWritesTheOptionsAsTypedAndTheGamesInListOrder) {
     SendMessageW(Item(kChkPriority), BM_SETCHECK, BST_CHECKED, 0);
     Click(Item(kCmdOk));
     ExpectEnds("Save and Exit");
-    EXPECT_EQ(SavedFile(),
-              ConfigText("65", true, " 150 ", false,
-                         {GameRow(kSpaceRaceGame), GameRow(kAlphaGame), GameRow(kNewGame)}));
+    EXPECT_EQ(SavedFile(), testing::ConfigText({.lines = {{kExitKeyOption, "65"},
+                                                          {kHighPriorityOption, "1"},
+                                                          {kCpuSpeedOption, " 150 "}},
+                                                .games = {kSpaceRaceGame, kAlphaGame, kNewGame}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, SaveTest,
@@ -228,7 +233,8 @@ TEST_F(SettingsTest, ClosingWithoutSavingLeavesTheFileAsItWas) {
     TestGame longName = kSpaceRaceGame;
     longName.name = std::string(300, 'L');
     games.insert(games.begin(), GameRow(longName));
-    const std::string config = ConfigText("27", false, " 87.5 ", true, games);
+    const std::string config = testing::ConfigText(
+        {.lines = {{kCpuSpeedOption, " 87.5 "}, {kShowFpsOption, "1"}}, .rows = games});
     folder.Write("zentconfig.ini", config);
     Start();
     EXPECT_TRUE(ScrollsSideways(Item(kLstGames))) << "no sideways scroll to the long first row";
@@ -308,7 +314,9 @@ TEST_F(SettingsTest, AFailedSaveKeepsTheWindowAndTheNextSaveWritesTheEdits) {
     ExpectEnds("Save and Exit");
     std::vector<std::string> games = kThreeGames;
     games.push_back(GameRow({.name = "MOON"}));
-    EXPECT_EQ(SavedFile(), ConfigText("27", false, " 120 ", true, games));
+    EXPECT_EQ(SavedFile(),
+              testing::ConfigText(
+                  {.lines = {{kCpuSpeedOption, " 120 "}, {kShowFpsOption, "1"}}, .rows = games}));
 }
 
 TEST_F(SettingsTest, RedefineTakesAnyKeyAndAltSSaves) {
@@ -350,14 +358,17 @@ TEST_F(SettingsTest, EnterSavesTheExitKey0As27AndALongRowWhole) {
     longName.name.clear();
     const std::string fields = GameRow(longName);
     const std::string longRow = std::string(10000 - fields.size(), 'W') + fields;
-    folder.Write("zentconfig.ini", ConfigText("0", true, " 100 ", false, {longRow}));
+    folder.Write("zentconfig.ini",
+                 testing::ConfigText({.lines = {{kExitKeyOption, "0"}, {kHighPriorityOption, "1"}},
+                                      .rows = {longRow}}));
     Start();
     EXPECT_EQ(Rows(), std::vector<std::wstring>{Widen(longRow)});
     EXPECT_TRUE(ScrollsSideways(Item(kLstGames))) << "no sideways scroll to the row's end";
     Activate(settings);
     PressKey(VK_RETURN);
     ExpectEnds("Enter");
-    EXPECT_EQ(SavedFile(), ConfigText("27", true, " 100 ", false, {longRow}));
+    EXPECT_EQ(SavedFile(),
+              testing::ConfigText({.lines = {{kHighPriorityOption, "1"}}, .rows = {longRow}}));
 }
 
 TEST_F(SettingsTest, TestGameSavesFirstThenLaunchesTheSelectedGame) {
@@ -369,7 +380,8 @@ TEST_F(SettingsTest, TestGameSavesFirstThenLaunchesTheSelectedGame) {
     Click(Item(kCmdTest));
 
     const std::string expected =
-        ConfigText("27", false, " 90 ", true, {GameRow(kSpaceRaceGame), GameRow(kAlphaGame)});
+        testing::ConfigText({.lines = {{kCpuSpeedOption, " 90 "}, {kShowFpsOption, "1"}},
+                             .games = {kSpaceRaceGame, kAlphaGame}});
     EXPECT_TRUE(WaitUntil([&] { return SavedFile() == expected; }, kWaitMs)) << SavedFile();
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(settings); }, kWaitMs))
         << "the Settings window is still shown";

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <variant>
 
+#include "config_file.h"
 #include "game_rows.h"
 #include "startup/capture_fatal.h"
 #include "startup/config_test_fixture.h"
@@ -12,26 +12,28 @@
 namespace zent {
 namespace {
 
-using testing::GameLines;
+using testing::ConfigFile;
+using testing::ConfigText;
 using testing::GameRecordOf;
 using testing::GameRow;
 using testing::kRoadFightGame;
 using testing::kSpaceRaceGame;
+using testing::LineOf;
+using testing::LineOfGame;
 using testing::TestGame;
 
-// The lines joined with the writer's CR LF, the last one included.
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines) {
+// The lines up to the count, which reads count, and what follows.
+std::string Counted(const std::string& count, const std::vector<std::string>& after = {}) {
+    std::string text = ConfigText({.lines = {{kGameCountOption, count}}, .namedLines = false});
+    for (const std::string& line : after) {
         text += line + "\r\n";
     }
     return text;
 }
 
-// A file whose option lines are all ordinary except the one under test.
-std::string OptionFile(const std::string& exitKey, const std::string& priority,
-                       const std::string& cpu, const std::string& fps, const std::string& count) {
-    return Lines({exitKey, priority, cpu, fps, count});
+// A file whose lines are all ordinary except the one under test.
+std::string OptionFile(GlobalOptionId option, const std::string& line) {
+    return ConfigText({.lines = {{option, line}}});
 }
 
 using LoadConfigTest = ConfigTest;
@@ -51,7 +53,7 @@ class ExitKeyLineTest : public ConfigTest, public ::testing::WithParamInterface<
 
 TEST_P(ExitKeyLineTest, ReadsTheNumberOr27) {
     ExitKeyCode = std::string("stale");
-    Load(OptionFile(GetParam().line, "0", " 100 ", "0", " 0 "));
+    Load(OptionFile(kExitKeyOption, GetParam().line));
     ASSERT_TRUE(std::holds_alternative<double>(ExitKeyCode));
     EXPECT_EQ(std::get<double>(ExitKeyCode), GetParam().value);
 }
@@ -78,14 +80,14 @@ class FlagLineTest : public ConfigTest, public ::testing::WithParamInterface<Fla
 
 TEST_P(FlagLineTest, Line2IsHighPriority) {
     ShowFps = true;
-    Load(OptionFile("27", GetParam().line, " 100 ", "0", " 0 "));
+    Load(OptionFile(kHighPriorityOption, GetParam().line));
     EXPECT_EQ(HighPriority, GetParam().value);
     EXPECT_FALSE(ShowFps);
 }
 
 TEST_P(FlagLineTest, Line4IsShowFps) {
     HighPriority = true;
-    Load(OptionFile("27", "0", " 100 ", GetParam().line, " 0 "));
+    Load(OptionFile(kShowFpsOption, GetParam().line));
     EXPECT_EQ(ShowFps, GetParam().value);
     EXPECT_FALSE(HighPriority);
 }
@@ -112,13 +114,13 @@ class CpuSpeedLineTest : public ConfigTest, public ::testing::WithParamInterface
 
 TEST_P(CpuSpeedLineTest, ReadsTheLeadingNumber) {
     CpuSpeed = 55;
-    Load(OptionFile("27", "0", GetParam().line, "0", " 0 "));
+    Load(OptionFile(kCpuSpeedOption, GetParam().line));
     EXPECT_DOUBLE_EQ(CpuSpeed, GetParam().value);
 }
 
 TEST_P(CpuSpeedLineTest, OnlyThePointSeparatesDecimalsWhateverTheSystemSays) {
     CurrentTextLocale().decimalSeparator = ',';
-    Load(OptionFile("27", "0", GetParam().line, "0", " 0 "));
+    Load(OptionFile(kCpuSpeedOption, GetParam().line));
     EXPECT_DOUBLE_EQ(CpuSpeed, GetParam().value);
 }
 
@@ -134,7 +136,7 @@ TEST_F(LoadConfigTest, CountOf0OrLessLeavesTheGamesTableUntouched) {
     for (const char* count : {"0", " 0 ", "-3"}) {
         GameTable = {GameRecordOf({.name = "EARLIER"})};
         GameCount = 1;
-        Load(OptionFile("27", "0", " 100 ", "0", count) + "not a game line\r\n");
+        Load(Counted(count, {"not a game line"}));
         EXPECT_EQ(GameCount, WholeInteger(count)) << count;
         ASSERT_EQ(GameTable.size(), 1u) << count;
         EXPECT_EQ(GameTable[0][0], "EARLIER") << count;
@@ -143,18 +145,19 @@ TEST_F(LoadConfigTest, CountOf0OrLessLeavesTheGamesTableUntouched) {
 }
 
 TEST_F(LoadConfigTest, FiveOptionLinesAndACountOf0Load) {
-    Load(Lines({"27", "1", " 100 ", "0", " 0 "}));
+    Load(ConfigText({.namedLines = false}));
     EXPECT_EQ(GameCount, 0);
     EXPECT_TRUE(GameTable.empty());
     // Without the final line end, too.
-    Load("112\r\n0\r\n 50 \r\n1\r\n 0 ");
-    EXPECT_EQ(std::get<double>(ExitKeyCode), 112);
-    EXPECT_DOUBLE_EQ(CpuSpeed, 50);
+    std::string text = ConfigText({.lines = {{kShowFpsOption, "1"}}, .namedLines = false});
+    Load(text.substr(0, text.size() - 2));
     EXPECT_TRUE(ShowFps);
 }
 
 TEST_F(LoadConfigTest, ReadsTheWritersExampleOfTwoGames) {
-    Load(Lines({"27", "1", " 100 ", "0", " 2 ", GameRow(kSpaceRaceGame), GameRow(kRoadFightGame)}));
+    Load(ConfigText({.lines = {{kHighPriorityOption, "1"}},
+                     .games = {kSpaceRaceGame, kRoadFightGame},
+                     .namedLines = false}));
     EXPECT_EQ(std::get<double>(ExitKeyCode), 27);
     EXPECT_TRUE(HighPriority);
     EXPECT_DOUBLE_EQ(CpuSpeed, 100);
@@ -172,7 +175,7 @@ TEST_F(LoadConfigTest, UpperCasesCells0To2Only) {
         .renderer = "x1",
         .spelled = {
             {kGameZWriting, "true"}, {kGameAlphaZWriting, "false"}, {kGameNtscMode, "ntsc"}}};
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + GameLines({lowerCase}));
+    Load(ConfigText({.games = {lowerCase}}));
     GameRecord expected = GameRecordOf(lowerCase);
     expected[kGameName] = "SPACE RACE";
     expected[kGameDriveKey] = "D8";
@@ -184,7 +187,7 @@ TEST_F(LoadConfigTest, UpperCasesCells0To2Only) {
 TEST_F(LoadConfigTest, UpperCasingFollowsTheSystemMappingBeyondAscii) {
     CurrentTextLocale().upperCaseExtended = &UpperCaseLatin1EAcute;
     const TestGame accented = {.name = "caf\xE9", .spelled = testing::EveryOptionSpelled("\xE9")};
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + GameLines({accented}));
+    Load(ConfigText({.games = {accented}}));
     GameRecord expected = GameRecordOf(accented);
     expected[kGameName] = "CAF\xC9";
     EXPECT_EQ(GameTable[0], expected);
@@ -192,8 +195,8 @@ TEST_F(LoadConfigTest, UpperCasingFollowsTheSystemMappingBeyondAscii) {
 
 TEST_F(LoadConfigTest, ReadsTheFileAsAnsiText) {
     UseLatin1AsAnsi();
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
-         GameLines({{.name = "caf\xE9", .spelled = testing::EveryOptionSpelled("\xE9")}}));
+    Load(ConfigText(
+        {.games = {{.name = "caf\xE9", .spelled = testing::EveryOptionSpelled("\xE9")}}}));
     const GameRecord expected =
         GameRecordOf({.name = "CAF\u00E9", .spelled = testing::EveryOptionSpelled("\u00E9")});
     EXPECT_EQ(GameTable[0], expected);
@@ -206,7 +209,7 @@ TEST_F(LoadConfigTest, KeepsBlanksBesideTheSeparators) {
         .renderer = "1 ",
         .spelled = {
             {kGameZWriting, " True"}, {kGameAlphaZWriting, "False "}, {kGameNtscMode, "False "}}};
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") + GameLines({blanks}));
+    Load(ConfigText({.games = {blanks}}));
     GameRecord expected = GameRecordOf(blanks);
     expected[kGameName] = " SPACE RACE ";
     EXPECT_EQ(GameTable[0], expected);
@@ -214,43 +217,65 @@ TEST_F(LoadConfigTest, KeepsBlanksBesideTheSeparators) {
 }
 
 TEST_F(LoadConfigTest, IgnoresFieldsAfterTheLast) {
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
-         Lines({GameRow(kSpaceRaceGame) + "|extra|more"}));
+    Load(Counted("1", {GameRow(kSpaceRaceGame) + "|extra|more"}));
     EXPECT_EQ(GameTable[0], GameRecordOf(kSpaceRaceGame));
 }
 
 TEST_F(LoadConfigTest, NeverReadsLinesAfterTheAnnouncedGames) {
-    Load(OptionFile("27", "0", " 100 ", "0", " 1 ") +
-         Lines({GameRow(kSpaceRaceGame), "broken", ""}));
+    Load(Counted(" 1 ", {GameRow(kSpaceRaceGame), "broken", ""}));
     EXPECT_EQ(GameCount, 1);
     EXPECT_EQ(GameTable.size(), 1u);
 }
 
 TEST_F(LoadConfigTest, ALoadWithGamesReplacesTheWholeTable) {
     GameTable.assign(5, GameRecordOf({.name = "OLD"}));
-    Load(OptionFile("27", "0", " 100 ", "0", " 2 ") +
-         GameLines({{.name = "A", .driveKey = "65"}, {.name = "B", .driveKey = "66"}}));
+    Load(ConfigText({.games = {{.name = "A", .driveKey = "65"}, {.name = "B", .driveKey = "66"}}}));
     ASSERT_EQ(GameTable.size(), 2u);
     EXPECT_EQ(GameTable[0][0], "A");
     EXPECT_EQ(GameTable[1][0], "B");
 }
 
 TEST_F(LoadConfigTest, ALoneCarriageReturnEndsALineToo) {
-    Load("27\r1\r 100 \r0\r 2 \r" + GameRow(kSpaceRaceGame) + "\r\n" + GameRow(kRoadFightGame) +
-         "\r");
+    Load(ConfigText({.lines = {{kHighPriorityOption, "1"}},
+                     .games = {kSpaceRaceGame, kRoadFightGame},
+                     .namedLines = false,
+                     .lineEnd = "\r"}));
     EXPECT_TRUE(HighPriority);
     EXPECT_EQ(GameCount, 2);
     EXPECT_EQ(GameTable[1], GameRecordOf(kRoadFightGame));
 }
 
+// The pad exit's line follows the announced games; in its place an older
+// file's extra game, or nothing, gives the default.
+TEST_F(LoadConfigTest, ReadsThePadExitAfterTheGamesOrGivesItsDefault) {
+    const struct {
+        std::string bytes;
+        PadCombination padExit;
+    } cases[] = {
+        {ConfigText({.lines = {{kPadExitOption, "joystick 2: BUTTONS 10 + 9"}},
+                     .games = {kSpaceRaceGame}}),
+         {PadKind::kJoystick, 1, 0x300}},
+        {ConfigText({.lines = {{kPadExitOption, " Off "}}}), {}},
+        {Counted(" -1 ", {"PadExit=Off"}), {}},
+        {ConfigText({.games = {kSpaceRaceGame}, .namedLines = false}), kDefaultPadExit},
+        {Counted(" 1 ", {GameRow(kSpaceRaceGame), GameRow(kRoadFightGame), "PadExit=Off"}),
+         kDefaultPadExit},
+    };
+    for (const auto& c : cases) {
+        PadExit = {PadKind::kJoystick, 5, 1};
+        Load(c.bytes);
+        EXPECT_EQ(PadExit, c.padExit) << c.bytes;
+    }
+}
+
 TEST_F(LoadConfigTest, ReadsZentconfigIniInTheProgramFolder) {
-    Load(Lines({"27", "0", " 100 ", "0", " 0 "}));
+    Load(ConfigText({}));
     EXPECT_EQ(files_.log, std::vector<std::string>{"Open C:\\Zent\\zentconfig.ini"});
 }
 
 TEST_F(LoadConfigTest, ARootFolderGivesADoubledBackslash) {
     SetProgramFolder("C:\\");
-    files_.files["C:\\\\zentconfig.ini"] = Lines({"112", "0", " 100 ", "0", " 0 "});
+    files_.files["C:\\\\zentconfig.ini"] = OptionFile(kExitKeyOption, "112");
     LoadConfig();
     EXPECT_EQ(std::get<double>(ExitKeyCode), 112);
 }
@@ -282,7 +307,15 @@ TEST_P(LoadConfigFailureTest, StopsWithAnErrorThatSaysWhatToFix) {
     }
 }
 
-const std::string kOptions = Lines({"27", "1", " 100 ", "0"});
+// The first lines of an ordinary file.
+std::string FirstLines(int count) {
+    const std::string text = ConfigText({});
+    std::size_t end = 0;
+    for (int i = 0; i < count; ++i) {
+        end = text.find("\r\n", end) + 2;
+    }
+    return text.substr(0, end);
+}
 
 std::string Repeated(const std::string& text, int times) {
     std::string out;
@@ -305,56 +338,61 @@ INSTANTIATE_TEST_SUITE_P(
     Line5AndGameLines, LoadConfigFailureTest,
     ::testing::Values(
         LoadFailureCase{
-            "CountIsAWord", kOptions + Lines({"x"}), kTypeMismatch, {"line 5", "\"x\""}},
-        LoadFailureCase{"CountIsEmpty", kOptions + Lines({""}), kTypeMismatch, {"line 5", "\"\""}},
+            "CountIsAWord", Counted("x"), kTypeMismatch, {LineOf(kGameCountOption), "\"x\""}},
+        LoadFailureCase{
+            "CountIsEmpty", Counted(""), kTypeMismatch, {LineOf(kGameCountOption), "\"\""}},
         LoadFailureCase{"CountHasADecimalComma",
-                        kOptions + Lines({"2,5"}),
+                        Counted("2,5"),
                         kTypeMismatch,
-                        {"line 5", "\"2,5\""}},
+                        {LineOf(kGameCountOption), "\"2,5\""}},
         LoadFailureCase{
-            "CountTooLarge", kOptions + Lines({"40000"}), kOverflow, {"line 5", "\"40000\""}},
-        LoadFailureCase{
-            "CountTooSmall", kOptions + Lines({"-32769"}), kOverflow, {"line 5", "\"-32769\""}},
+            "CountTooLarge", Counted("40000"), kOverflow, {LineOf(kGameCountOption), "\"40000\""}},
+        LoadFailureCase{"CountTooSmall",
+                        Counted("-32769"),
+                        kOverflow,
+                        {LineOf(kGameCountOption), "\"-32769\""}},
         LoadFailureCase{"GameLineWithFiveFields",
-                        kOptions + Lines({" 2 ", GameRow({.name = "A"}), "B|66|1|True|True"}),
+                        Counted(" 2 ", {GameRow({.name = "A"}), "B|66|1|True|True"}),
                         kSubscriptOutOfRange,
-                        {"line 7", "\"B|66|1|True|True\""}},
-        LoadFailureCase{"EmptyGameLine",
-                        kOptions + Lines({" 1 ", ""}),
-                        kSubscriptOutOfRange,
-                        {"line 6", "\"\""}},
-        LoadFailureCase{"FewerGameLinesThanAnnounced",
-                        kOptions + Lines({" 2 ", GameRow({.name = "A"})}),
-                        kInputPastEndOfFile,
-                        {"line 7"}},
+                        {LineOfGame(2), "\"B|66|1|True|True\""}},
         LoadFailureCase{
-            "FewerThanFiveLines", Lines({"27", "1", " 100 "}), kInputPastEndOfFile, {"line 4"}},
+            "EmptyGameLine", Counted(" 1 ", {""}), kSubscriptOutOfRange, {LineOfGame(1), "\"\""}},
+        LoadFailureCase{"FewerGameLinesThanAnnounced",
+                        Counted(" 2 ", {GameRow({.name = "A"})}),
+                        kInputPastEndOfFile,
+                        {LineOfGame(2)}},
+        LoadFailureCase{"FewerThanFiveLines", FirstLines(3), kInputPastEndOfFile, {"line 4"}},
         LoadFailureCase{"EmptyFile", "", kInputPastEndOfFile, {"line 1"}},
+        LoadFailureCase{"PadExitMisspelt",
+                        ConfigText({.lines = {{kPadExitOption, "Back + Strat"}},
+                                    .games = {kSpaceRaceGame, kRoadFightGame}}),
+                        kTypeMismatch,
+                        {LineOfGame(3), "\"Back + Strat\"", "Joystick N"}},
         LoadFailureCase{"GameLineWithOneField",
-                        kOptions + Lines({" 1 ", "A"}),
+                        Counted(" 1 ", {"A"}),
                         kSubscriptOutOfRange,
-                        {"line 6", "\"A\", which has 1 field;"}},
+                        {LineOfGame(1), "\"A\", which has 1 field;"}},
         // Shortened between two letters, never inside one's UTF-8 bytes.
         LoadFailureCase{"LongLineShortenedBetweenLetters",
-                        kOptions + Lines({" 1 ", "A" + Repeated("\u0436", 50)}),
+                        Counted(" 1 ", {"A" + Repeated("\u0436", 50)}),
                         kSubscriptOutOfRange,
                         {"\"A" + Repeated("\u0436", 39) + "...\""}},
         LoadFailureCase{"Utf8ByteOrderMark",
-                        "\xEF\xBB\xBF" + Lines({"81", "1", " 100 ", "0", " 0 "}),
+                        "\xEF\xBB\xBF" + OptionFile(kExitKeyOption, "81"),
                         kPathFileAccessError,
                         {"UTF-8 byte-order mark", "ANSI text"}},
         LoadFailureCase{"Utf16WithMark",
-                        Utf16(Lines({"81", "1", " 100 ", "0", " 0 "}), false, true),
+                        Utf16(OptionFile(kExitKeyOption, "81"), false, true),
                         kPathFileAccessError,
                         {"UTF-16", "ANSI text"}},
         LoadFailureCase{"Utf16BigEndianWithoutMark",
-                        Utf16(Lines({"81", "1", " 100 ", "0", " 0 "}), true, false),
+                        Utf16(OptionFile(kExitKeyOption, "81"), true, false),
                         kPathFileAccessError,
                         {"UTF-16", "ANSI text"}},
         LoadFailureCase{"LoneLineFeeds",
-                        "27\n1\n 100 \n0\n 0 \n",
+                        ConfigText({.lines = {{kHighPriorityOption, "1"}}, .lineEnd = "\n"}),
                         kInputPastEndOfFile,
-                        {"line 2", "\"27<0A>1<0A> 100 <0A>0<0A> 0 <0A>\"", "CR LF"}}),
+                        {"line 2", "\"27<0A>1<0A>", "CR LF"}}),
     [](const ::testing::TestParamInfo<LoadFailureCase>& info) { return info.param.name; });
 
 // The messages about a game's fields name them as one list: "name, drive key,

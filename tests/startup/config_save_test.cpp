@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "config_file.h"
 #include "game_rows.h"
 #include "startup/capture_fatal.h"
 #include "startup/config_test_fixture.h"
@@ -30,11 +31,18 @@ protected:
     const std::string& SavedBytes() { return files_.files[kConfigPath]; }
 };
 
+// The file of SetExampleOptions.
+const testing::ConfigFile kExample = {.lines = {{kHighPriorityOption, "1"}},
+                                      .games = {testing::kSpaceRaceGame, testing::kRoadFightGame}};
+
+// The format's bytes, written out: the writer's example and the pad exit after
+// its games.
 const std::string kExampleBytes =
     "27\r\n1\r\n 100 \r\n0\r\n 2 \r\n" +
-    testing::GameLines({testing::kSpaceRaceGame, testing::kRoadFightGame});
+    testing::GameLines({testing::kSpaceRaceGame, testing::kRoadFightGame}) +
+    "PadExit=Back + Start\r\n";
 
-TEST_F(SaveConfigTest, WritesTheSevenLinesOfTwoGames) {
+TEST_F(SaveConfigTest, WritesTheSevenLinesOfTwoGamesThenThePadExit) {
     SetExampleOptions();
     SaveConfig();
     EXPECT_EQ(SavedBytes(), kExampleBytes);
@@ -53,18 +61,21 @@ TEST_F(SaveConfigTest, WritesANumericExitKeyInTheNumberFormat) {
     HighPriority = false;
     ShowFps = true;
     CpuSpeed = -87.5;
+    PadExit = {};
     SaveConfig();
     EXPECT_EQ(SavedBytes().substr(0, SavedBytes().find(" 2 ")), " 112 \r\n0\r\n-87.5 \r\n1\r\n");
+    EXPECT_TRUE(SavedBytes().ends_with("|True\r\nPadExit=Off\r\n"));
 }
 
-TEST_F(SaveConfigTest, NoGamesGiveExactlyFiveLines) {
+TEST_F(SaveConfigTest, NoGamesGiveFiveLinesThenThePadExit) {
     ExitKeyCode = std::string("27");
     CpuSpeed = 100;
     GameTable = {testing::GameRecordOf({.name = "LEFT OVER"})};
     for (const std::int16_t count : {0, -3}) {
         GameCount = count;
         SaveConfig();
-        EXPECT_EQ(SavedBytes(), "27\r\n0\r\n 100 \r\n0\r\n" + FileNumber(count) + "\r\n");
+        EXPECT_EQ(SavedBytes(),
+                  "27\r\n0\r\n 100 \r\n0\r\n" + FileNumber(count) + "\r\nPadExit=Back + Start\r\n");
     }
 }
 
@@ -72,8 +83,9 @@ TEST_F(SaveConfigTest, WritesOnlyTheCountedRows) {
     SetExampleOptions();
     GameCount = 1;
     SaveConfig();
-    EXPECT_EQ(SavedBytes(),
-              "27\r\n1\r\n 100 \r\n0\r\n 1 \r\n" + testing::GameLines({testing::kSpaceRaceGame}));
+    testing::ConfigFile counted = kExample;
+    counted.games.pop_back();
+    EXPECT_EQ(SavedBytes(), testing::ConfigText(counted));
 }
 
 TEST_F(SaveConfigTest, WritesCellsUnaltered) {
@@ -86,7 +98,9 @@ TEST_F(SaveConfigTest, WritesCellsUnaltered) {
         .spelled = {{kGameZWriting, "true"}, {kGameAlphaZWriting, ""}, {kGameNtscMode, " "}}};
     GameTable = {testing::GameRecordOf(odd)};
     SaveConfig();
-    EXPECT_EQ(SavedBytes().substr(SavedBytes().find(" 1 \r\n") + 5), testing::GameLines({odd}));
+    testing::ConfigFile expected = kExample;
+    expected.games = {odd};
+    EXPECT_EQ(SavedBytes(), testing::ConfigText(expected));
 }
 
 TEST_F(SaveConfigTest, AnEmptyExitKeyBoxReadsBackAs27) {
@@ -124,6 +138,8 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     ExitKeyCode = std::string("112");
     CpuSpeed = 87.5;
     ShowFps = true;
+    const PadCombination joystick{PadKind::kJoystick, 15, 0x80000001};
+    PadExit = joystick;
     const std::vector<GameRecord> rows = GameTable;
     SaveConfig();
     const std::string saved = SavedBytes();
@@ -137,6 +153,7 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     EXPECT_TRUE(ShowFps);
     EXPECT_EQ(GameCount, 2);
     EXPECT_EQ(GameTable, rows);
+    EXPECT_EQ(PadExit, joystick);
     // Writing what was read gives the same file again, apart from the exit key,
     // which now is a number.
     SaveConfig();
@@ -144,13 +161,14 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
 }
 
 TEST_F(SaveConfigTest, DropsLinesBeyondTheAnnouncedGames) {
-    files_.files[kConfigPath] =
-        "27\r\n1\r\n 100 \r\n0\r\n 1 \r\n" +
-        testing::GameLines({testing::kSpaceRaceGame, testing::kRoadFightGame});
+    testing::ConfigFile file = kExample;
+    file.lines.push_back({kGameCountOption, " 1 "});
+    files_.files[kConfigPath] = testing::ConfigText(file);
     LoadConfig();
     SaveConfig();
-    EXPECT_EQ(SavedBytes(),
-              " 27 \r\n1\r\n 100 \r\n0\r\n 1 \r\n" + testing::GameLines({testing::kSpaceRaceGame}));
+    file.lines = {{kExitKeyOption, " 27 "}, {kHighPriorityOption, "1"}};
+    file.games.pop_back();
+    EXPECT_EQ(SavedBytes(), testing::ConfigText(file));
 }
 
 TEST_F(SaveConfigTest, WritesATemporaryFileFlushesItAndReplacesTheOldOneInOneStep) {
@@ -226,7 +244,7 @@ const Replacement& kEmulatorConfigCopy = kReplacements[1];
 class ReplaceFailureTest : public SaveConfigTest,
                            public ::testing::WithParamInterface<Replacement> {
 protected:
-    static constexpr const char* kOldBytes = "112\r\n0\r\n 50 \r\n1\r\n 0 \r\n";
+    static constexpr const char* kOldBytes = "the old file\r\n";
 
     void SetUpFiles(testing::MemoryFileSystem& files, bool withOldFile) {
         files.files[kSavedEmulatorConfigPath] = kSavedEmulatorConfig;
@@ -364,10 +382,9 @@ TEST_F(SaveConfigTest, WritesTheAnsiTextOfTheLaunchersText) {
     SetExampleOptions();
     GameTable[1][0] = "CAF\u00C9";
     SaveConfig();
-    testing::TestGame cafe = testing::kRoadFightGame;
-    cafe.name = "CAF\xC9";
-    EXPECT_EQ(SavedBytes(), "27\r\n1\r\n 100 \r\n0\r\n 2 \r\n" +
-                                testing::GameLines({testing::kSpaceRaceGame, cafe}));
+    testing::ConfigFile expected = kExample;
+    expected.games[1].name = "CAF\xC9";
+    EXPECT_EQ(SavedBytes(), testing::ConfigText(expected));
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game_rows.h"
+#include "config_file.h"
 #include "startup/capture_fatal.h"
 #include "startup/config_store.h"
 #include "startup/file_system.h"
@@ -98,9 +98,10 @@ protected:
 
     std::string ReadConfig() { return files_.ReadAll(configPath_); }
 
-    static constexpr const char* kOldBytes = "112\r\n0\r\n 50 \r\n1\r\n 0 \r\n";
-    static inline const std::string kSavedBytes =
-        "27\r\n1\r\n 100 \r\n0\r\n 1 \r\n" + testing::GameLines({testing::kSpaceRaceGame});
+    static inline const std::string kOldBytes =
+        testing::ConfigText({.lines = {{kExitKeyOption, "112"}, {kShowFpsOption, "1"}}});
+    static inline const std::string kSavedBytes = testing::ConfigText(
+        {.lines = {{kHighPriorityOption, "1"}}, .games = {testing::kSpaceRaceGame}});
 
     // After a failed save: the error names the file and tells the cure of this
     // fault, not of the other one; the old bytes are there and nothing else is

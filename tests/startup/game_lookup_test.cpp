@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "config_file.h"
 #include "game_rows.h"
 #include "startup/config_test_fixture.h"
 #include "startup/latin1_ansi.h"
@@ -108,7 +109,7 @@ TEST_F(LookupGameTest, ACountOf0OrLessFindsNothingAndNeverReadsTheTable) {
 TEST_F(LookupGameTest, AlwaysFindsAfterALoadOfWhatItFound) {
     TestGame lowerCase = kSpaceRaceGame;
     lowerCase.name = "space race";
-    Load("27\r\n0\r\n 100 \r\n0\r\n 1 \r\n" + testing::GameLines({lowerCase}));
+    Load(testing::ConfigText({.games = {lowerCase}}));
     EXPECT_EQ(LookupGame("Space Race"), GameRecordText(kSpaceRaceGame));
 }
 
