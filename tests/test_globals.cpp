@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "launch/emulator_window.h"
+#include "launch/exit_key.h"
 #include "launch/launch_state.h"
 #include "settings/pending_game.h"
 #include "startup/command_line.h"
@@ -26,6 +27,8 @@ void ResetGlobals() {
     ZWriteAlpha = false;
     NtscMode = false;
     EmulatorProcess = 0;
+    FrontEndWindow = 0;
+    WatchPadExit(nullptr);
     EmulatorEndCheckDue = 0;
     EmulatorWindow = 0;
     ScreenWidth = 0;

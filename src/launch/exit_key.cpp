@@ -1,10 +1,13 @@
 #include "launch/exit_key.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "launch/emulator_window.h"
 #include "launch/keystrokes.h"
+#include "launch/launch_guard.h"
 #include "launch/launch_state.h"
+#include "launch/pad_exit.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/file_system.h"
@@ -12,7 +15,17 @@
 
 namespace zent {
 
+WindowHandle FrontEndWindow = 0;
+
 namespace {
+
+// The pad exit of the launch under way, over the platform's pads.
+struct PadExitWatcher {
+    explicit PadExitWatcher(PadReader& pads) : poller(pads), watch(PadExit, poller) {}
+    PadPoller poller;
+    PadExitWatch watch;
+};
+std::optional<PadExitWatcher> g_padExit;
 
 // A held key reports the whole upper byte of its state word (0xFF80, 0xFF81).
 constexpr std::uint16_t kHeldBit = 0x1000;
@@ -49,6 +62,15 @@ void EndEmulator(Keyboard& keyboard, Desktop& desktop, std::uint64_t exitKeySeen
     }
 }
 
+bool ExitKeyHeld(Keyboard& keyboard) {
+    return (keyboard.KeyState(ExitKeyCodeValue()) & kHeldBit) != 0;
+}
+
+bool ExitInputsReleased(Keyboard& keyboard, Desktop& desktop) {
+    return !ExitKeyHeld(keyboard) &&
+           (!g_padExit || g_padExit->watch.Released(desktop.Milliseconds()));
+}
+
 // The emulator this launch started is still running.
 bool EmulatorRuns(Desktop& desktop) {
     return EmulatorProcess != 0 && !desktop.ProgramExitCode().has_value();
@@ -68,8 +90,24 @@ void RequireUsableExitKey() {
     }
 }
 
-bool ExitKeyHeld(Keyboard& keyboard) {
-    return (keyboard.KeyState(ExitKeyCodeValue()) & kHeldBit) != 0;
+void WatchPadExit(PadReader* pads) {
+    g_padExit.reset();
+    if (pads != nullptr) {
+        g_padExit.emplace(*pads);
+        g_padExit->watch.Released(0);
+    }
+}
+
+bool ExitRequested(Keyboard& keyboard, Desktop& desktop) {
+    if (ExitKeyHeld(keyboard)) {
+        Trace("the exit key is held");
+        return true;
+    }
+    if (g_padExit && g_padExit->watch.Held(desktop.Milliseconds())) {
+        Trace("the pad exit " + Quoted(PadCombinationText(PadExit)) + " is held");
+        return true;
+    }
+    return false;
 }
 
 void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
@@ -95,13 +133,43 @@ void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
 
 void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop) {
     const std::uint64_t exitKeySeen = desktop.Milliseconds();
-    Trace("the exit key is held");
     keyboard.Sleep(500);
     if (!EmulatorRuns(desktop)) {
         Trace("no emulator runs: nothing to close");
         return;
     }
     EndEmulator(keyboard, desktop, exitKeySeen);
+}
+
+void RememberFrontEnd(Desktop& desktop) {
+    const WindowHandle front = desktop.ForegroundWindow();
+    const ProcessId owner = desktop.WindowProcess(front);
+    FrontEndWindow = owner != 0 && owner != desktop.LauncherProcess() ? front : 0;
+}
+
+void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop) {
+    // After an error box the emulator may still run; the job would end it with
+    // the launcher, a moment too late for the front end.
+    if (EmulatorRuns(desktop)) {
+        desktop.EndProgram();
+    }
+    if (!WaitFor(desktop, kExitReleaseTimeout, kWatchInterval, [&](bool) {
+            return ExitInputsReleased(keyboard, desktop) && !EmulatorRuns(desktop);
+        })) {
+        Trace("the exit is still held " + std::to_string(kExitReleaseTimeout / 1000) +
+              " s after the game: the launcher ends all the same");
+    }
+    // A front end closed meanwhile leaves nothing to give the foreground to.
+    if (FrontEndWindow == 0 || desktop.WindowProcess(FrontEndWindow) == 0) {
+        return;
+    }
+    if (desktop.BringToFront(FrontEndWindow)) {
+        Trace("the foreground is given back to " + Quoted(desktop.WindowTitle(FrontEndWindow)));
+        return;
+    }
+    Trace("Windows refused the foreground to " + Quoted(desktop.WindowTitle(FrontEndWindow)) +
+          ": the program that started the launcher may take it");
+    desktop.AllowStarterToTakeForeground();
 }
 
 }  // namespace zent

@@ -1,10 +1,12 @@
 #pragma once
-// The player's exit key: read as Timer1 reads it, checked before a launch
-// starts anything, and what holding it does to the emulator we started.
+// The player's ways out of a game, the exit key and the pad exit: read as
+// Timer1 reads them, checked before a launch starts anything, and what holding
+// one does to the emulator we started.
 
 #include <cstdint>
 
 #include "launch/launch_platform.h"
+#include "startup/pad_reader.h"
 
 namespace zent {
 
@@ -19,8 +21,14 @@ constexpr bool IsKeyboardKey(std::int32_t code) {
 // no keyboard key: the player would have no way out.
 void RequireUsableExitKey();
 
-// GetKeyState of ExitKeyCode: held while bit 0x1000 of the state word is set.
-bool ExitKeyHeld(Keyboard& keyboard);
+// Watches the configuration's pad exit on pads, beside the exit key, from now
+// on; null stops watching. Asks the pads once at once, so that loading XInput
+// (a long first call) falls before anything is timed.
+void WatchPadExit(PadReader* pads);
+
+// The player asks to leave: ExitKeyCode held (bit 0x1000 of GetKeyState's word
+// set), or the pad exit's buttons held together on one pad for 1 s.
+bool ExitRequested(Keyboard& keyboard, Desktop& desktop);
 
 // Closes the emulator the launch started, and nothing else: Alt+F4 when one of
 // its windows has the focus, otherwise the Close command to each of its visible
@@ -33,13 +41,26 @@ void CloseEmulator(Keyboard& keyboard, Desktop& desktop);
 inline constexpr std::uint32_t kEmulatorCloseTimeout = 5000;
 inline constexpr std::uint32_t kCloseRepeatInterval = 1000;
 
-// Thrown where the launch sees the exit key held, before any key of a press or
+// Thrown where the launch sees the exit asked for, before any key of a press or
 // chord: the launch stops there, and Form_Load closes the emulator.
 struct ExitKeyStop {};
 
-// What a held exit key does before the launcher ends: 500 ms, then the emulator
-// closed until it has ended (its process ended when it still runs 5 s after the
-// key). The caller then ends the launcher.
+// What the exit asked for does before the launcher ends: 500 ms, then the
+// emulator closed until it has ended (its process ended when it still runs 5 s
+// after the key). The caller then ends the launcher.
 void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop);
+
+// The window in front as the launch begins when it is another program's, the
+// front end's as a rule; 0 when there was none.
+extern WindowHandle FrontEndWindow;
+void RememberFrontEnd(Desktop& desktop);
+
+// The launcher's last act after a game (the exit key, the pad exit, or the
+// error box's OK), with the emulator gone and the backdrop still up: it waits
+// up to 3 s for the exit key and the pad exit's buttons to be let go, so that
+// no Start still held reaches the front end and starts the game again, then
+// gives FrontEndWindow the foreground. Where Windows refuses, it lets the
+// program that started the launcher take it. It never forces the foreground.
+void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop);
 
 }  // namespace zent

@@ -22,10 +22,10 @@ namespace {
 // saved configuration, the state that the option toggles expect to switch. A
 // large one takes a while to copy, so the exit key is watched meanwhile: held,
 // it stops the copy, and the launcher ends with nothing started. False then.
-bool RestoreEmulatorConfig(Keyboard& keyboard) {
+bool RestoreEmulatorConfig(LaunchPlatform& platform) {
     if (!ReplaceWithCopy(ActiveFileSystem(), ProgramFile(kSavedEmulatorConfig),
                          ProgramFile(kEmulatorConfig),
-                         [&keyboard] { return ExitKeyHeld(keyboard); })) {
+                         [&platform] { return ExitRequested(platform, platform); })) {
         Trace(std::string("the copy of ") + kSavedEmulatorConfig + " was stopped; " +
               kEmulatorConfig + " is unchanged");
         return false;
@@ -92,6 +92,7 @@ LaunchResult Form_Load(LaunchPlatform& platform) {
         Trace("another launch from this folder runs: this one ends");
         return LaunchResult::kAnotherLaunchRuns;
     }
+    RememberFrontEnd(platform);
     LoadConfig();
     const std::string record = LookupGame(GameName);
     if (record.empty()) {
@@ -101,6 +102,7 @@ LaunchResult Form_Load(LaunchPlatform& platform) {
     Trace("game " + Quoted(GameName) + ": " + record);
     UnpackRecord(record);
     RequireUsableExitKey();
+    WatchPadExit(&platform.Pads());
     try {
         Launch(platform);
     } catch (const ExitKeyStop&) {
@@ -114,7 +116,7 @@ LaunchResult Form_Load(LaunchPlatform& platform) {
 // An emulator closed by other means leaves the launcher watching the exit key,
 // but its launch is over: the next game may be launched meanwhile.
 bool Timer1_Timer(LaunchPlatform& platform) {
-    if (ExitKeyHeld(platform)) {
+    if (ExitRequested(platform, platform)) {
         return true;
     }
     const std::uint64_t now = platform.Milliseconds();

@@ -10,6 +10,7 @@
 
 #include "launch/exit_key.h"
 #include "launch/form1.h"
+#include "launch/frm_blank_win.h"
 #include "launch/launch_platform_win.h"
 #include "startup/fatal_error_win.h"
 #include "startup/window_class_win.h"
@@ -34,7 +35,7 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                     // The close waits with the messages handled: no tick may start it again.
                     KillTimer(window, kTimer1);
                     CloseEmulatorForExit(*g_platform, *g_platform);
-                    ExitProcess(0);
+                    EndAfterGame();
                 }
                 return 0;
             case WM_NCDESTROY:
@@ -46,6 +47,14 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 return DefWindowProcW(window, message, wParam, lParam);
         }
     });
+}
+
+// The front end gets the foreground back while the backdrop still covers the
+// screen, then the backdrop goes and the launcher ends.
+[[noreturn]] void EndAfterGame() {
+    ReturnToFrontEnd(*g_platform, *g_platform);
+    CloseFrmBlank();
+    ExitProcess(0);
 }
 
 // The same icon as the Settings window: the launch form shows in the taskbar.
@@ -82,15 +91,20 @@ void LoadForm1() {
     g_form1 = CreateTopLevelWindow(kForm1Class, kProgramTitle, {CW_USEDEFAULT, CW_USEDEFAULT},
                                    Form1Size());
     g_platform.emplace();
+    SetFatalStopEpilogue([] {
+        ReturnToFrontEnd(*g_platform, *g_platform);
+        CloseFrmBlank();
+    });
     switch (Form_Load(*g_platform)) {
         case LaunchResult::kLaunched:
             if (SetTimer(g_form1, kTimer1, kTimer1Interval, nullptr) == 0) {
                 FailWindowsResource("The exit-key watcher could not be started");
             }
             return;
+        case LaunchResult::kExitKey:
+            EndAfterGame();
         case LaunchResult::kGameNotFound:
         case LaunchResult::kAnotherLaunchRuns:
-        case LaunchResult::kExitKey:
             ExitProcess(0);
     }
 }

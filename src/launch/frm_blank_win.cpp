@@ -44,4 +44,10 @@ HWND ShowFrmBlank() {
     return g_frmBlank;
 }
 
+void CloseFrmBlank() {
+    if (g_frmBlank != nullptr) {
+        DestroyWindow(g_frmBlank);
+    }
+}
+
 }  // namespace zent

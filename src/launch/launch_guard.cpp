@@ -27,8 +27,8 @@ std::string ExitCodeText(std::uint32_t code) {
 }  // namespace
 
 void LaunchGuard::CheckExitKey() {
-    if (ExitKeyHeld(keyboard_)) {
-        Trace(std::string("the exit key stops the launch at ") + step_);
+    if (ExitRequested(keyboard_, desktop_)) {
+        Trace(std::string("the exit stops the launch at ") + step_);
         throw ExitKeyStop();
     }
 }

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "startup/pad_reader.h"
+
 namespace zent {
 
 using KeyCode = std::uint8_t;
@@ -101,8 +103,15 @@ public:
     // The window at the end of window's chain of owners: the main window of a box
     // or dialog, the window itself when it has no owner.
     virtual WindowHandle RootOwner(WindowHandle window) = 0;
-    // Asks for window to be brought to the front and given the keyboard.
-    virtual void BringToFront(WindowHandle window) = 0;
+    // Asks for window to be brought to the front and given the keyboard; false
+    // when Windows refused (only the program in front, or one it allowed, may
+    // give the foreground away).
+    virtual bool BringToFront(WindowHandle window) = 0;
+    // Lets the program that started the launcher, the front end, take the
+    // foreground itself.
+    virtual void AllowStarterToTakeForeground() = 0;
+    // The launcher's own process.
+    virtual ProcessId LauncherProcess() = 0;
     // Gives window the Close command of its system menu, as Alt+F4 would, without
     // waiting for it to be carried out.
     virtual void CloseWindow(WindowHandle window) = 0;
@@ -133,6 +142,8 @@ bool WaitFor(Desktop& desktop, std::uint32_t milliseconds, std::uint32_t wakeEve
 class LaunchPlatform : public Keyboard, public Desktop {
 public:
     void Sleep(std::uint32_t milliseconds) final;
+    // The pads the pad exit is watched on.
+    virtual PadReader& Pads() = 0;
 };
 
 }  // namespace zent

@@ -1,5 +1,7 @@
 #include "launch/launch_platform_win.h"
 
+#include <tlhelp32.h>
+
 #include <cwchar>
 #include <iterator>
 
@@ -166,8 +168,31 @@ WindowHandle WindowsLaunchPlatform::RootOwner(WindowHandle window) {
     return reinterpret_cast<WindowHandle>(GetAncestor(Window(window), GA_ROOTOWNER));
 }
 
-void WindowsLaunchPlatform::BringToFront(WindowHandle window) {
-    SetForegroundWindow(Window(window));
+bool WindowsLaunchPlatform::BringToFront(WindowHandle window) {
+    return SetForegroundWindow(Window(window)) != FALSE;
+}
+
+// The front end started the launcher; Windows keeps no link to it but its
+// process id in the launcher's entry of the process list.
+void WindowsLaunchPlatform::AllowStarterToTakeForeground() {
+    const HANDLE processes = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (processes == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(processes, &entry); more;
+         more = Process32NextW(processes, &entry)) {
+        if (entry.th32ProcessID == GetCurrentProcessId()) {
+            AllowSetForegroundWindow(entry.th32ParentProcessID);
+            break;
+        }
+    }
+    CloseHandle(processes);
+}
+
+ProcessId WindowsLaunchPlatform::LauncherProcess() {
+    return GetCurrentProcessId();
 }
 
 std::uint64_t WindowsLaunchPlatform::Milliseconds() {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "launch/launch_platform.h"
+#include "startup/pad_reader_win.h"
 
 namespace zent {
 
@@ -27,7 +28,10 @@ public:
     std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
     std::string WindowTitle(WindowHandle window) override;
     WindowHandle RootOwner(WindowHandle window) override;
-    void BringToFront(WindowHandle window) override;
+    bool BringToFront(WindowHandle window) override;
+    void AllowStarterToTakeForeground() override;
+    ProcessId LauncherProcess() override;
+    PadReader& Pads() override { return pads_; }
     void CloseWindow(WindowHandle window) override;
     std::uint64_t Milliseconds() override;
     bool Wait(std::uint32_t milliseconds) override;
@@ -35,6 +39,7 @@ public:
     void ReleaseLaunch() override;
 
 private:
+    WindowsPadReader pads_;
     HANDLE startedProcess_ = nullptr;
     // Once a wait has reported its end, the process is no longer waited on: its
     // signalled handle would end every wait at once.

@@ -7,7 +7,8 @@ namespace zent {
 
 namespace {
 bool g_stopping = false;
-}
+void (*g_epilogue)() = nullptr;
+}  // namespace
 
 bool FatalStopInProgress() {
     return g_stopping;
@@ -25,9 +26,19 @@ void ShowErrorBox(const FatalError& error, HWND owner) {
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
+void SetFatalStopEpilogue(void (*epilogue)()) {
+    g_epilogue = epilogue;
+}
+
 void FatalErrorStop(const FatalError& error) {
     g_stopping = true;
     ShowErrorBox(error);
+    if (g_epilogue != nullptr) {
+        try {
+            g_epilogue();
+        } catch (...) {
+        }
+    }
     ExitProcess(static_cast<UINT>(error.number()));
 }
 

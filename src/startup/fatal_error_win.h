@@ -19,8 +19,11 @@ inline constexpr wchar_t kProgramTitle[] = L"Zentavio Wrapper";
 void ShowErrorBox(const FatalError& error, HWND owner = nullptr);
 
 // Shows the error box and ends the process (exit code: the error number) when
-// it is dismissed.
+// it is dismissed, after the epilogue set last, if any.
 [[noreturn]] void FatalErrorStop(const FatalError& error);
+// What the launch does between the box's OK and the end: the player goes back
+// to the front end. Errors in it are ignored; the process ends all the same.
+void SetFatalStopEpilogue(void (*epilogue)());
 
 // Windows refused a resource the launcher cannot do without (a window, a timer,
 // a mutex), which happens only when the desktop has run out of them. Stops with

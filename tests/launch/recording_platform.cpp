@@ -110,11 +110,20 @@ void RecordingPlatform::CloseReceived() {
         --closesIgnored;
         return;
     }
-    programExitCode = 0;
+    Ended(0);
+}
+
+// Its windows go, and with them the focus when one of them had it: Windows
+// gives it to no other program's window on its own.
+void RecordingPlatform::Ended(std::uint32_t exitCode) {
+    programExitCode = exitCode;
     for (auto& [window, state] : windows) {
         if (state.process == kStartedProcess) {
             state.visible = false;
         }
+    }
+    if (WindowProcess(foreground) == kStartedProcess) {
+        foreground = 0;
     }
 }
 
@@ -197,7 +206,7 @@ ProcessId RecordingPlatform::StartProgram(const std::string& path, int showWindo
 
 void RecordingPlatform::EndProgram() {
     log.push_back("EndProgram");
-    programExitCode = 1;
+    Ended(1);
 }
 
 std::vector<WindowHandle> RecordingPlatform::ProcessWindows(ProcessId process) {
@@ -230,12 +239,16 @@ WindowHandle RecordingPlatform::RootOwner(WindowHandle window) {
     return window;
 }
 
-void RecordingPlatform::BringToFront(WindowHandle window) {
+bool RecordingPlatform::BringToFront(WindowHandle window) {
     log.push_back("BringToFront " + std::to_string(window));
-    if (!foregroundLocked && windows.contains(window)) {
-        Raise(window);
-        foreground = window;
+    const ProcessId front = WindowProcess(foreground);
+    if ((foregroundLocked && front != 0 && front != kLauncherProcess) ||
+        !windows.contains(window)) {
+        return false;
     }
+    Raise(window);
+    foreground = window;
+    return true;
 }
 
 }  // namespace zent::testing

@@ -78,6 +78,8 @@ public:
     int closesIgnored = 0;
     // Windows refuses to bring a window to the front (its foreground lock).
     bool foregroundLocked = false;
+    // The XInput pads plugged in, by slot, with the buttons held on each.
+    std::map<int, std::uint32_t> xinputPads;
     bool anotherLaunchRuns = false;
     bool launchHeld = false;
     std::uint64_t now = 0;
@@ -123,7 +125,12 @@ public:
     std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
     std::string WindowTitle(WindowHandle window) override;
     WindowHandle RootOwner(WindowHandle window) override;
-    void BringToFront(WindowHandle window) override;
+    // Refused, as Windows does, while the foreground is locked and another
+    // program's window is in front.
+    bool BringToFront(WindowHandle window) override;
+    void AllowStarterToTakeForeground() override { log.push_back("AllowStarterToTakeForeground"); }
+    ProcessId LauncherProcess() override { return kLauncherProcess; }
+    PadReader& Pads() override { return pads_; }
     void CloseWindow(WindowHandle window) override;
     std::uint64_t Milliseconds() override { return now; }
     // Moves the clock on until the time is up or the program has ended.
@@ -139,7 +146,17 @@ private:
     void RunChange(const std::function<void()>& action);
     // Alt+F4 or the Close command reached the started program.
     void CloseReceived();
+    void Ended(std::uint32_t exitCode);
 
+    struct Pads final : PadReader {
+        explicit Pads(RecordingPlatform& platform) : platform(platform) {}
+        std::optional<std::uint32_t> XInputButtons(int slot) override {
+            const auto found = platform.xinputPads.find(slot);
+            return found == platform.xinputPads.end() ? std::nullopt : std::optional(found->second);
+        }
+        std::optional<std::uint32_t> JoystickButtons(int) override { return std::nullopt; }
+        RecordingPlatform& platform;
+    } pads_{*this};
     std::multimap<std::uint64_t, std::function<void()>> timed_;
     std::multimap<std::string, std::pair<std::uint64_t, std::function<void()>>> afterSteps_;
     int keysIntoOtherPrograms_ = 0;

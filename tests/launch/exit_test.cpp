@@ -1,0 +1,143 @@
+// The ways out of a game beside the exit key, the pad exit through the
+// launcher's own watch, and the player's return to the front end afterwards.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "emulator_model.h"
+#include "launch/exit_key.h"
+#include "launch/form1.h"
+#include "launch/pad_exit.h"
+#include "launch_fixture.h"
+#include "startup/command_line.h"
+
+namespace zent::testing {
+namespace {
+
+constexpr WindowHandle kFrontEnd = 0x600;
+constexpr WindowHandle kToast = 0x700;
+constexpr std::uint64_t kNever = ~std::uint64_t{0};
+
+class ExitTest : public LaunchTest {
+protected:
+    void SetUp() override {
+        LaunchTest::SetUp();
+        platform.programs = {ProgramFile("zentavio.exe")};
+        PutEmulatorWindowInFront(platform);
+    }
+
+    // Ticks Timer1 every millisecond for up to milliseconds; how long it took
+    // to see the exit, or kNever.
+    std::uint64_t MillisecondsToExit(std::uint64_t milliseconds) {
+        for (std::uint64_t elapsed = 0; elapsed < milliseconds; ++elapsed) {
+            if (Timer1_Timer(platform)) {
+                return elapsed;
+            }
+            platform.Wait(1);
+        }
+        return kNever;
+    }
+};
+
+struct LaunchPadCase {
+    const char* name;
+    const char* padExit;
+    // The buttons held on the pad in slot 0 from each time on, counted from
+    // the end of the launch.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> held;
+    std::uint64_t exitAfter;
+};
+
+void PrintTo(const LaunchPadCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class LaunchPadExitTest : public ExitTest, public ::testing::WithParamInterface<LaunchPadCase> {};
+
+TEST_P(LaunchPadExitTest, EndsTheGameOnlyWhenTheWholeCombinationIsHeldOneSecond) {
+    WriteConfig({.lines = {{kPadExitOption, GetParam().padExit}}, .games = {{}}});
+    platform.xinputPads[0] = 0;
+    ASSERT_EQ(Form_Load(platform), LaunchResult::kLaunched);
+    for (const auto& [at, buttons] : GetParam().held) {
+        platform.At(platform.now + at, [this, buttons] { platform.xinputPads[0] = buttons; });
+    }
+    EXPECT_EQ(MillisecondsToExit(3000), GetParam().exitAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Combinations, LaunchPadExitTest,
+    ::testing::Values(
+        LaunchPadCase{"BackStartHeld", "Back + Start", {{1, kPadBack | kPadStart}}, 1 + 1000},
+        LaunchPadCase{"Tap", "Back + Start", {{1, kPadBack | kPadStart}, {200, 0}}, kNever},
+        LaunchPadCase{"LoneButton", "Back + Start", {{1, kPadBack}}, kNever},
+        LaunchPadCase{"Off", "Off", {{1, kPadBack | kPadStart}}, kNever}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Held from the start, the pad stops the launch wherever it is, as the key does.
+TEST_F(ExitTest, ThePadExitStopsTheLaunchFromItsFirstMoment) {
+    WriteConfig({.lines = {{kCpuSpeedOption, "1100"}}, .games = {{}}});
+    platform.xinputPads[0] = kPadBack | kPadStart;
+    EXPECT_EQ(Form_Load(platform), LaunchResult::kExitKey);
+    EXPECT_TRUE(platform.programExitCode.has_value()) << "the emulator was left running";
+    EXPECT_LT(std::count(platform.log.begin(), platform.log.end(), "down 107"), 1000);
+}
+
+struct ReturnCase {
+    const char* name;
+    void (*atTheEnd)(RecordingPlatform&);
+    // How long the exit key stays held after the emulator has ended.
+    std::uint64_t keyHeld;
+    WindowHandle foreground;
+    bool starterAllowed;
+};
+
+void PrintTo(const ReturnCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ReturnTest : public ExitTest, public ::testing::WithParamInterface<ReturnCase> {};
+
+// The front end is in front when the launch begins; after the exit key, the
+// launcher gives it the foreground back, under Windows' rules.
+TEST_P(ReturnTest, GivesTheFrontEndTheForegroundBackOnceTheExitIsLetGo) {
+    const ReturnCase& c = GetParam();
+    platform.AddWindowInFront(kFrontEnd, 999, "Front End");
+    WriteConfig({.games = {{}}});
+    ASSERT_EQ(Form_Load(platform), LaunchResult::kLaunched);
+    c.atTheEnd(platform);
+    platform.keyStates[27] = 0xFF81;
+    ASSERT_TRUE(Timer1_Timer(platform));
+    CloseEmulatorForExit(platform, platform);
+    const std::uint64_t ended = platform.now;
+    platform.At(ended + c.keyHeld, [this] { platform.keyStates[27] = 0; });
+    if (c.keyHeld == 0) {
+        platform.keyStates[27] = 0;
+    }
+    ReturnToFrontEnd(platform, platform);
+    EXPECT_EQ(platform.now - ended, std::min(c.keyHeld, kExitReleaseTimeout));
+    EXPECT_EQ(platform.foreground, c.foreground);
+    EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "AllowStarterToTakeForeground"),
+              c.starterAllowed ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, ReturnTest,
+    ::testing::Values(
+        ReturnCase{"FrontEndInFrontAgain", [](RecordingPlatform&) {}, 0, kFrontEnd, false},
+        ReturnCase{"AfterTheKeyIsLetGo", [](RecordingPlatform&) {}, 2000, kFrontEnd, false},
+        ReturnCase{"KeyStillHeldAfterThreeSeconds", [](RecordingPlatform&) {}, 5000, kFrontEnd,
+                   false},
+        // Windows refuses while another program is in front: the front end may take it.
+        ReturnCase{"RefusedBehindAnotherProgram",
+                   [](RecordingPlatform& p) {
+                       p.foregroundLocked = true;
+                       p.AddWindowInFront(kToast, 998, "Toast");
+                   },
+                   0, kToast, true},
+        ReturnCase{"FrontEndClosedMeanwhile",
+                   [](RecordingPlatform& p) { p.windows.erase(kFrontEnd); }, 0, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zent::testing
