@@ -27,6 +27,14 @@ constexpr int kTwipsPerInch = 1440;
 HWND g_form1 = nullptr;
 std::optional<WindowsLaunchPlatform> g_platform;
 
+// The front end gets the foreground back while the backdrop still covers the
+// screen, then the backdrop goes and the launcher ends.
+[[noreturn]] void EndAfterGame() {
+    ReturnToFrontEnd(*g_platform, *g_platform);
+    CloseFrmBlank();
+    ExitProcess(0);
+}
+
 LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
         switch (message) {
@@ -47,14 +55,6 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
                 return DefWindowProcW(window, message, wParam, lParam);
         }
     });
-}
-
-// The front end gets the foreground back while the backdrop still covers the
-// screen, then the backdrop goes and the launcher ends.
-[[noreturn]] void EndAfterGame() {
-    ReturnToFrontEnd(*g_platform, *g_platform);
-    CloseFrmBlank();
-    ExitProcess(0);
 }
 
 // The same icon as the Settings window: the launch form shows in the taskbar.

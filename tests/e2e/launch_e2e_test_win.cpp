@@ -353,6 +353,9 @@ TEST_F(GuardedLaunchTest, AWindowThatComesLateGetsEveryKeyAndTheFrontEndNone) {
     EXPECT_EQ(frontEnd.Received(), std::vector<std::string>());
     ASSERT_TRUE(launcher->WaitForIdle(kStartTimeoutMs));
     EXPECT_TRUE(ExitKeyEndsBoth(*launcher));
+    // The player is back in the front end without a click.
+    EXPECT_TRUE(WaitUntil([&] { return frontEnd.InFront(); }, kExitTimeoutMs))
+        << "the front end did not get the foreground back";
 }
 
 TEST_F(GuardedLaunchTest, TheExitKeyInTheFirstPauseClosesTheEmulatorBeforeTheGameStarts) {
@@ -514,6 +517,59 @@ TEST_F(GuardedLaunchTest, ABoxAtTheGamesStartLeavesTheMainWindowToBePlaced) {
         'Q', [&] { return launcher->WaitForExit(0); }, kExitTimeoutMs));
     EXPECT_TRUE(WaitUntil([&] { return EmulatorProcessGone(); }, kExitTimeoutMs));
 }
+
+// ----- the pad exit, read through the stand-in XInput DLL from scripted pads -----
+
+// The launchers started meanwhile play script on the stand-in for xinput1_4.dll
+// that the test program runs with: "<ms> <slot> <buttons in hex>" changes, ";"
+// between them, counted from the launcher's first look at the pads as its
+// launch begins.
+class ScriptedPads {
+public:
+    explicit ScriptedPads(const std::string& script) {
+        SetEnvironmentVariableA("ZENT_FAKE_PAD_SCRIPT", script.c_str());
+    }
+    ~ScriptedPads() { SetEnvironmentVariableA("ZENT_FAKE_PAD_SCRIPT", nullptr); }
+};
+
+struct PadExitCase {
+    const char* name;
+    const char* script;
+    bool ends;
+};
+
+void PrintTo(const PadExitCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class PadExitLaunchTest : public GuardedLaunchTest,
+                          public ::testing::WithParamInterface<PadExitCase> {};
+
+TEST_P(PadExitLaunchTest, BackAndStartHeldOneSecondEndTheGame) {
+#ifndef ZENT_SCRIPTED_PADS
+    GTEST_SKIP() << "scripted pads need the stand-in XInput DLL of the Wine prefix";
+#endif
+    const ScriptedPads pads(GetParam().script);
+    const auto launcher = Start();
+    if (GetParam().ends) {
+        EXPECT_TRUE(launcher->WaitForExit(kStartTimeoutMs)) << "the pad exit did not end it";
+        EXPECT_EQ(launcher->ExitCode(), 0u);
+        EXPECT_TRUE(WaitUntil([&] { return EmulatorProcessGone(); }, kExitTimeoutMs));
+        return;
+    }
+    // Long after the script's last change the game runs on; the key ends it.
+    ASSERT_TRUE(WaitUntil([&] { return GameRunsFullScreen(); }, kStartTimeoutMs));
+    ASSERT_TRUE(launcher->WaitForIdle(kStartTimeoutMs));
+    EXPECT_FALSE(launcher->WaitForExit(0)) << "the pad ended the game";
+    EXPECT_TRUE(ExitKeyEndsBoth(*launcher));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pads, PadExitLaunchTest,
+                         ::testing::Values(PadExitCase{"HeldOneSecond", "0 2 0;100 2 30;1300 2 0",
+                                                       true},
+                                           PadExitCase{"Tap", "0 0 0;100 0 30;300 0 0", false},
+                                           PadExitCase{"LoneButton", "0 0 20", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zent
