@@ -41,11 +41,11 @@ protected:
         PutEmulatorWindowInFront(platform);
     }
 
-    // Global lines: exit key 27, high priority, CPU speed 100, show fps.
+    // Two games, the second given; high priority and show fps as given.
     void Configure(const std::string& game, bool highPriority, bool showFps) {
-        WriteConfig(std::string("27\r\n") + (highPriority ? "1" : "0") + "\r\n 100 \r\n" +
-                        (showFps ? "1" : "0") + "\r\n",
-                    {GameRow({.name = "ROAD FIGHT", .driveKey = "70"}), game});
+        WriteConfig({.lines = {{kHighPriorityOption, highPriority ? "1" : "0"},
+                               {kShowFpsOption, showFps ? "1" : "0"}},
+                     .rows = {GameRow({.name = "ROAD FIGHT", .driveKey = "70"}), game}});
     }
 
     // The launch's pauses and outside effects, without its keys.
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Renderers, Form1RendererTest,
 
 // The speed keys reach the game window: it is placed before the first of them.
 TEST_F(Form1Test, SetsTheCpuSpeedLastAfterThePlacement) {
-    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {GameRow({})});
+    WriteConfig({.lines = {{kCpuSpeedOption, " 102 "}, {kShowFpsOption, "1"}}, .games = {{}}});
     bool placedBeforeSpeedKeys = false;
     platform.AfterKeyEvents(21, [this, &placedBeforeSpeedKeys] {
         placedBeforeSpeedKeys = platform.windows[kEmulatorWindow].topmost;
@@ -219,7 +219,8 @@ struct RecordingTrace : TraceSink {
 };
 
 TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
-    WriteConfig("27\r\n1\r\n 102 \r\n0\r\n", {GameRow(kSpaceRaceGame)});
+    WriteConfig({.lines = {{kHighPriorityOption, "1"}, {kCpuSpeedOption, " 102 "}},
+                 .games = {kSpaceRaceGame}});
     RecordingTrace trace;
     SetTraceSink(&trace);
     Form_Load(platform);
@@ -273,7 +274,7 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
 TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
     for (const char* exitKey : {"99999999999", "256", "-5", "255"}) {
         SCOPED_TRACE(exitKey);
-        WriteConfig(std::string(exitKey) + "\r\n0\r\n100\r\n1\r\n", {GameRow({})});
+        WriteConfig({.lines = {{kExitKeyOption, exitKey}, {kShowFpsOption, "1"}}, .games = {{}}});
         try {
             Form_Load(platform);
             FAIL() << "launched with exit key " << exitKey;
@@ -378,7 +379,7 @@ class Form1GuardTest : public Form1Test, public ::testing::WithParamInterface<Gu
 // The run: StartUpSequence 10 key events, SelectDrive 4, InitGame 6, two speed keys 4.
 TEST_P(Form1GuardTest, StopsBeforeAKeyCouldGoAstrayAndClosesOnlyTheEmulator) {
     const GuardCase& c = GetParam();
-    WriteConfig("27\r\n0\r\n 102 \r\n1\r\n", {GameRow({})});
+    WriteConfig({.lines = {{kCpuSpeedOption, " 102 "}, {kShowFpsOption, "1"}}, .games = {{}}});
     c.arrange(platform);
     try {
         Form_Load(platform);

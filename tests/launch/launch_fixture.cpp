@@ -25,13 +25,8 @@ void LaunchTest::TearDown() {
     ResetGlobals();
 }
 
-void LaunchTest::WriteConfig(const std::string& globalLines,
-                             const std::vector<std::string>& games) {
-    std::string text = globalLines + std::to_string(games.size()) + "\r\n";
-    for (const std::string& game : games) {
-        text += game + "\r\n";
-    }
-    files.files[std::string(kFolder) + "\\zentconfig.ini"] = text;
+void LaunchTest::WriteConfig(const ConfigFile& file) {
+    files.files[std::string(kFolder) + "\\zentconfig.ini"] = ConfigText(file);
 }
 
 }  // namespace zent::testing

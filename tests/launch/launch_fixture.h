@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "config_file.h"
 #include "memory_file_system.h"
 #include "recording_platform.h"
 #include "test_globals.h"
@@ -20,8 +21,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Puts a "zentconfig.ini" in place: the four global lines and the game lines.
-    void WriteConfig(const std::string& globalLines, const std::vector<std::string>& games);
+    // Puts a "zentconfig.ini" in place.
+    void WriteConfig(const ConfigFile& file);
 
     RecordingPlatform platform;
     // Files to read; the launch may write none of them.
