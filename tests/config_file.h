@@ -1,10 +1,8 @@
 #pragma once
-// A whole "zentconfig.ini" for tests, built from the options table the way
-// game_rows.h builds games from the record's fields: a test names only the
-// lines it is about. Every other option holds the line a new file holds, the
-// count is the number of games, and the named lines after the games are there
-// as the writer writes them. A new option then needs no test rewritten, but
-// for the few that pin the file's bytes.
+// A whole "zentconfig.ini" for tests, built from the options table as
+// game_rows.h builds games: a test names only the lines it is about; the other
+// options hold a new file's line, the count is the number of games. A new
+// option then needs no test rewritten but those that pin the file's bytes.
 
 #include <string>
 #include <utility>

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <variant>
 
 #include "config_file.h"
@@ -22,13 +23,9 @@ using testing::LineOf;
 using testing::LineOfGame;
 using testing::TestGame;
 
-// The lines up to the count, which reads count, and what follows.
+// The lines up to the count, which reads count, and the lines after it.
 std::string Counted(const std::string& count, const std::vector<std::string>& after = {}) {
-    std::string text = ConfigText({.lines = {{kGameCountOption, count}}, .namedLines = false});
-    for (const std::string& line : after) {
-        text += line + "\r\n";
-    }
-    return text;
+    return ConfigText({.lines = {{kGameCountOption, count}}, .rows = after, .namedLines = false});
 }
 
 // A file whose lines are all ordinary except the one under test.
@@ -78,18 +75,16 @@ void PrintTo(const FlagCase& c, std::ostream* out) {
 
 class FlagLineTest : public ConfigTest, public ::testing::WithParamInterface<FlagCase> {};
 
-TEST_P(FlagLineTest, Line2IsHighPriority) {
-    ShowFps = true;
-    Load(OptionFile(kHighPriorityOption, GetParam().line));
-    EXPECT_EQ(HighPriority, GetParam().value);
-    EXPECT_FALSE(ShowFps);
-}
-
-TEST_P(FlagLineTest, Line4IsShowFps) {
-    HighPriority = true;
-    Load(OptionFile(kShowFpsOption, GetParam().line));
-    EXPECT_EQ(ShowFps, GetParam().value);
-    EXPECT_FALSE(HighPriority);
+// Each flag's line sets its flag only.
+TEST_P(FlagLineTest, Lines2And4AreHighPriorityAndShowFps) {
+    for (const auto& [line, flag, other] :
+         {std::tuple{kHighPriorityOption, &HighPriority, &ShowFps},
+          std::tuple{kShowFpsOption, &ShowFps, &HighPriority}}) {
+        *other = true;
+        Load(OptionFile(line, GetParam().line));
+        EXPECT_EQ(*flag, GetParam().value) << LineOf(line);
+        EXPECT_FALSE(*other) << LineOf(line);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines2And4, FlagLineTest,
@@ -112,16 +107,14 @@ void PrintTo(const CpuCase& c, std::ostream* out) {
 
 class CpuSpeedLineTest : public ConfigTest, public ::testing::WithParamInterface<CpuCase> {};
 
+// Only the point separates decimals, whatever the system says.
 TEST_P(CpuSpeedLineTest, ReadsTheLeadingNumber) {
-    CpuSpeed = 55;
-    Load(OptionFile(kCpuSpeedOption, GetParam().line));
-    EXPECT_DOUBLE_EQ(CpuSpeed, GetParam().value);
-}
-
-TEST_P(CpuSpeedLineTest, OnlyThePointSeparatesDecimalsWhateverTheSystemSays) {
-    CurrentTextLocale().decimalSeparator = ',';
-    Load(OptionFile(kCpuSpeedOption, GetParam().line));
-    EXPECT_DOUBLE_EQ(CpuSpeed, GetParam().value);
+    for (const char separator : {'.', ','}) {
+        CurrentTextLocale().decimalSeparator = separator;
+        CpuSpeed = 55;
+        Load(OptionFile(kCpuSpeedOption, GetParam().line));
+        EXPECT_DOUBLE_EQ(CpuSpeed, GetParam().value) << separator;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Line3, CpuSpeedLineTest,
@@ -255,7 +248,6 @@ TEST_F(LoadConfigTest, ReadsThePadExitAfterTheGamesOrGivesItsDefault) {
         {ConfigText({.lines = {{kPadExitOption, "joystick 2: BUTTONS 10 + 9"}},
                      .games = {kSpaceRaceGame}}),
          {PadKind::kJoystick, 1, 0x300}},
-        {ConfigText({.lines = {{kPadExitOption, " Off "}}}), {}},
         {Counted(" -1 ", {"PadExit=Off"}), {}},
         {ConfigText({.games = {kSpaceRaceGame}, .namedLines = false}), kDefaultPadExit},
         {Counted(" 1 ", {GameRow(kSpaceRaceGame), GameRow(kRoadFightGame), "PadExit=Off"}),
@@ -307,6 +299,8 @@ TEST_P(LoadConfigFailureTest, StopsWithAnErrorThatSaysWhatToFix) {
     }
 }
 
+const std::string kCountLine = LineOf(kGameCountOption);
+
 // The first lines of an ordinary file.
 std::string FirstLines(int count) {
     const std::string text = ConfigText({});
@@ -337,20 +331,12 @@ std::string Utf16(const std::string& ascii, bool bigEndian, bool withMark) {
 INSTANTIATE_TEST_SUITE_P(
     Line5AndGameLines, LoadConfigFailureTest,
     ::testing::Values(
+        LoadFailureCase{"CountIsAWord", Counted("x"), kTypeMismatch, {kCountLine, "\"x\""}},
+        LoadFailureCase{"CountIsEmpty", Counted(""), kTypeMismatch, {kCountLine, "\"\""}},
         LoadFailureCase{
-            "CountIsAWord", Counted("x"), kTypeMismatch, {LineOf(kGameCountOption), "\"x\""}},
-        LoadFailureCase{
-            "CountIsEmpty", Counted(""), kTypeMismatch, {LineOf(kGameCountOption), "\"\""}},
-        LoadFailureCase{"CountHasADecimalComma",
-                        Counted("2,5"),
-                        kTypeMismatch,
-                        {LineOf(kGameCountOption), "\"2,5\""}},
-        LoadFailureCase{
-            "CountTooLarge", Counted("40000"), kOverflow, {LineOf(kGameCountOption), "\"40000\""}},
-        LoadFailureCase{"CountTooSmall",
-                        Counted("-32769"),
-                        kOverflow,
-                        {LineOf(kGameCountOption), "\"-32769\""}},
+            "CountHasADecimalComma", Counted("2,5"), kTypeMismatch, {kCountLine, "\"2,5\""}},
+        LoadFailureCase{"CountTooLarge", Counted("40000"), kOverflow, {kCountLine, "\"40000\""}},
+        LoadFailureCase{"CountTooSmall", Counted("-32769"), kOverflow, {kCountLine, "\"-32769\""}},
         LoadFailureCase{"GameLineWithFiveFields",
                         Counted(" 2 ", {GameRow({.name = "A"}), "B|66|1|True|True"}),
                         kSubscriptOutOfRange,

@@ -42,13 +42,7 @@ const std::string kExampleBytes =
     testing::GameLines({testing::kSpaceRaceGame, testing::kRoadFightGame}) +
     "PadExit=Back + Start\r\n";
 
-TEST_F(SaveConfigTest, WritesTheSevenLinesOfTwoGamesThenThePadExit) {
-    SetExampleOptions();
-    SaveConfig();
-    EXPECT_EQ(SavedBytes(), kExampleBytes);
-}
-
-TEST_F(SaveConfigTest, ReplacesWhateverTheFileHeld) {
+TEST_F(SaveConfigTest, ReplacesTheFileWithTheSevenLinesOfTwoGamesThenThePadExit) {
     files_.files[kConfigPath] = std::string(5000, 'x');
     SetExampleOptions();
     SaveConfig();
@@ -101,15 +95,6 @@ TEST_F(SaveConfigTest, WritesCellsUnaltered) {
     testing::ConfigFile expected = kExample;
     expected.games = {odd};
     EXPECT_EQ(SavedBytes(), testing::ConfigText(expected));
-}
-
-TEST_F(SaveConfigTest, AnEmptyExitKeyBoxReadsBackAs27) {
-    SetExampleOptions();
-    ExitKeyCode = std::string("");
-    SaveConfig();
-    EXPECT_EQ(SavedBytes().substr(0, 5), "\r\n1\r\n");
-    LoadConfig();
-    EXPECT_EQ(ExitKeyCode, ExitKeyValue(27.0));
 }
 
 TEST_F(SaveConfigTest, ACommaLocaleWritesACommaThatReadsBackAsTheIntegralPart) {

@@ -25,53 +25,29 @@ struct CorpusEntry {
     std::string after = {};
 };
 
-const TestGame kRoadFightOnRenderer2 = {.name = "ROAD FIGHT",
-                                        .driveKey = "69",
-                                        .renderer = "2",
-                                        .on = {kGameZWriting, kGameAlphaZWriting}};
+const TestGame kRoadFight2 = {.name = "ROAD FIGHT",
+                              .driveKey = "69",
+                              .renderer = "2",
+                              .on = {kGameZWriting, kGameAlphaZWriting}};
+const TestGame kEmptyCells = {
+    .name = "", .driveKey = "", .renderer = "", .spelled = EveryOptionSpelled("")};
 
+// clang-format off
 const CorpusEntry kCorpus[] = {
-    {"count_overflow",
-     {.lines = {{kExitKeyOption, "0"},
-                {kHighPriorityOption, "1"},
-                {kCpuSpeedOption, "&H64"},
-                {kGameCountOption, "40000"}},
-      .namedLines = false}},
-    {"count_word",
-     {.lines = {{kExitKeyOption, "abc"},
-                {kHighPriorityOption, "0.5"},
-                {kCpuSpeedOption, "87,5"},
-                {kShowFpsOption, "yes"},
-                {kGameCountOption, "x"}},
-      .namedLines = false}},
-    {"example_config", {.lines = {{kShowFpsOption, "1"}}, .games = {{}, kRoadFightOnRenderer2}}},
-    {"five_fields",
-     {.lines = {{kHighPriorityOption, "1"}, {kGameCountOption, " 1 "}}, .namedLines = false},
-     "SPACE RACE|68|1|True|False\r\n"},
-    {"lone_cr",
-     {.lines = {{kExitKeyOption, "-1"}, {kCpuSpeedOption, " 75 "}},
-      .games = {{.name = "", .driveKey = "", .renderer = "", .spelled = EveryOptionSpelled("")}},
-      .namedLines = false,
-      .lineEnd = "\r"},
-     std::string(1, '\0')},
+    {"count_overflow", {.lines = {{kExitKeyOption, "0"}, {kHighPriorityOption, "1"}, {kCpuSpeedOption, "&H64"}, {kGameCountOption, "40000"}}, .namedLines = false}},
+    {"count_word", {.lines = {{kExitKeyOption, "abc"}, {kHighPriorityOption, "0.5"}, {kCpuSpeedOption, "87,5"}, {kShowFpsOption, "yes"}, {kGameCountOption, "x"}}, .namedLines = false}},
+    {"example_config", {.lines = {{kShowFpsOption, "1"}}, .games = {{}, kRoadFight2}}},
+    {"five_fields", {.lines = {{kHighPriorityOption, "1"}, {kGameCountOption, " 1 "}}, .namedLines = false}, "SPACE RACE|68|1|True|False\r\n"},
+    {"lone_cr", {.lines = {{kExitKeyOption, "-1"}, {kCpuSpeedOption, " 75 "}}, .games = {kEmptyCells}, .namedLines = false, .lineEnd = "\r"}, std::string(1, '\0')},
     {"lone_lf", {.lines = {{kHighPriorityOption, "1"}}, .namedLines = false, .lineEnd = "\n"}},
     {"no_games", {.lines = {{kShowFpsOption, "1"}}}},
-    {"pad_exit_joystick",
-     {.lines = {{kPadExitOption, "Joystick 16: buttons 1 + 32"}}, .games = {kSpaceRaceGame}}},
-    {"seventh_field",
-     {.lines = {{kExitKeyOption, "112"},
-                {kHighPriorityOption, "-1"},
-                {kCpuSpeedOption, " 1.5E2 "},
-                {kShowFpsOption, "1"},
-                {kGameCountOption, " 1 "}},
-      .namedLines = false},
+    {"pad_exit_joystick", {.lines = {{kPadExitOption, "Joystick 16: buttons 1 + 32"}}, .games = {kSpaceRaceGame}}},
+    {"seventh_field", {.lines = {{kExitKeyOption, "112"}, {kHighPriorityOption, "-1"}, {kCpuSpeedOption, " 1.5E2 "}, {kShowFpsOption, "1"}, {kGameCountOption, " 1 "}}, .namedLines = false},
      std::string("space race|68|1|True|False|False|extra\r\n\0Space Race", 51)},
-    {"two_games",
-     {.lines = {{kHighPriorityOption, "1"}}, .games = {kSpaceRaceGame, kRoadFightGame}}},
-    {"two_games_lookup",
-     {.lines = {{kHighPriorityOption, "1"}}, .games = {kSpaceRaceGame, kRoadFightGame}},
-     std::string("\0space race", 11)},
+    {"two_games", {.lines = {{kHighPriorityOption, "1"}}, .games = {kSpaceRaceGame, kRoadFightGame}}},
+    {"two_games_lookup", {.lines = {{kHighPriorityOption, "1"}}, .games = {kSpaceRaceGame, kRoadFightGame}}, std::string("\0space race", 11)},
 };
+// clang-format on
 
 // Inputs that hold no whole line of the format.
 const std::set<std::string> kFormatFree = {"short_file"};
