@@ -1,5 +1,6 @@
 #include "settings/pad_box_win.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -117,15 +118,25 @@ LRESULT CALLBACK PadBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     });
 }
 
-// Over the window it was opened from, where the player is looking.
+// Over the window it was opened from, where the player is looking, but whole
+// on its screen: the Settings window is narrower than the box, and may stand
+// at the screen's edge.
 void PlaceOver(HWND owner) {
     RECT around, box;
-    if (owner == nullptr || !GetWindowRect(owner, &around) || !GetWindowRect(g_form.window, &box)) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (owner == nullptr || !GetWindowRect(owner, &around) || !GetWindowRect(g_form.window, &box) ||
+        !GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
         return;
     }
-    SetWindowPos(g_form.window, nullptr, (around.left + around.right - (box.right - box.left)) / 2,
-                 (around.top + around.bottom - (box.bottom - box.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const LONG width = box.right - box.left;
+    const LONG height = box.bottom - box.top;
+    const RECT& screen = monitor.rcWork;
+    const LONG x = std::clamp((around.left + around.right - width) / 2, screen.left,
+                              std::max(screen.left, screen.right - width));
+    const LONG y = std::clamp((around.top + around.bottom - height) / 2, screen.top,
+                              std::max(screen.top, screen.bottom - height));
+    SetWindowPos(g_form.window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace

@@ -447,7 +447,7 @@ TEST(LauncherResourcesTest, ManifestVersionAndIcon) {
     EXPECT_NE(value(L"LegalCopyright").find(L"Zentavio Wrapper contributors"), std::wstring::npos);
 }
 
-// Poses the three windows with a few games and saves their images (BMP) into
+// Poses the four windows with a few games and saves their images (BMP) into
 // the folder, for the documentation.
 int Screenshots(const std::string& program, const std::string& imageFolder) {
     SettingsSession session("shots");
@@ -471,6 +471,10 @@ int Screenshots(const std::string& program, const std::string& imageFolder) {
     const HWND rendererBox = session.Window(L"Select Renderer");
     saved = save(rendererBox, "renderer.bmp") && saved;
     PostMessageW(rendererBox, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Click(session.Item(kCmdPad));
+    const HWND padBox = session.Window(L"Pad Exit");
+    saved = save(padBox, "padbox.bmp") && saved;
+    PostMessageW(padBox, WM_SYSCOMMAND, SC_CLOSE, 0);
     PostMessageW(session.settings, WM_SYSCOMMAND, SC_CLOSE, 0);
     return saved && session.launcher->WaitForExit(kWaitMs) && session.launcher->ExitCode() == 0 ? 0
                                                                                                 : 1;
