@@ -142,9 +142,11 @@ TEST_P(FullLaunchTest, DrivesTheEmulatorAndClosesItOnTheExitKey) {
                   "x" + backdrop.at("below-h"),
               "0,0 1024x768");
 
+    // The launcher ends once the key is let go, which the player does when the game has closed.
     const bool closed = HoldKeyUntil(
-        run.exitKey, [&] { return launcher->WaitForExit(0) && LogHas("closed"); }, kExitTimeoutMs);
-    ASSERT_TRUE(closed) << "the exit key did not end the launcher and the emulator";
+        run.exitKey, [&] { return LogHas("closed"); }, kExitTimeoutMs);
+    ASSERT_TRUE(closed && launcher->WaitForExit(kExitTimeoutMs))
+        << "the exit key did not end the launcher and the emulator";
     EXPECT_TRUE(WaitUntil([] { return FindTopLevel(kStandInClass, nullptr, 0) == nullptr; },
                           kExitTimeoutMs));
 
@@ -296,10 +298,17 @@ protected:
                LogHas(kStartGame);
     }
 
-    // Holds the exit key until the launcher has ended and the emulator closed.
+    // Holds the exit key until an emulator more has closed, then lets go, which
+    // ends the launcher.
     bool ExitKeyEndsBoth(const LauncherProcess& launcher) const {
+        const auto closes = [&] {
+            const auto lines = folder_->LogLines();
+            return std::count(lines.begin(), lines.end(), "closed");
+        };
+        const auto before = closes();
         return HoldKeyUntil(
-            27, [&] { return launcher.WaitForExit(0) && LogHas("closed"); }, kExitTimeoutMs);
+                   27, [&] { return closes() > before; }, kExitTimeoutMs) &&
+               launcher.WaitForExit(kExitTimeoutMs);
     }
 
     bool EmulatorProcessGone() const {
@@ -459,7 +468,8 @@ TEST_P(GameEndTest, NoEmulatorIsLeftBehind) {
             break;
         case GameEndCase::Ending::kExitKey:
             EXPECT_TRUE(HoldKeyUntil(
-                'Q', [&] { return launcher->WaitForExit(0); }, kExitTimeoutMs));
+                            'Q', [&] { return EmulatorProcessGone(); }, kExitTimeoutMs) &&
+                        launcher->WaitForExit(kExitTimeoutMs));
             break;
         case GameEndCase::Ending::kTerminated:
             launcher->Terminate();
@@ -514,8 +524,8 @@ TEST_F(GuardedLaunchTest, ABoxAtTheGamesStartLeavesTheMainWindowToBePlaced) {
         kExitTimeoutMs))
         << "the box is hidden behind the full-screen game";
     EXPECT_TRUE(HoldKeyUntil(
-        'Q', [&] { return launcher->WaitForExit(0); }, kExitTimeoutMs));
-    EXPECT_TRUE(WaitUntil([&] { return EmulatorProcessGone(); }, kExitTimeoutMs));
+        'Q', [&] { return EmulatorProcessGone(); }, kExitTimeoutMs));
+    EXPECT_TRUE(launcher->WaitForExit(kExitTimeoutMs));
 }
 
 // ----- the pad exit, read through the stand-in XInput DLL from scripted pads -----
