@@ -90,11 +90,11 @@ void RequireUsableExitKey() {
     }
 }
 
-void WatchPadExit(PadReader* pads) {
+void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds) {
     g_padExit.reset();
     if (pads != nullptr) {
         g_padExit.emplace(*pads);
-        g_padExit->watch.Released(0);
+        g_padExit->watch.Released(nowMilliseconds);
     }
 }
 

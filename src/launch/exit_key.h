@@ -21,10 +21,10 @@ constexpr bool IsKeyboardKey(std::int32_t code) {
 // no keyboard key: the player would have no way out.
 void RequireUsableExitKey();
 
-// Watches the configuration's pad exit on pads, beside the exit key, from now
-// on; null stops watching. Asks the pads once at once, so that loading XInput
-// (a long first call) falls before anything is timed.
-void WatchPadExit(PadReader* pads);
+// Watches the configuration's pad exit on pads, beside the exit key, from
+// nowMilliseconds on; null stops watching. Asks the pads at once, so that
+// loading XInput (a long first call) falls before anything is timed.
+void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds);
 
 // The player asks to leave: ExitKeyCode held (bit 0x1000 of GetKeyState's word
 // set), or the pad exit's buttons held together on one pad for 1 s.

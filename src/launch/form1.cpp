@@ -102,7 +102,7 @@ LaunchResult Form_Load(LaunchPlatform& platform) {
     Trace("game " + Quoted(GameName) + ": " + record);
     UnpackRecord(record);
     RequireUsableExitKey();
-    WatchPadExit(&platform.Pads());
+    WatchPadExit(&platform.Pads(), platform.Milliseconds());
     try {
         Launch(platform);
     } catch (const ExitKeyStop&) {
