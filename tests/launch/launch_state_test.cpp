@@ -117,12 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRecord{"", kSubscriptOutOfRange, TooFewFields("", 0)}));
 
 TEST_F(UnpackRecordTest, DriveKeyCodeConvertsTheDriveKeyText) {
-    DriveKey = "69";
-    EXPECT_EQ(DriveKeyCode(), 69);
-    DriveKey = "0";
-    EXPECT_EQ(DriveKeyCode(), 0);
-    DriveKey = "255";
-    EXPECT_EQ(DriveKeyCode(), 255);
+    for (const int code : {69, 0, 255}) {
+        DriveKey = std::to_string(code);
+        EXPECT_EQ(DriveKeyCode(), code);
+    }
 }
 
 }  // namespace

@@ -145,17 +145,6 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     EXPECT_EQ(SavedBytes(), " 112 " + saved.substr(3));
 }
 
-TEST_F(SaveConfigTest, DropsLinesBeyondTheAnnouncedGames) {
-    testing::ConfigFile file = kExample;
-    file.lines.push_back({kGameCountOption, " 1 "});
-    files_.files[kConfigPath] = testing::ConfigText(file);
-    LoadConfig();
-    SaveConfig();
-    file.lines = {{kExitKeyOption, " 27 "}, {kHighPriorityOption, "1"}};
-    file.games.pop_back();
-    EXPECT_EQ(SavedBytes(), testing::ConfigText(file));
-}
-
 TEST_F(SaveConfigTest, WritesATemporaryFileFlushesItAndReplacesTheOldOneInOneStep) {
     files_.files[kConfigPath] = "old";
     SetExampleOptions();
