@@ -163,8 +163,10 @@ int CompareListWindows(int rounds) {
         games.push_back(zent::testing::GameRow({.name = "GAME NUMBER " + std::to_string(i)}));
     }
     LaunchFolder folder;
-    folder.Write("zentconfig.ini", zent::testing::ConfigText(
-                                       {.lines = {{zent::kShowFpsOption, "1"}}, .rows = games}));
+    // No named lines after the games: the plain list adds every line after the placed ones.
+    folder.Write("zentconfig.ini",
+                 zent::testing::ConfigText(
+                     {.lines = {{zent::kShowFpsOption, "1"}}, .rows = games, .namedLines = false}));
     std::vector<double> settings, plain;
     for (int round = 0; round < rounds; ++round) {
         settings.push_back(TimeListWindow(L"Settings", [&] { return folder.Start(""); }));
