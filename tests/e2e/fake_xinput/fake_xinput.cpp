@@ -3,14 +3,11 @@
 //   ZENT_FAKE_PAD_SCRIPT  changes "<ms> <slot> <buttons in hex, or - unplugged>",
 //                         separated by ";", ms counted from the first call; a
 //                         slot is empty until its first change
-//   ZENT_FAKE_PAD_CALLS   a file that gets, when the process ends, the number
-//                         of XInputGetState calls per slot: "<0> <1> <2> <3>"
 
 #include <windows.h>
 #include <xinput.h>
 
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <sstream>
@@ -73,16 +70,4 @@ extern "C" __declspec(dllexport) DWORD WINAPI XInputGetState(DWORD slot, XINPUT_
     state->dwPacketNumber = calls[slot];
     state->Gamepad.wButtons = *buttons;
     return ERROR_SUCCESS;
-}
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason != DLL_PROCESS_DETACH) {
-        return TRUE;
-    }
-    const std::string path = Environment("ZENT_FAKE_PAD_CALLS");
-    if (FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "w")) {
-        std::fprintf(file, "%lu %lu %lu %lu\n", calls[0], calls[1], calls[2], calls[3]);
-        std::fclose(file);
-    }
-    return TRUE;
 }

@@ -7,8 +7,8 @@
 #include "startup/pad_reader_win.h"
 
 // Run by fake_pad.sh, with the stand-in xinput1_4.dll in the prefix's system
-// folder and its build copy beside this program, scripted by CMakeLists.txt to
-// hold Back, Start and A on slot 1.
+// folder and its build copy beside this program. Its readings are shown end to
+// end, by the launch that Back and Start end.
 
 namespace zent::testing {
 namespace {
@@ -27,12 +27,6 @@ TEST(WindowsPadReaderTest, LoadsXInputFromTheSystemFolderNotTheProgramsOwn) {
     std::wstring system(MAX_PATH, L'\0');
     system.resize(GetSystemDirectoryW(system.data(), MAX_PATH));
     EXPECT_EQ(ModulePath(GetModuleHandleW(L"xinput1_4.dll")), system + L"\\xinput1_4.dll");
-}
-
-TEST(WindowsPadReaderTest, ReadsTheButtonsOfTheConnectedSlotsOnly) {
-    WindowsPadReader reader;
-    EXPECT_EQ(reader.XInputButtons(1), kPadBack | kPadStart | kPadA);
-    EXPECT_EQ(reader.XInputButtons(0), std::nullopt);
 }
 
 }  // namespace
