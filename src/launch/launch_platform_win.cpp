@@ -199,8 +199,11 @@ std::uint64_t WindowsLaunchPlatform::Milliseconds() {
     LARGE_INTEGER frequency, now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&now);
-    return static_cast<std::uint64_t>(now.QuadPart) * 1000 /
-           static_cast<std::uint64_t>(frequency.QuadPart);
+    // Whole seconds first: the count times 1000 would overflow after weeks of
+    // uptime where the counter runs at the processor's clock.
+    const auto count = static_cast<std::uint64_t>(now.QuadPart);
+    const auto perSecond = static_cast<std::uint64_t>(frequency.QuadPart);
+    return count / perSecond * 1000 + count % perSecond * 1000 / perSecond;
 }
 
 // The launcher's windows (the backdrop, the Settings window hidden for Test

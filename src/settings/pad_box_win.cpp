@@ -156,4 +156,8 @@ void ShowPadBox(HWND owner, const PadCombination& current,
     SetControlText(GetDlgItem(g_form.window, kLblPadNow), "Now: " + PadCombinationText(current));
 }
 
+void ClosePadBox() {
+    DestroyForm(g_form);
+}
+
 }  // namespace zent

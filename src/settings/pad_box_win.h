@@ -26,5 +26,7 @@ enum PadBoxControlId : int {
 // without calling it.
 void ShowPadBox(HWND owner, const PadCombination& current,
                 std::function<void(const PadCombination&)> chosen);
+// Closes the open dialog, if any, without calling chosen.
+void ClosePadBox();
 
 }  // namespace zent

@@ -192,6 +192,7 @@ void SettingsForm::cmdTest_Click() {
     // it closes the emulator.
     windows_.CloseKeyBox();
     windows_.CloseRenderer();
+    windows_.ClosePadBox();
     windows_.HideSettings();
     GameName = SplitGameRow(view_.GameRow(selected)).front();
     windows_.ShowLaunchForm();

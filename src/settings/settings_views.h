@@ -73,6 +73,8 @@ public:
     // the combination the player held, unless the dialog was cancelled.
     virtual void ShowPadBox(const PadCombination& current,
                             std::function<void(const PadCombination&)> chosen) = 0;
+    // Closes it without an answer.
+    virtual void ClosePadBox() = 0;
     // Showing the open renderer dialog only brings it to the front.
     virtual void ShowRenderer() = 0;
     virtual void CloseRenderer() = 0;

@@ -48,6 +48,7 @@ public:
                     std::function<void(const PadCombination&)> chosen) override {
         zent::ShowPadBox(SettingsWindowHandle(), current, std::move(chosen));
     }
+    void ClosePadBox() override { zent::ClosePadBox(); }
     void ShowRenderer() override { ShowRendererWindow(); }
     void CloseRenderer() override { UnloadRendererWindow(); }
 

@@ -208,17 +208,19 @@ void LoadConfigText(std::string_view bytes, const std::string& path) {
     }
 
     // The named lines after the games, where older versions never read, in the
-    // table's order. Any other line there (extra games an older file kept) ends
-    // them: it and the options after it keep their defaults.
+    // table's order. A name is read as a player may type it by hand ("padexit
+    // = Off"). Any other line there (extra games an older file kept) ends them:
+    // it and the options after it keep their defaults.
     bool named = true;
     for (const GlobalOption& option : kGlobalOptions) {
         if (option.key == nullptr) {
             continue;
         }
-        const std::string prefix = std::string(option.key) + "=";
         const std::string line = named && !reader.AtEnd() ? reader.Next(option.what) : "";
-        named = line.starts_with(prefix);
-        ReadOption(option, named ? line.substr(prefix.size()) : option.defaultText, reader);
+        const std::size_t equals = line.find('=');
+        named = equals != std::string::npos &&
+                UpperCase(TrimSpaces(line.substr(0, equals))) == UpperCase(option.key);
+        ReadOption(option, named ? line.substr(equals + 1) : option.defaultText, reader);
     }
 }
 

@@ -40,6 +40,7 @@ void FakeWindows::ShowKeyBox() {
 void FakeWindows::ShowPadBox(const PadCombination& current,
                              std::function<void(const PadCombination&)> chosen) {
     Log("ShowPadBox");
+    padBoxOpen = true;
     padBoxCurrent = current;
     padChosen = std::move(chosen);
 }
@@ -55,6 +56,11 @@ void FakeWindows::ShowRenderer() {
 void FakeWindows::CloseKeyBox() {
     Log("CloseKeyBox");
     keyBoxOpen = false;
+}
+
+void FakeWindows::ClosePadBox() {
+    Log("ClosePadBox");
+    padBoxOpen = false;
 }
 
 void FakeWindows::CloseRenderer() {

@@ -56,7 +56,8 @@ public:
     explicit FakeWindows(FakeSettingsView* settings, MemoryFileSystem* disk = nullptr)
         : settings_(settings), disk_(disk) {}
 
-    bool settingsOpen = true, settingsVisible = true, keyBoxOpen = false, rendererOpen = false;
+    bool settingsOpen = true, settingsVisible = true, keyBoxOpen = false, rendererOpen = false,
+         padBoxOpen = false;
     std::string chosenFile;
     // Consumed one per question; No when none is left, as the options a test's
     // game rows do not name are False.
@@ -79,6 +80,7 @@ public:
     void ShowPadBox(const PadCombination& current,
                     std::function<void(const PadCombination&)> chosen) override;
     void ShowRenderer() override;
+    void ClosePadBox() override;
     void CloseRenderer() override;
     bool AskYesNo(const std::string& title, const std::string& question) override;
     void Tell(const std::string& message) override;

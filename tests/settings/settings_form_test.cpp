@@ -388,10 +388,11 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     // Another Add Game left at its key box: given up.
     windows.chosenFile = "C:\\Images\\Moon.iso";
     settings.cmdAdd_Click();
-    ASSERT_TRUE(windows.keyBoxOpen);
+    settings.cmdPad_Click();
+    ASSERT_TRUE(windows.keyBoxOpen && windows.padBoxOpen);
     windows.events.clear();
     settings.cmdTest_Click();
-    EXPECT_FALSE(windows.keyBoxOpen || windows.rendererOpen);
+    EXPECT_FALSE(windows.keyBoxOpen || windows.rendererOpen || windows.padBoxOpen);
     EXPECT_EQ(windows.events.back(), "writes=1 ShowLaunchForm");
     EXPECT_EQ(GameName, "NEW ONE");
     EXPECT_EQ(SavedConfig(),

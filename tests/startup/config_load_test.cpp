@@ -249,6 +249,7 @@ TEST_F(LoadConfigTest, ReadsThePadExitAfterTheGamesOrGivesItsDefault) {
                      .games = {kSpaceRaceGame}}),
          {PadKind::kJoystick, 1, 0x300}},
         {Counted(" -1 ", {"PadExit=Off"}), {}},
+        {Counted(" 0 ", {" padexit = Off"}), {}},
         {ConfigText({.games = {kSpaceRaceGame}, .namedLines = false}), kDefaultPadExit},
         {Counted(" 1 ", {GameRow(kSpaceRaceGame), GameRow(kRoadFightGame), "PadExit=Off"}),
          kDefaultPadExit},
