@@ -12,11 +12,7 @@ bool PadExitWatch::Off() const {
 // mean other buttons on another device.
 std::vector<PadSnapshot> PadExitWatch::Pads(std::uint64_t nowMilliseconds) {
     const bool xinput = combination_.kind == PadKind::kXInput;
-    std::vector<PadSnapshot> pads = poller_.Poll(nowMilliseconds, xinput, !xinput);
-    std::erase_if(pads, [this](const PadSnapshot& pad) {
-        return pad.kind == PadKind::kJoystick && pad.index != combination_.joystick;
-    });
-    return pads;
+    return poller_.Poll(nowMilliseconds, xinput, xinput ? 0 : 1u << combination_.joystick);
 }
 
 bool PadExitWatch::Held(std::uint64_t nowMilliseconds) {

@@ -56,7 +56,7 @@ std::optional<PadBoxSession> g_session;
 
 PadCaptureState PollPads() {
     const std::uint64_t now = GetTickCount64();
-    g_session->capture.Feed(g_session->poller.Poll(now, true, true), now);
+    g_session->capture.Feed(g_session->poller.Poll(now, true, kAllJoysticks), now);
     return g_session->capture.State();
 }
 

@@ -11,11 +11,12 @@ using ReadButtons = std::optional<std::uint32_t> (PadReader::*)(int);
 // Asks each slot of one kind whose retry time has come; a slot found empty is
 // left alone for kEmptyPadRetryInterval, so a watcher polling every tick pays
 // for the missing pads only every 2 s.
-void PollSlots(PadReader& reader, ReadButtons read, PadKind kind,
+// Asks the slots whose bit is set in slots.
+void PollSlots(PadReader& reader, ReadButtons read, PadKind kind, std::uint32_t slots,
                std::span<std::uint64_t> retryTimes, std::uint64_t now,
                std::vector<PadSnapshot>& pads) {
     for (std::size_t index = 0; index < retryTimes.size(); ++index) {
-        if (now < retryTimes[index]) {
+        if ((slots >> index & 1) == 0 || now < retryTimes[index]) {
             continue;
         }
         const int slot = static_cast<int>(index);
@@ -30,16 +31,12 @@ void PollSlots(PadReader& reader, ReadButtons read, PadKind kind,
 }  // namespace
 
 std::vector<PadSnapshot> PadPoller::Poll(std::uint64_t nowMilliseconds, bool xinput,
-                                         bool joysticks) {
+                                         std::uint32_t joysticks) {
     std::vector<PadSnapshot> pads;
-    if (xinput) {
-        PollSlots(reader_, &PadReader::XInputButtons, PadKind::kXInput, xinputRetry_,
-                  nowMilliseconds, pads);
-    }
-    if (joysticks) {
-        PollSlots(reader_, &PadReader::JoystickButtons, PadKind::kJoystick, joystickRetry_,
-                  nowMilliseconds, pads);
-    }
+    PollSlots(reader_, &PadReader::XInputButtons, PadKind::kXInput,
+              xinput ? (1u << kXInputSlotCount) - 1 : 0, xinputRetry_, nowMilliseconds, pads);
+    PollSlots(reader_, &PadReader::JoystickButtons, PadKind::kJoystick, joysticks, joystickRetry_,
+              nowMilliseconds, pads);
     return pads;
 }
 

@@ -37,14 +37,19 @@ struct PadSnapshot {
 // a slot found empty is asked again only this long after.
 inline constexpr std::uint64_t kEmptyPadRetryInterval = 2000;
 
+// Every joystick, for PadPoller::Poll.
+inline constexpr std::uint32_t kAllJoysticks = (1u << kJoystickCount) - 1;
+
 // Reads the pads of the kinds asked for, skipping the slots found empty until
 // their retry time has come.
 class PadPoller {
 public:
     explicit PadPoller(PadReader& reader) : reader_(reader) {}
-    // The connected pads of the kinds asked for, at nowMilliseconds: the exit
-    // watch asks for its combination's kind, capture for both.
-    std::vector<PadSnapshot> Poll(std::uint64_t nowMilliseconds, bool xinput, bool joysticks);
+    // The connected pads asked for, at nowMilliseconds: the XInput slots, and
+    // the joysticks whose bit (1 << id) is set in joysticks. The exit watch
+    // asks for its combination's pads only, capture for all.
+    std::vector<PadSnapshot> Poll(std::uint64_t nowMilliseconds, bool xinput,
+                                  std::uint32_t joysticks);
 
 private:
     PadReader& reader_;
