@@ -20,7 +20,7 @@ namespace {
 
 // The emulator reads "zentavio.cfg" when it starts, so every run begins from the
 // saved configuration, the state that the option toggles expect to switch. A
-// large one takes a while to copy, so the exit key is watched meanwhile: held,
+// large one takes a while to copy, so the exit is watched meanwhile: held,
 // it stops the copy, and the launcher ends with nothing started. False then.
 bool RestoreEmulatorConfig(LaunchPlatform& platform) {
     if (!ReplaceWithCopy(ActiveFileSystem(), ProgramFile(kSavedEmulatorConfig),

@@ -24,7 +24,7 @@ enum class LaunchResult {
     // Silent ends, before anything is copied or started.
     kGameNotFound,
     kAnotherLaunchRuns,
-    // The exit key stopped it, and the emulator, if one was started, has been
+    // The exit (the key or the pad exit) stopped it, and the emulator, if one was started, has been
     // closed: the launcher ends.
     kExitKey,
     // The game runs: Timer1 starts, at kTimer1Interval.
@@ -35,8 +35,8 @@ enum class LaunchResult {
 // the saved configuration, the automation steps.
 LaunchResult Form_Load(LaunchPlatform& platform);
 
-// One tick of Timer1: one read of the exit key, and now and then a look at
-// whether the emulator has ended. True when the exit key is held: the caller
+// One tick of Timer1: one read of the exit key and the pad exit, and now and then
+// a look at whether the emulator has ended. True when either is held: the caller
 // stops Timer1, closes the emulator (CloseEmulatorForExit) and ends.
 bool Timer1_Timer(LaunchPlatform& platform);
 

@@ -1,9 +1,10 @@
 #pragma once
 // The launch types blind, into whatever has the focus. The guard is the keyboard
 // the steps type on, in front of the real one, and keeps that safe: every pause
-// watches the exit key, and before each press or chord the exit key is checked
-// again and the window in front must belong to the emulator we started. Any other window in
-// front stops the launch before the key, so no key ever reaches another program.
+// watches the exit key and the pad exit, and before each press or chord they are
+// checked again and the window in front must belong to the emulator we started.
+// Any other window in front stops the launch before the key, so no key ever
+// reaches another program.
 
 #include <cstdint>
 #include <functional>
@@ -32,7 +33,7 @@ class LaunchGuard final : public Keyboard {
 public:
     LaunchGuard(Keyboard& keyboard, Desktop& desktop) : keyboard_(keyboard), desktop_(desktop) {}
 
-    // A held exit key stops the launch here (ExitKeyStop).
+    // A held exit key or pad exit stops the launch here (ExitKeyStop).
     void CheckExitKey();
 
     // The step under way, which the trace names when the guard stops the launch.
