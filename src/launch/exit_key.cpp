@@ -7,7 +7,7 @@
 #include "launch/keystrokes.h"
 #include "launch/launch_guard.h"
 #include "launch/launch_state.h"
-#include "launch/pad_exit.h"
+#include "pads/pad_exit.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/file_system.h"

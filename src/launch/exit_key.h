@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "launch/launch_platform.h"
-#include "startup/pad_reader.h"
+#include "pads/pad_reader.h"
 
 namespace zent {
 

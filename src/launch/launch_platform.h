@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/pad_reader.h"
+#include "pads/pad_reader.h"
 
 namespace zent {
 

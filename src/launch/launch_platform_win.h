@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "launch/launch_platform.h"
-#include "startup/pad_reader_win.h"
+#include "pads/pad_reader_win.h"
 
 namespace zent {
 

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "settings/form_window_win.h"
-#include "settings/pad_capture.h"
-#include "startup/pad_reader_win.h"
+#include "pads/pad_capture.h"
+#include "pads/pad_reader_win.h"
 
 namespace zent {
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "startup/pad_combination.h"
+#include "pads/pad_combination.h"
 
 namespace zent {
 

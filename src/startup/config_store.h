@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "startup/pad_combination.h"
+#include "pads/pad_combination.h"
 
 namespace zent {
 

@@ -8,7 +8,7 @@
 #include "emulator_model.h"
 #include "launch/exit_key.h"
 #include "launch/form1.h"
-#include "launch/pad_exit.h"
+#include "pads/pad_exit.h"
 #include "launch_fixture.h"
 #include "startup/command_line.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "startup/pad_reader_win.h"
+#include "pads/pad_reader_win.h"
 
 // Run by fake_pad.sh, with the stand-in xinput1_4.dll in the prefix's system
 // folder and its build copy beside this program. Its readings are shown end to

@@ -3,7 +3,7 @@
 // reads them while another program has the focus, as the emulator has), and
 // winmm's joysticks for other pads and arcade encoders.
 
-#include "startup/pad_reader.h"
+#include "pads/pad_reader.h"
 
 namespace zent {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "startup/pad_combination.h"
-#include "startup/pad_reader.h"
+#include "pads/pad_combination.h"
+#include "pads/pad_reader.h"
 
 namespace zent {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "startup/pad_combination.h"
+#include "pads/pad_combination.h"
 
 namespace zent {
 

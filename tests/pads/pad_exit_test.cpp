@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "launch/pad_exit.h"
+#include "pads/pad_exit.h"
 
 namespace zent::testing {
 namespace {

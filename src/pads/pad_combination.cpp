@@ -1,9 +1,8 @@
-#include "startup/pad_combination.h"
+#include "pads/pad_combination.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
-
-#include "startup/text_conversions.h"
 
 namespace zent {
 
@@ -35,21 +34,29 @@ constexpr PadButtonName kPadButtonNames[] = {
 
 constexpr const char* kSeparator = " + ";
 
+// Pad texts are ASCII words, typed with blanks around them and in any case.
 std::string Trimmed(std::string_view text) {
-    return UpperCase(TrimSpaces(text));
+    while (text.starts_with(' '))
+        text.remove_prefix(1);
+    while (text.ends_with(' '))
+        text.remove_suffix(1);
+    std::string upper(text);
+    std::ranges::transform(upper, upper.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    return upper;
 }
 
 // The pieces between the "+" signs, trimmed and upper-cased; nothing when one is empty.
 std::optional<std::vector<std::string>> Pieces(std::string_view text) {
     std::vector<std::string> pieces;
-    for (const std::string& piece : Split(text, '+')) {
-        pieces.push_back(Trimmed(piece));
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t plus = std::min(text.find('+', start), text.size());
+        pieces.push_back(Trimmed(text.substr(start, plus - start)));
         if (pieces.back().empty()) {
             return std::nullopt;
         }
-    }
-    if (pieces.empty()) {
-        return std::nullopt;
+        start = plus + 1;
     }
     return pieces;
 }
@@ -73,7 +80,7 @@ std::optional<std::uint32_t> XInputButtons(std::string_view text) {
     for (const std::string& piece : *pieces) {
         std::uint32_t bit = 0;
         for (const PadButtonName& button : kPadButtonNames) {
-            if (piece == UpperCase(button.name)) {
+            if (piece == Trimmed(button.name)) {
                 bit = button.bit;
             }
         }

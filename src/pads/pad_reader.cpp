@@ -1,4 +1,4 @@
-#include "startup/pad_reader.h"
+#include "pads/pad_reader.h"
 
 #include <span>
 

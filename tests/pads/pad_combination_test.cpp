@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/pad_combination.h"
+#include "pads/pad_combination.h"
 
 namespace zent {
 namespace {

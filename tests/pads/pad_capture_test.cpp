@@ -1,4 +1,4 @@
-#include "settings/pad_capture.h"
+#include "pads/pad_capture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "startup/pad_reader_win.h"
+#include "pads/pad_reader_win.h"
 
 #include <windows.h>
 

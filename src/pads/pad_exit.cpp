@@ -1,4 +1,4 @@
-#include "launch/pad_exit.h"
+#include "pads/pad_exit.h"
 
 namespace zent {
 
