@@ -36,10 +36,12 @@ constexpr const char* kSeparator = " + ";
 
 // Pad texts are ASCII words, typed with blanks around them and in any case.
 std::string Trimmed(std::string_view text) {
-    while (text.starts_with(' '))
+    while (text.starts_with(' ')) {
         text.remove_prefix(1);
-    while (text.ends_with(' '))
+    }
+    while (text.ends_with(' ')) {
         text.remove_suffix(1);
+    }
     std::string upper(text);
     std::ranges::transform(upper, upper.begin(), [](char c) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
