@@ -50,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         zent::LoadConfigText(input.substr(0, nul), kPath);
         if (nul != std::string_view::npos) {
             CheckLookup(std::string(input.substr(nul + 1)), false);
-        } else if (zent::GameCount > 0) {
-            CheckLookup(zent::GameTable[static_cast<std::size_t>(zent::GameCount) - 1][0], true);
+        } else if (zent::Config.GameCount > 0) {
+            CheckLookup(
+                zent::Config.GameTable[static_cast<std::size_t>(zent::Config.GameCount) - 1][0],
+                true);
         }
         CheckRoundTrip();
         zent::ExitKeyCodeValue();

@@ -71,13 +71,13 @@ void InitHighPriority(Keyboard& keyboard) {
 // of a blocked launcher, and a typing slip such as 10000 would otherwise hold
 // it for many seconds; 1000 points covers every useful speed.
 void SetCpuSpeed(Keyboard& keyboard) {
-    const double distance = std::fabs(CpuSpeed - 100);
+    const double distance = std::fabs(Config.CpuSpeed - 100);
     if (!(distance >= 1)) {
         return;
     }
     const int presses =
         distance >= kMaxCpuSpeedPresses ? kMaxCpuSpeedPresses : static_cast<int>(distance);
-    const KeyCode key = CpuSpeed > 100 ? kKeyAdd : kKeySubtract;
+    const KeyCode key = Config.CpuSpeed > 100 ? kKeyAdd : kKeySubtract;
     for (int i = 0; i < presses; ++i) {
         PressKey(keyboard, key);
         keyboard.Sleep(1);
@@ -93,13 +93,13 @@ bool Always() {
 constexpr AutomationStep kSteps[] = {
     {"StartUpSequence", Always, StartUpSequence, nullptr},
     {"SelectDrive", Always, SelectDrive, nullptr},
-    {"InitCapcom", [] { return CapcomHack; }, InitCapcom, nullptr},
+    {"InitCapcom", [] { return Launch.CapcomHack; }, InitCapcom, nullptr},
     // The saved configuration shows the frame rate: the toggle turns it off.
-    {"InitFps", [] { return !ShowFps; }, InitFps, nullptr},
-    {"InitNTSC", [] { return NtscMode; }, InitNTSC, nullptr},
-    {"InitZwrite", [] { return ZWrite; }, InitZwrite, nullptr},
-    {"InitZwriteAlpha", [] { return ZWriteAlpha; }, InitZwriteAlpha, nullptr},
-    {"InitHighPriority", [] { return HighPriority; }, InitHighPriority, nullptr},
+    {"InitFps", [] { return !Config.ShowFps; }, InitFps, nullptr},
+    {"InitNTSC", [] { return Launch.NtscMode; }, InitNTSC, nullptr},
+    {"InitZwrite", [] { return Launch.ZWrite; }, InitZwrite, nullptr},
+    {"InitZwriteAlpha", [] { return Launch.ZWriteAlpha; }, InitZwriteAlpha, nullptr},
+    {"InitHighPriority", [] { return Config.HighPriority; }, InitHighPriority, nullptr},
     {"InitGame", Always, InitGame, nullptr},
     {"PlaceEmulatorWindow", Always, nullptr, PlaceEmulatorWindow},
     {"SetCpuSpeed", Always, SetCpuSpeed, nullptr},

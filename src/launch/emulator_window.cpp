@@ -7,12 +7,9 @@
 
 namespace zent {
 
-WindowHandle EmulatorWindow = 0;
-std::int32_t ScreenWidth = 0;
-std::int32_t ScreenHeight = 0;
-
 bool IsEmulatorWindow(Desktop& desktop, WindowHandle window) {
-    return window != 0 && EmulatorProcess != 0 && desktop.WindowProcess(window) == EmulatorProcess;
+    return window != 0 && Launch.EmulatorProcess != 0 &&
+           desktop.WindowProcess(window) == Launch.EmulatorProcess;
 }
 
 // The foreground window is taken on trust only as far as its process: if the
@@ -25,31 +22,33 @@ void PlaceEmulatorWindow(Keyboard& keyboard, Desktop& desktop) {
     const WindowHandle foreground = desktop.ForegroundWindow();
     const WindowHandle main =
         IsEmulatorWindow(desktop, foreground) ? desktop.RootOwner(foreground) : 0;
-    EmulatorWindow = IsEmulatorWindow(desktop, main) ? main : 0;
-    ScreenWidth = desktop.SystemMetric(kScreenWidthMetric);
-    ScreenHeight = desktop.SystemMetric(kScreenHeightMetric);
-    desktop.MoveCursor(ScreenWidth, 0);
+    Launch.EmulatorWindow = IsEmulatorWindow(desktop, main) ? main : 0;
+    Launch.ScreenWidth = desktop.SystemMetric(kScreenWidthMetric);
+    Launch.ScreenHeight = desktop.SystemMetric(kScreenHeightMetric);
+    desktop.MoveCursor(Launch.ScreenWidth, 0);
 
     // The backdrop never takes the focus: the emulator may still have menu keys
     // queued, and a window that loses the keyboard can drop them.
     const WindowHandle backdrop = desktop.ShowBackdrop();
-    desktop.PlaceWindow(backdrop, kInsertAtTop, 0, 0, ScreenWidth, ScreenHeight,
+    desktop.PlaceWindow(backdrop, kInsertAtTop, 0, 0, Launch.ScreenWidth, Launch.ScreenHeight,
                         kPositionNoActivate);
 
-    if (EmulatorWindow == 0) {
+    if (Launch.EmulatorWindow == 0) {
         Trace("the backdrop is shown; the window in front, " +
               Quoted(desktop.WindowTitle(foreground)) + ", is not the emulator's: left as it is");
         return;
     }
-    StripWindowFrame(desktop, EmulatorWindow);
+    StripWindowFrame(desktop, Launch.EmulatorWindow);
     // Shown and activated, so the speed keys and Alt+F4 reach it whatever
     // happened to the focus meanwhile.
-    desktop.PlaceWindow(EmulatorWindow, kInsertTopMost, 0, -kHiddenTopRows, ScreenWidth,
-                        ScreenHeight + kHiddenTopRows, kPositionShowWindow);
-    Trace("the emulator's window " + Quoted(desktop.WindowTitle(EmulatorWindow)) + " placed at 0," +
-          std::to_string(-kHiddenTopRows) + " size " + std::to_string(ScreenWidth) + "x" +
-          std::to_string(ScreenHeight + kHiddenTopRows) + ", topmost, over the backdrop");
-    if (foreground != EmulatorWindow) {
+    desktop.PlaceWindow(Launch.EmulatorWindow, kInsertTopMost, 0, -kHiddenTopRows,
+                        Launch.ScreenWidth, Launch.ScreenHeight + kHiddenTopRows,
+                        kPositionShowWindow);
+    Trace("the emulator's window " + Quoted(desktop.WindowTitle(Launch.EmulatorWindow)) +
+          " placed at 0," + std::to_string(-kHiddenTopRows) + " size " +
+          std::to_string(Launch.ScreenWidth) + "x" +
+          std::to_string(Launch.ScreenHeight + kHiddenTopRows) + ", topmost, over the backdrop");
+    if (foreground != Launch.EmulatorWindow) {
         // The box stays where it was, in front of its window and with the
         // keyboard: Windows keeps the owned windows of a topmost window in front
         // of it, but not every window manager does, and a box hidden behind the

@@ -8,13 +8,6 @@
 
 namespace zent {
 
-// The emulator's game window as captured by PlaceEmulatorWindow (the main
-// window of what was in front); 0 when the foreground window then belonged to
-// another process.
-extern WindowHandle EmulatorWindow;
-extern std::int32_t ScreenWidth;
-extern std::int32_t ScreenHeight;
-
 // Rows of pixels of the emulator window kept above the screen's top edge,
 // which hides what is left of its menu bar.
 inline constexpr int kHiddenTopRows = 20;

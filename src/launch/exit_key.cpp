@@ -15,17 +15,7 @@
 
 namespace zent {
 
-WindowHandle FrontEndWindow = 0;
-
 namespace {
-
-// The pad exit of the launch under way, over the platform's pads.
-struct PadExitWatcher {
-    explicit PadExitWatcher(PadReader& pads) : poller(pads), watch(PadExit, poller) {}
-    PadPoller poller;
-    PadExitWatch watch;
-};
-std::optional<PadExitWatcher> g_padExit;
 
 // A held key reports the whole upper byte of its state word (0xFF80, 0xFF81).
 constexpr std::uint16_t kHeldBit = 0x1000;
@@ -68,12 +58,12 @@ bool ExitKeyHeld(Keyboard& keyboard) {
 
 bool ExitInputsReleased(Keyboard& keyboard, Desktop& desktop) {
     return !ExitKeyHeld(keyboard) &&
-           (!g_padExit || g_padExit->watch.Released(desktop.Milliseconds()));
+           (!Launch.PadWatch || Launch.PadWatch->Released(desktop.Milliseconds()));
 }
 
 // The emulator this launch started is still running.
 bool EmulatorRuns(Desktop& desktop) {
-    return EmulatorProcess != 0 && !desktop.ProgramExitCode().has_value();
+    return Launch.EmulatorProcess != 0 && !desktop.ProgramExitCode().has_value();
 }
 
 }  // namespace
@@ -91,10 +81,10 @@ void RequireUsableExitKey() {
 }
 
 void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds) {
-    g_padExit.reset();
+    Launch.PadWatch.reset();
     if (pads != nullptr) {
-        g_padExit.emplace(*pads);
-        g_padExit->watch.Released(nowMilliseconds);
+        Launch.PadWatch.emplace(Config.PadExit, *pads);
+        Launch.PadWatch->Released(nowMilliseconds);
     }
 }
 
@@ -103,8 +93,8 @@ bool ExitRequested(Keyboard& keyboard, Desktop& desktop) {
         Trace("the exit key is held");
         return true;
     }
-    if (g_padExit && g_padExit->watch.Held(desktop.Milliseconds())) {
-        Trace("the pad exit " + Quoted(PadCombinationText(PadExit)) + " is held");
+    if (Launch.PadWatch && Launch.PadWatch->Held(desktop.Milliseconds())) {
+        Trace("the pad exit " + Quoted(PadCombinationText(Config.PadExit)) + " is held");
         return true;
     }
     return false;
@@ -119,7 +109,7 @@ void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
         PressAltChord(keyboard, kKeyF4);
         return;
     }
-    const std::vector<WindowHandle> windows = desktop.ProcessWindows(EmulatorProcess);
+    const std::vector<WindowHandle> windows = desktop.ProcessWindows(Launch.EmulatorProcess);
     if (windows.empty()) {
         Trace("the emulator has no window: its process is ended");
         desktop.EndProgram();
@@ -144,7 +134,7 @@ void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop) {
 void RememberFrontEnd(Desktop& desktop) {
     const WindowHandle front = desktop.ForegroundWindow();
     const ProcessId owner = desktop.WindowProcess(front);
-    FrontEndWindow = owner != 0 && owner != desktop.LauncherProcess() ? front : 0;
+    Launch.FrontEndWindow = owner != 0 && owner != desktop.LauncherProcess() ? front : 0;
 }
 
 void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop) {
@@ -160,14 +150,16 @@ void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop) {
               " s after the game: the launcher ends all the same");
     }
     // A front end closed meanwhile leaves nothing to give the foreground to.
-    if (FrontEndWindow == 0 || desktop.WindowProcess(FrontEndWindow) == 0) {
+    if (Launch.FrontEndWindow == 0 || desktop.WindowProcess(Launch.FrontEndWindow) == 0) {
         return;
     }
-    if (desktop.BringToFront(FrontEndWindow)) {
-        Trace("the foreground is given back to " + Quoted(desktop.WindowTitle(FrontEndWindow)));
+    if (desktop.BringToFront(Launch.FrontEndWindow)) {
+        Trace("the foreground is given back to " +
+              Quoted(desktop.WindowTitle(Launch.FrontEndWindow)));
         return;
     }
-    Trace("Windows refused the foreground to " + Quoted(desktop.WindowTitle(FrontEndWindow)) +
+    Trace("Windows refused the foreground to " +
+          Quoted(desktop.WindowTitle(Launch.FrontEndWindow)) +
           ": the program that started the launcher may take it");
     desktop.AllowStarterToTakeForeground();
 }

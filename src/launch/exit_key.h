@@ -17,16 +17,16 @@ constexpr bool IsKeyboardKey(std::int32_t code) {
     return code >= 1 && code <= 254;
 }
 
-// Stops the launch before anything is copied or started when ExitKeyCode is
+// Stops the launch before anything is copied or started when Config.ExitKeyCode is
 // no keyboard key: the player would have no way out.
 void RequireUsableExitKey();
 
 // Watches the configuration's pad exit on pads, beside the exit key, from
-// nowMilliseconds on; null stops watching. Asks the pads at once, so that
+// nowMilliseconds on (Launch.PadWatch); null stops watching. Asks the pads at once, so that
 // loading XInput (a long first call) falls before anything is timed.
 void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds);
 
-// The player asks to leave: ExitKeyCode held (bit 0x1000 of GetKeyState's word
+// The player asks to leave: Config.ExitKeyCode held (bit 0x1000 of GetKeyState's word
 // set), or the pad exit's buttons held together on one pad for 1 s.
 bool ExitRequested(Keyboard& keyboard, Desktop& desktop);
 
@@ -50,16 +50,14 @@ struct ExitKeyStop {};
 // after the key). The caller then ends the launcher.
 void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop);
 
-// The window in front as the launch begins when it is another program's, the
-// front end's as a rule; 0 when there was none.
-extern WindowHandle FrontEndWindow;
+// Notes Launch.FrontEndWindow.
 void RememberFrontEnd(Desktop& desktop);
 
 // The launcher's last act after a game (the exit key, the pad exit, or the
 // error box's OK), with the emulator gone and the backdrop still up: it waits
 // up to 3 s for the exit key and the pad exit's buttons to be let go, so that
 // no Start still held reaches the front end and starts the game again, then
-// gives FrontEndWindow the foreground. Where Windows refuses, it lets the
+// gives Launch.FrontEndWindow the foreground. Where Windows refuses, it lets the
 // program that started the launcher take it. It never forces the foreground.
 void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop);
 

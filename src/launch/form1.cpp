@@ -8,7 +8,6 @@
 #include "launch/exit_key.h"
 #include "launch/launch_guard.h"
 #include "launch/launch_state.h"
-#include "startup/command_line.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/file_system.h"
@@ -38,12 +37,12 @@ bool RestoreEmulatorConfig(LaunchPlatform& platform) {
 // along the search path, and could start some other program of that name.
 // Returns that path.
 std::string StartEmulator(Desktop& desktop) {
-    if (RendererType == 1 || RendererType == 3) {
-        CapcomHack = true;
+    if (Launch.RendererType == 1 || Launch.RendererType == 3) {
+        Launch.CapcomHack = true;
     }
-    const std::string program = ProgramFile(EmulatorProgramName(RendererType));
-    EmulatorProcess = desktop.StartProgram(program, kShowNormal);
-    Trace("started " + program + ", process id " + std::to_string(EmulatorProcess));
+    const std::string program = ProgramFile(EmulatorProgramName(Launch.RendererType));
+    Launch.EmulatorProcess = desktop.StartProgram(program, kShowNormal);
+    Trace("started " + program + ", process id " + std::to_string(Launch.EmulatorProcess));
     return program;
 }
 
@@ -65,7 +64,7 @@ void RunAutomation(LaunchGuard& guard, Desktop& desktop) {
 
 // From the guard's first look at the exit key to the last step. A held exit
 // key stops it wherever the guard looks (ExitKeyStop).
-void Launch(LaunchPlatform& platform) {
+void RunLaunch(LaunchPlatform& platform) {
     LaunchGuard guard(platform, platform);
     guard.CheckExitKey();
     ActiveFileSystem().ChangeCurrentFolder(ProgramFolder());
@@ -94,17 +93,18 @@ LaunchResult Form_Load(LaunchPlatform& platform) {
     }
     RememberFrontEnd(platform);
     LoadConfig();
-    const std::string record = LookupGame(GameName);
-    if (record.empty()) {
-        Trace("no game " + Quoted(GameName) + " in " + kConfigFileName + ": the launcher ends");
+    const GameRecord* game = FindGame(Launch.GameName);
+    if (game == nullptr) {
+        Trace("no game " + Quoted(Launch.GameName) + " in " + kConfigFileName +
+              ": the launcher ends");
         return LaunchResult::kGameNotFound;
     }
-    Trace("game " + Quoted(GameName) + ": " + record);
-    UnpackRecord(record);
+    Trace("game " + Quoted(Launch.GameName) + ": " + RecordText(*game));
+    UnpackRecord(*game);
     RequireUsableExitKey();
     WatchPadExit(&platform.Pads(), platform.Milliseconds());
     try {
-        Launch(platform);
+        RunLaunch(platform);
     } catch (const ExitKeyStop&) {
         CloseEmulatorForExit(platform, platform);
         return LaunchResult::kExitKey;
@@ -120,12 +120,12 @@ bool Timer1_Timer(LaunchPlatform& platform) {
         return true;
     }
     const std::uint64_t now = platform.Milliseconds();
-    if (now >= EmulatorEndCheckDue) {
-        EmulatorEndCheckDue = now + kEmulatorEndCheckInterval;
+    if (now >= Launch.EmulatorEndCheckDue) {
+        Launch.EmulatorEndCheckDue = now + kEmulatorEndCheckInterval;
         if (platform.ProgramExitCode()) {
             Trace("the emulator has ended; the launch is over");
             platform.ReleaseLaunch();
-            EmulatorEndCheckDue = UINT64_MAX;
+            Launch.EmulatorEndCheckDue = UINT64_MAX;
         }
     }
     return false;

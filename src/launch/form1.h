@@ -31,7 +31,7 @@ enum class LaunchResult {
     kLaunched,
 };
 
-// The whole launch of GameName: configuration, record, the emulator started on
+// The whole launch of Launch.GameName: configuration, record, the emulator started on
 // the saved configuration, the automation steps.
 LaunchResult Form_Load(LaunchPlatform& platform);
 

@@ -83,8 +83,9 @@ std::string LaunchGuard::Describe(WindowHandle window) {
 bool LaunchGuard::EmulatorBroughtToFront(std::optional<std::uint64_t>& behindSince) {
     const WindowHandle front = desktop_.ForegroundWindow();
     const bool anotherInFront = front != 0 && !IsEmulatorWindow(desktop_, front);
-    const std::vector<WindowHandle> own =
-        anotherInFront ? desktop_.ProcessWindows(EmulatorProcess) : std::vector<WindowHandle>{};
+    const std::vector<WindowHandle> own = anotherInFront
+                                              ? desktop_.ProcessWindows(Launch.EmulatorProcess)
+                                              : std::vector<WindowHandle>{};
     if (own.empty()) {
         behindSince.reset();
         return false;
@@ -141,7 +142,7 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
                                      "once by itself to see why it does not run.");
     }
     if (!inFront) {
-        const bool windowless = desktop_.ProcessWindows(EmulatorProcess).empty();
+        const bool windowless = desktop_.ProcessWindows(Launch.EmulatorProcess).empty();
         const std::string front = Describe(desktop_.ForegroundWindow());
         // Left running, it would be a game the player never sees and cannot end.
         CloseEmulator(keyboard_, desktop_);

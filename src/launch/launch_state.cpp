@@ -1,8 +1,5 @@
 #include "launch/launch_state.h"
 
-#include <vector>
-
-#include "startup/command_line.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/file_system.h"
@@ -10,26 +7,12 @@
 
 namespace zent {
 
-std::string DriveKey;
-std::int16_t RendererType = 0;
-bool CapcomHack = false;
-bool ZWrite = false;
-bool ZWriteAlpha = false;
-bool NtscMode = false;
-ProcessId EmulatorProcess = 0;
-std::uint64_t EmulatorEndCheckDue = 0;
+LaunchState Launch;
 
 namespace {
 
-// A record is a game's fields after its name.
-constexpr std::size_t kRecordFields = kGameFieldCount - 1;
-
-const std::string& FieldOf(const std::vector<std::string>& fields, GameField field) {
-    return fields[field - 1];
-}
-
 [[noreturn]] void FailGame(ErrorNumber number, const std::string& problem) {
-    Fail(number, "Game " + Quoted(GameName) + " in " + ProgramFile(kConfigFileName) + ": " +
+    Fail(number, "Game " + Quoted(Launch.GameName) + " in " + ProgramFile(kConfigFileName) + ": " +
                      problem + " Correct the game in the Settings window.");
 }
 
@@ -67,33 +50,26 @@ bool FlagOf(const std::string& text, const char* option) {
 
 }  // namespace
 
-void UnpackRecord(const std::string& record) {
-    const std::vector<std::string> fields = Split(record, '|');
-    if (fields.size() < kRecordFields) {
-        FailGame(kSubscriptOutOfRange, "the record " + Quoted(record) + " has " +
-                                           std::to_string(fields.size()) + " fields instead of " +
-                                           std::to_string(kRecordFields) + ": " +
-                                           GameFieldList(kGameDriveKey) + ".");
-    }
-    const std::string& driveKey = FieldOf(fields, kGameDriveKey);
+void UnpackRecord(const GameRecord& record) {
+    const std::string& driveKey = record[kGameDriveKey];
     DriveKeyCodeOf(driveKey);
-    const std::int16_t rendererType = RendererTypeOf(FieldOf(fields, kGameRendererType));
+    const std::int16_t rendererType = RendererTypeOf(record[kGameRendererType]);
     const auto flag = [&](GameField field) {
-        return FlagOf(FieldOf(fields, field), kGameFieldNames[field]);
+        return FlagOf(record[field], kGameFieldNames[field]);
     };
     const bool zWrite = flag(kGameZWriting);
     const bool zWriteAlpha = flag(kGameAlphaZWriting);
     const bool ntscMode = flag(kGameNtscMode);
 
-    DriveKey = driveKey;
-    RendererType = rendererType;
-    ZWrite = zWrite;
-    ZWriteAlpha = zWriteAlpha;
-    NtscMode = ntscMode;
+    Launch.DriveKey = driveKey;
+    Launch.RendererType = rendererType;
+    Launch.ZWrite = zWrite;
+    Launch.ZWriteAlpha = zWriteAlpha;
+    Launch.NtscMode = ntscMode;
 }
 
 KeyCode DriveKeyCode() {
-    return DriveKeyCodeOf(DriveKey);
+    return DriveKeyCodeOf(Launch.DriveKey);
 }
 
 }  // namespace zent

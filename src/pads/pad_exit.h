@@ -25,8 +25,8 @@ inline constexpr std::uint64_t kExitReleaseTimeout = 3000;
 class PadExitWatch {
 public:
     // combination kOff, or one without buttons, is never held.
-    PadExitWatch(const PadCombination& combination, PadPoller& poller)
-        : combination_(combination), poller_(poller) {}
+    PadExitWatch(const PadCombination& combination, PadReader& pads)
+        : combination_(combination), poller_(pads) {}
 
     // True once all the combination's buttons have been held together on one
     // of its pads for kPadExitHoldTime without a break; call it at every tick.
@@ -39,7 +39,7 @@ private:
     std::vector<PadSnapshot> Pads(std::uint64_t nowMilliseconds);
 
     PadCombination combination_;
-    PadPoller& poller_;
+    PadPoller poller_;
     // When each pad (an XInput slot or a joystick id) began to hold the whole
     // combination; nothing while it does not.
     std::array<std::optional<std::uint64_t>, kJoystickCount> heldSince_{};

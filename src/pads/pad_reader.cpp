@@ -33,9 +33,9 @@ void PollSlots(PadReader& reader, ReadButtons read, PadKind kind, std::uint32_t 
 std::vector<PadSnapshot> PadPoller::Poll(std::uint64_t nowMilliseconds, bool xinput,
                                          std::uint32_t joysticks) {
     std::vector<PadSnapshot> pads;
-    PollSlots(reader_, &PadReader::XInputButtons, PadKind::kXInput,
+    PollSlots(*reader_, &PadReader::XInputButtons, PadKind::kXInput,
               xinput ? (1u << kXInputSlotCount) - 1 : 0, xinputRetry_, nowMilliseconds, pads);
-    PollSlots(reader_, &PadReader::JoystickButtons, PadKind::kJoystick, joysticks, joystickRetry_,
+    PollSlots(*reader_, &PadReader::JoystickButtons, PadKind::kJoystick, joysticks, joystickRetry_,
               nowMilliseconds, pads);
     return pads;
 }

@@ -44,7 +44,7 @@ inline constexpr std::uint32_t kAllJoysticks = (1u << kJoystickCount) - 1;
 // their retry time has come.
 class PadPoller {
 public:
-    explicit PadPoller(PadReader& reader) : reader_(reader) {}
+    explicit PadPoller(PadReader& reader) : reader_(&reader) {}
     // The connected pads asked for, at nowMilliseconds: the XInput slots, and
     // the joysticks whose bit (1 << id) is set in joysticks. The exit watch
     // asks for its combination's pads only, capture for all.
@@ -52,7 +52,7 @@ public:
                                   std::uint32_t joysticks);
 
 private:
-    PadReader& reader_;
+    PadReader* reader_;
     std::uint64_t xinputRetry_[kXInputSlotCount] = {};
     std::uint64_t joystickRetry_[kJoystickCount] = {};
 };

@@ -13,7 +13,7 @@ void KeyBoxForm::Form_Load() {
 
 void KeyBoxForm::ShowPrompt() {
     // In exit-key mode the caption alone asks for the key.
-    view_.SetPrompt(ExitKeyCapture ? "" : kDriveKeyPrompt);
+    view_.SetPrompt(Pending.ExitKeyCapture ? "" : kDriveKeyPrompt);
 }
 
 void KeyBoxForm::Form_KeyDown(std::int16_t keyCode) {
@@ -22,7 +22,7 @@ void KeyBoxForm::Form_KeyDown(std::int16_t keyCode) {
     if (!IsKeyboardKey(keyCode)) {
         return;
     }
-    if (ExitKeyCapture) {
+    if (Pending.ExitKeyCapture) {
         // Once the Settings window is closed its edits are gone; so is the key.
         if (SettingsView* settings = windows_.Settings()) {
             SettingsValues values = settings->Values();
@@ -30,7 +30,7 @@ void KeyBoxForm::Form_KeyDown(std::int16_t keyCode) {
             settings->SetValues(values);
         }
     } else {
-        NewGameDriveKey = keyCode;
+        Pending.NewGameDriveKey = keyCode;
         windows_.ShowRenderer();
     }
     windows_.CloseKeyBox();

@@ -2,9 +2,6 @@
 
 namespace zent {
 
-std::string NewGameName;
-DriveKeyValue NewGameDriveKey;
-int NewGameRenderer = 0;
-bool ExitKeyCapture = false;
+PendingAddition Pending;
 
 }  // namespace zent

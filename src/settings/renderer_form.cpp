@@ -25,15 +25,15 @@ void RendererForm::cmdOk_Click() {
     // All the windows of an addition are modeless, so a newer Add Game may have
     // reset the drive key before its own key was captured. A row needs a key
     // code, so Ok waits (the dialog stays open) until the capture has happened.
-    const auto* driveKey = std::get_if<std::int16_t>(&NewGameDriveKey);
+    const auto* driveKey = std::get_if<std::int16_t>(&Pending.NewGameDriveKey);
     if (driveKey == nullptr) {
         return;
     }
     // Taken now: while the questions are open a newer Add Game may change the
     // shared pending state again, and the row must describe one game.
-    NewGameRow game{NewGameName, *driveKey, 0, {}};
-    NewGameRenderer = view_.SelectedRenderer();
-    game.renderer = NewGameRenderer;
+    NewGameRow game{Pending.NewGameName, *driveKey, 0, {}};
+    Pending.NewGameRenderer = view_.SelectedRenderer();
+    game.renderer = Pending.NewGameRenderer;
     for (std::size_t i = 0; i < kGameOptionCount; ++i) {
         game.options[i] = windows_.AskYesNo(kRenderingOptionsTitle, kRenderingQuestions[i]);
     }

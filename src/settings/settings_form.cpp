@@ -4,7 +4,7 @@
 #include <type_traits>
 
 #include "settings/pending_game.h"
-#include "startup/command_line.h"
+#include "launch/launch_state.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/text_conversions.h"
@@ -41,7 +41,8 @@ SettingsValues ShownOptions() {
     SettingsValues values;
     for (std::size_t option = 0; option < kGlobalOptionCount; ++option) {
         values.options[option] = std::visit(
-            [](const auto* value) -> SettingsValues::Shown {
+            [](auto member) -> SettingsValues::Shown {
+                const auto* value = &(Config.*member);
                 using Value = std::remove_cv_t<std::remove_pointer_t<decltype(value)>>;
                 if constexpr (std::is_same_v<Value, ExitKeyValue>) {
                     return ExitKeyCodeText();
@@ -58,13 +59,14 @@ SettingsValues ShownOptions() {
     return values;
 }
 
-// The controls' values into the global options: the exit key's text as typed,
+// The controls' values into Config's options: the exit key's text as typed,
 // a number box's leading number.
 void StoreOptions(const SettingsValues& values) {
     for (std::size_t option = 0; option < kGlobalOptionCount; ++option) {
         const SettingsValues::Shown& shown = values.options[option];
         std::visit(
-            [&](auto* value) {
+            [&](auto member) {
+                auto* value = &(Config.*member);
                 using Value = std::remove_pointer_t<decltype(value)>;
                 if constexpr (std::is_same_v<Value, ExitKeyValue>) {
                     *value = std::get<std::string>(shown);
@@ -88,7 +90,7 @@ void StoreSettingsAndSave(const SettingsView& view) {
                             std::to_string(std::numeric_limits<std::int16_t>::max()) +
                             " can be saved.");
     }
-    GameCount = static_cast<std::int16_t>(rows);
+    Config.GameCount = static_cast<std::int16_t>(rows);
     // An empty list leaves the table alone: a count of 0 writes no game line anyway.
     if (rows > 0) {
         std::vector<GameRecord> table(static_cast<std::size_t>(rows));
@@ -96,7 +98,7 @@ void StoreSettingsAndSave(const SettingsView& view) {
             const std::vector<std::string> fields = SplitGameRow(view.GameRow(i));
             std::copy(fields.begin(), fields.end(), table[static_cast<std::size_t>(i)].begin());
         }
-        GameTable = std::move(table);
+        Config.GameTable = std::move(table);
     }
     SaveConfig();
 }
@@ -104,8 +106,8 @@ void StoreSettingsAndSave(const SettingsView& view) {
 void SettingsForm::Form_Load() {
     LoadConfig();
     view_.SetValues(ShownOptions());
-    for (int i = 0; i < GameCount; ++i) {
-        view_.AppendGameRow(JoinGameRow(GameTable.at(static_cast<std::size_t>(i))));
+    for (int i = 0; i < Config.GameCount; ++i) {
+        view_.AppendGameRow(JoinGameRow(Config.GameTable.at(static_cast<std::size_t>(i))));
     }
 }
 
@@ -134,9 +136,9 @@ void SettingsForm::cmdAdd_Click() {
                       "letters and digits, and add it again. No game was added.");
         return;
     }
-    NewGameName = name;
-    NewGameDriveKey = std::string();
-    ExitKeyCapture = false;
+    Pending.NewGameName = name;
+    Pending.NewGameDriveKey = std::string();
+    Pending.ExitKeyCapture = false;
     windows_.ShowKeyBox();
 }
 
@@ -148,7 +150,7 @@ void SettingsForm::cmdDelete_Click() {
 }
 
 void SettingsForm::cmdExit_Click() {
-    ExitKeyCapture = true;
+    Pending.ExitKeyCapture = true;
     windows_.ShowKeyBox();
 }
 
@@ -194,7 +196,7 @@ void SettingsForm::cmdTest_Click() {
     windows_.CloseRenderer();
     windows_.ClosePadBox();
     windows_.HideSettings();
-    GameName = SplitGameRow(view_.GameRow(selected)).front();
+    Launch.GameName = SplitGameRow(view_.GameRow(selected)).front();
     windows_.ShowLaunchForm();
 }
 

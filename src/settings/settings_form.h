@@ -21,7 +21,7 @@ std::string CpuSpeedText(double speed);
 // The six fields of a games list row; pieces after the sixth are ignored.
 std::vector<std::string> SplitGameRow(const std::string& row);
 
-// Copies the controls into the global options, GameCount and GameTable, and
+// Copies the controls into the global options, Config.GameCount and Config.GameTable, and
 // writes the configuration file.
 void StoreSettingsAndSave(const SettingsView& view);
 

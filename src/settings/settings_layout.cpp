@@ -37,8 +37,8 @@ std::vector<ControlPlacement> SettingsControls() {
         if (c.caption == nullptr) {
             continue;
         }
-        const bool checkBox = std::holds_alternative<bool*>(option.value);
-        const bool pad = std::holds_alternative<PadCombination*>(option.value);
+        const bool checkBox = std::holds_alternative<bool Configuration::*>(option.value);
+        const bool pad = std::holds_alternative<PadCombination Configuration::*>(option.value);
         const ControlKind box = checkBox ? CheckBox : pad ? ReadOnlyTextBox : TextBox;
         tabbed.push_back({c.tabIndex,
                           {OptionControlId(id), box, checkBox ? c.caption : "", c.left, c.top,

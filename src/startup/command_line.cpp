@@ -5,8 +5,6 @@
 
 namespace zent {
 
-std::string GameName;
-
 std::string ArgumentText(std::string_view commandLine) {
     std::size_t pos = 0;
     if (!commandLine.empty() && commandLine[0] == '"') {

@@ -15,7 +15,4 @@ std::string ArgumentText(std::string_view commandLine);
 // "." (it ends with "\") throws "subscript out of range".
 std::string DeriveGameName(std::string_view argument);
 
-// Key name of the game to launch: set by Main from the command line, or by Test Game.
-extern std::string GameName;
-
 }  // namespace zent

@@ -9,13 +9,7 @@
 
 namespace zent {
 
-ExitKeyValue ExitKeyCode = 0.0;
-bool HighPriority = false;
-double CpuSpeed = 0;
-bool ShowFps = false;
-std::int16_t GameCount = 0;
-std::vector<GameRecord> GameTable;
-PadCombination PadExit = kDefaultPadExit;
+Configuration Config;
 
 namespace {
 
@@ -23,13 +17,13 @@ namespace {
 // tab indices leave room for the window's other controls).
 // clang-format off
 constexpr GlobalOption kGlobalOptions[] = {
-    // what the line holds, global, new file's line, name; caption, tab index, box, label
-    {"the exit key", &ExitKeyCode, "27", nullptr, {"Exit Key", 2, 840, 3000, 735, 285, 3000, 1215, 495}},
-    {"the high priority option (1 or 0)", &HighPriority, "0", nullptr, {"High Priority", 12, 120, 3720, 1455, 255}},
-    {"the CPU speed in percent", &CpuSpeed, " 100 ", nullptr, {"Cpu Speed", 8, 1080, 3360, 495, 285, 3435, 795, 195}},
-    {"the show fps option (1 or 0)", &ShowFps, "0", nullptr, {"Show Fps", 11, 120, 4080, 1455, 255}},
-    {"the number of games", &GameCount, nullptr, nullptr, {}},
-    {"the pad exit", &PadExit, "Back + Start", "PadExit", {"Pad exit", 13, 840, 4440, 1815, 285, 4485, 675, 195}},
+    // what the line holds, member, new file's line, name; caption, tab index, box, label
+    {"the exit key", &Configuration::ExitKeyCode, "27", nullptr, {"Exit Key", 2, 840, 3000, 735, 285, 3000, 1215, 495}},
+    {"the high priority option (1 or 0)", &Configuration::HighPriority, "0", nullptr, {"High Priority", 12, 120, 3720, 1455, 255}},
+    {"the CPU speed in percent", &Configuration::CpuSpeed, " 100 ", nullptr, {"Cpu Speed", 8, 1080, 3360, 495, 285, 3435, 795, 195}},
+    {"the show fps option (1 or 0)", &Configuration::ShowFps, "0", nullptr, {"Show Fps", 11, 120, 4080, 1455, 255}},
+    {"the number of games", &Configuration::GameCount, nullptr, nullptr, {}},
+    {"the pad exit", &Configuration::PadExit, "Back + Start", "PadExit", {"Pad exit", 13, 840, 4440, 1815, 285, 4485, 675, 195}},
 };
 // clang-format on
 static_assert(std::size(kGlobalOptions) == kGlobalOptionCount);
@@ -109,10 +103,11 @@ GameRecord ReadGameLine(LineReader& reader, int gameNumber) {
     return record;
 }
 
-// Reads an option's line into its global, by the global's type.
+// Reads an option's line into its member of Config, by the member's type.
 void ReadOption(const GlobalOption& option, const std::string& line, const LineReader& reader) {
     std::visit(
-        [&](auto* value) {
+        [&](auto member) {
+            auto* value = &(Config.*member);
             using Value = std::remove_pointer_t<decltype(value)>;
             if constexpr (std::is_same_v<Value, ExitKeyValue>) {
                 // No key has code 0: it, an empty line and a word mean the default.
@@ -143,10 +138,11 @@ void ReadOption(const GlobalOption& option, const std::string& line, const LineR
         option.value);
 }
 
-// An option's line as the writer writes it, by the global's type.
+// An option's line as the writer writes it, by the member's type.
 std::string OptionText(const GlobalOption& option) {
     return std::visit(
-        [](const auto* value) -> std::string {
+        [](auto member) -> std::string {
+            const auto* value = &(Config.*member);
             using Value = std::remove_cv_t<std::remove_pointer_t<decltype(value)>>;
             if constexpr (std::is_same_v<Value, ExitKeyValue>) {
                 const auto* keyText = std::get_if<std::string>(value);
@@ -200,27 +196,32 @@ void LoadConfigText(std::string_view bytes, const std::string& path) {
             ReadOption(option, reader.Next(option.what), reader);
         }
     }
-    if (GameCount > 0) {
-        GameTable.assign(static_cast<std::size_t>(GameCount), GameRecord{});
-        for (int i = 0; i < GameCount; ++i) {
-            GameTable[static_cast<std::size_t>(i)] = ReadGameLine(reader, i + 1);
+    if (Config.GameCount > 0) {
+        Config.GameTable.assign(static_cast<std::size_t>(Config.GameCount), GameRecord{});
+        for (int i = 0; i < Config.GameCount; ++i) {
+            Config.GameTable[static_cast<std::size_t>(i)] = ReadGameLine(reader, i + 1);
         }
     }
 
-    // The named lines after the games, where older versions never read, in the
-    // table's order. A name is read as a player may type it by hand ("padexit
-    // = Off"). Any other line there (extra games an older file kept) ends them:
-    // it and the options after it keep their defaults.
-    bool named = true;
+    // The named lines after the games, where older versions never read, in any
+    // order. A name is read as a player may type it by hand ("padexit = Off").
+    // An option without its line keeps its default; any other line there (extra
+    // games an older file kept) is passed over.
     for (const GlobalOption& option : kGlobalOptions) {
-        if (option.key == nullptr) {
-            continue;
+        if (option.key != nullptr) {
+            ReadOption(option, option.defaultText, reader);
         }
-        const std::string line = named && !reader.AtEnd() ? reader.Next(option.what) : "";
+    }
+    while (!reader.AtEnd()) {
+        const std::string line = reader.Next("a named line");
         const std::size_t equals = line.find('=');
-        named = equals != std::string::npos &&
-                UpperCase(TrimSpaces(line.substr(0, equals))) == UpperCase(option.key);
-        ReadOption(option, named ? line.substr(equals + 1) : option.defaultText, reader);
+        const std::string name = UpperCase(TrimSpaces(line.substr(0, equals)));
+        for (const GlobalOption& option : kGlobalOptions) {
+            if (equals != std::string::npos && option.key != nullptr &&
+                name == UpperCase(option.key)) {
+                ReadOption(option, line.substr(equals + 1), reader);
+            }
+        }
     }
 }
 
@@ -253,13 +254,13 @@ std::string ComposeConfigText() {
             text += OptionText(option) + "\r\n";
         }
     }
-    if (GameCount > static_cast<int>(GameTable.size())) {
-        Fail(kSubscriptOutOfRange, "internal error: the games table holds " +
-                                       std::to_string(GameTable.size()) + " rows for " +
-                                       std::to_string(GameCount) + " games; nothing was saved.");
+    if (Config.GameCount > static_cast<int>(Config.GameTable.size())) {
+        Fail(kSubscriptOutOfRange,
+             "internal error: the games table holds " + std::to_string(Config.GameTable.size()) +
+                 " rows for " + std::to_string(Config.GameCount) + " games; nothing was saved.");
     }
-    for (int i = 0; i < GameCount; ++i) {
-        text += JoinGameRow(GameTable[static_cast<std::size_t>(i)]) + "\r\n";
+    for (int i = 0; i < Config.GameCount; ++i) {
+        text += JoinGameRow(Config.GameTable[static_cast<std::size_t>(i)]) + "\r\n";
     }
     for (const GlobalOption& option : kGlobalOptions) {
         if (option.key != nullptr) {
@@ -281,30 +282,38 @@ void SaveConfig() {
 
 // The rows hold what the ANSI file can hold: a name that the code page cannot
 // hold names no game, even where upper-casing would make it look like one.
-std::string LookupGame(const std::string& name) {
-    if (GameCount < 1 || !FitsAnsi(name)) {
-        return {};
+const GameRecord* FindGame(const std::string& name) {
+    if (Config.GameCount < 1 || !FitsAnsi(name)) {
+        return nullptr;
     }
     const std::string wanted = UpperCase(name);
-    for (int i = 0; i < GameCount; ++i) {
-        const GameRecord& row = GameTable[static_cast<std::size_t>(i)];
+    for (int i = 0; i < Config.GameCount; ++i) {
+        const GameRecord& row = Config.GameTable[static_cast<std::size_t>(i)];
         if (UpperCase(row[kGameName]) == wanted) {
-            const std::string joined = JoinGameRow(row);
-            return joined.substr(row[kGameName].size() + 1);
+            return &row;
         }
     }
-    return {};
+    return nullptr;
+}
+
+std::string RecordText(const GameRecord& record) {
+    return JoinGameRow(record).substr(record[kGameName].size() + 1);
+}
+
+std::string LookupGame(const std::string& name) {
+    const GameRecord* row = FindGame(name);
+    return row == nullptr ? std::string() : RecordText(*row);
 }
 
 std::int32_t ExitKeyCodeValue() {
-    if (const auto* keyText = std::get_if<std::string>(&ExitKeyCode)) {
+    if (const auto* keyText = std::get_if<std::string>(&Config.ExitKeyCode)) {
         try {
             return WholeLong(*keyText);
         } catch (const FatalError& error) {
             throw error.WithContext("The exit key must be a key code such as 27: ");
         }
     }
-    const double value = std::nearbyint(std::get<double>(ExitKeyCode));
+    const double value = std::nearbyint(std::get<double>(Config.ExitKeyCode));
     if (value < -2147483648.0 || value > 2147483647.0) {
         Fail(kOverflow, "The exit key " + GeneralNumber(value, '.') + " is not a key code.");
     }
@@ -312,10 +321,10 @@ std::int32_t ExitKeyCodeValue() {
 }
 
 std::string ExitKeyCodeText() {
-    if (const auto* keyText = std::get_if<std::string>(&ExitKeyCode)) {
+    if (const auto* keyText = std::get_if<std::string>(&Config.ExitKeyCode)) {
         return *keyText;
     }
-    return GeneralNumber(std::get<double>(ExitKeyCode), '.');
+    return GeneralNumber(std::get<double>(Config.ExitKeyCode), '.');
 }
 
 }  // namespace zent

@@ -47,17 +47,22 @@ using GameRecord = std::array<std::string, kGameFieldCount>;
 // The names of the fields from first on: "drive key, renderer type, ..., NTSC mode".
 std::string GameFieldList(GameField first = kGameName);
 
-extern ExitKeyValue ExitKeyCode;
-extern bool HighPriority;
-extern double CpuSpeed;
-extern bool ShowFps;
-extern std::int16_t GameCount;
-extern std::vector<GameRecord> GameTable;
-extern PadCombination PadExit;
+// What "zentconfig.ini" holds: the global options and the games. One value of
+// the process, Config; a fresh Configuration is the state before any load.
+struct Configuration {
+    ExitKeyValue ExitKeyCode = 0.0;
+    bool HighPriority = false;
+    double CpuSpeed = 0;
+    bool ShowFps = false;
+    std::int16_t GameCount = 0;
+    std::vector<GameRecord> GameTable;
+    PadCombination PadExit = kDefaultPadExit;
+};
+extern Configuration Config;
 
-// The global options, in the order of kGlobalOptions. A new option is a global
-// above, a name here and its row in kGlobalOptions (config_store.cpp); the
-// reader, the writer and the Settings window follow.
+// The global options, in the order of kGlobalOptions. A new option is a member
+// of Configuration, a name here and its row in kGlobalOptions (config_store.cpp);
+// the reader, the writer and the Settings window follow.
 enum GlobalOptionId : std::size_t {
     kExitKeyOption,
     kHighPriorityOption,
@@ -68,7 +73,7 @@ enum GlobalOptionId : std::size_t {
     kGlobalOptionCount,
 };
 
-// The global an option fills. Its type says how its line is read and written:
+// The member of Config an option fills. Its type says how its line is read and written:
 // - ExitKeyValue: the key's numeric value, 0 or none reading as 27; a text
 //   written as held, a number as below;
 // - bool: "1" or "0"; any number but 0 reads as on; a check box in Settings;
@@ -77,7 +82,9 @@ enum GlobalOptionId : std::size_t {
 // - std::int16_t: the number of games, a whole number from -32768 to 32767,
 //   written as a double; the game lines follow it;
 // - PadCombination: its text, on a line "key=text" after the game lines.
-using OptionValue = std::variant<ExitKeyValue*, bool*, double*, std::int16_t*, PadCombination*>;
+using OptionValue =
+    std::variant<ExitKeyValue Configuration::*, bool Configuration::*, double Configuration::*,
+                 std::int16_t Configuration::*, PadCombination Configuration::*>;
 
 // Where the Settings window shows an option, in twips: its box (a text box, a
 // check box, or the pad exit's read-only box with its "Change..." button to the
@@ -103,21 +110,24 @@ struct GlobalOption {
 
 std::span<const GlobalOption, kGlobalOptionCount> GlobalOptions();
 
-// Reads "zentconfig.ini" of the program's folder into the globals.
+// Reads "zentconfig.ini" of the program's folder into Config.
 void LoadConfig();
 // The same from the file's bytes (ANSI text) already read; path only names the
 // file in error messages. A file with a byte-order mark or in UTF-16 is refused.
 void LoadConfigText(std::string_view bytes, const std::string& path);
 
-// Writes the globals to "zentconfig.ini" through a temporary file that replaces
+// Writes Config to "zentconfig.ini" through a temporary file that replaces
 // the old one in one step, so a failure never leaves a partial file.
 void SaveConfig();
 // The exact bytes SaveConfig writes: the text in the ANSI code page.
 std::string ComposeConfigText();
 
-// Cells 1 to 5 of the first row whose name equals name, letter case aside,
-// joined by "|"; the empty text when no row matches, or when the code page
-// cannot hold name.
+// The first of the GameCount rows whose name equals name, letter case aside;
+// null when no row matches, or when the code page cannot hold name.
+const GameRecord* FindGame(const std::string& name);
+// Cells 1 to 5 of a game joined by "|": "68|0|True|False|False".
+std::string RecordText(const GameRecord& record);
+// The record text of FindGame's row; the empty text for no row.
 std::string LookupGame(const std::string& name);
 
 // The exit key's value as a 32-bit key code (a strict conversion of a text).

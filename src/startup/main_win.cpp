@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "launch/form1_win.h"
+#include "launch/launch_state.h"
 #include "settings/settings_win.h"
 #include "startup/command_line.h"
 #include "startup/fatal_error_win.h"
@@ -32,8 +33,8 @@ void Main() {
         ShowSettingsForm();
         return;
     }
-    GameName = DeriveGameName(argument);
-    Trace("game name: " + Quoted(GameName));
+    Launch.GameName = DeriveGameName(argument);
+    Trace("game name: " + Quoted(Launch.GameName));
     LoadForm1();
 }
 

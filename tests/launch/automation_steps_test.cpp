@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 // StartUpSequence opens the drive dialog with the focus on the drive choice,
 // where SelectDrive's key picks the drive, after the dialog had 100 ms to open.
 TEST_F(LaunchTest, StartUpSequenceAndSelectDriveMountTheGamesDrive) {
-    DriveKey = "69";
+    Launch.DriveKey = "69";
     StepNamed("StartUpSequence").keys(platform);
     EXPECT_TRUE(platform.log.back().starts_with("up ")) << "a pause before the dialog's keys";
     StepNamed("SelectDrive").keys(platform);
@@ -81,7 +81,7 @@ TEST_F(LaunchTest, StartUpSequenceAndSelectDriveMountTheGamesDrive) {
 TEST_F(LaunchTest, SelectDriveWithABadDriveKeyFailsBeforeAnyKey) {
     for (const char* key : {"E", "256", "-1", ""}) {
         SCOPED_TRACE(key);
-        DriveKey = key;
+        Launch.DriveKey = key;
         RecordingPlatform step;
         EXPECT_THROW(StepNamed("SelectDrive").keys(step), FatalError);
         EXPECT_TRUE(step.keyEvents.empty());
@@ -101,7 +101,7 @@ void PrintTo(const SpeedCase& c, std::ostream* out) {
 class CpuSpeedTest : public LaunchTest, public ::testing::WithParamInterface<SpeedCase> {};
 
 TEST_P(CpuSpeedTest, PressesOncePerWholePointFromAHundredEachFollowedByOneMillisecond) {
-    CpuSpeed = GetParam().cpuSpeed;
+    Config.CpuSpeed = GetParam().cpuSpeed;
     StepNamed("SetCpuSpeed").keys(platform);
     std::vector<std::string> expected;
     for (int i = 0; i < GetParam().presses; ++i) {

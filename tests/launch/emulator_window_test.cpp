@@ -30,7 +30,7 @@ class EmulatorWindowTest : public LaunchTest {
 protected:
     void SetUp() override {
         LaunchTest::SetUp();
-        EmulatorProcess = RecordingPlatform::kStartedProcess;
+        Launch.EmulatorProcess = RecordingPlatform::kStartedProcess;
         platform.windows[kOther] = {.process = 999, .title = "Front End", .x = 10, .width = 300};
         platform.zOrder.push_back(kOther);
         PutEmulatorWindowInFront(platform);
@@ -66,9 +66,9 @@ TEST_P(PlacementTest, CoversTheScreenAndStretchesTheStrippedEmulatorWindowTopmos
     EXPECT_EQ(platform.foreground, kEmulator) << "the emulator lost the keyboard";
     EXPECT_EQ(platform.cursorX, width - 1);
     EXPECT_EQ(platform.cursorY, 0);
-    EXPECT_EQ(EmulatorWindow, kEmulator);
-    EXPECT_EQ(ScreenWidth, width);
-    EXPECT_EQ(ScreenHeight, height);
+    EXPECT_EQ(Launch.EmulatorWindow, kEmulator);
+    EXPECT_EQ(Launch.ScreenWidth, width);
+    EXPECT_EQ(Launch.ScreenHeight, height);
     EXPECT_EQ(platform.log, std::vector<std::string>{"Sleep 100"});
 }
 
@@ -98,7 +98,7 @@ TEST_F(EmulatorWindowTest, TheMainWindowIsPlacedWhenABoxOfTheEmulatorIsInFront) 
     const FakeWindow before = box;
     PlaceEmulatorWindow(platform, platform);
 
-    EXPECT_EQ(EmulatorWindow, kEmulator);
+    EXPECT_EQ(Launch.EmulatorWindow, kEmulator);
     EXPECT_EQ(PlaceOf(platform.windows[kEmulator]), (Rectangle{0, -20, 1024, 788}));
     EXPECT_TRUE(platform.windows[kEmulator].topmost);
     // The box keeps its place and frame, in front of the game with the keyboard.
@@ -118,7 +118,7 @@ TEST_F(EmulatorWindowTest, AWindowNotOfTheEmulatorKeepsItsFrameAndPlace) {
         const auto before = platform.windows;
         platform.foreground = foreground;
         PlaceEmulatorWindow(platform, platform);
-        EXPECT_EQ(EmulatorWindow, 0u);
+        EXPECT_EQ(Launch.EmulatorWindow, 0u);
         for (const WindowHandle window : {kEmulator, kOther, WindowHandle{0x700}}) {
             EXPECT_EQ(PlaceOf(platform.windows[window]), PlaceOf(before.at(window)));
             EXPECT_EQ(platform.windows[window].style, before.at(window).style);

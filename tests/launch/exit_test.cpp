@@ -10,7 +10,6 @@
 #include "launch/form1.h"
 #include "pads/pad_exit.h"
 #include "launch_fixture.h"
-#include "startup/command_line.h"
 
 namespace zent::testing {
 namespace {

@@ -12,7 +12,6 @@
 #include "launch/launch_state.h"
 #include "launch_fixture.h"
 #include "stand_in_controls.h"
-#include "startup/command_line.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/text_conversions.h"
@@ -87,7 +86,7 @@ class Form1OptionTest : public Form1Test, public ::testing::WithParamInterface<O
 TEST_P(Form1OptionTest, RunsTheStepsOfTheOptionsThatAreOn) {
     const OptionCase& c = GetParam();
     Configure(c.game, c.highPriority, c.showFps);
-    GameName = "Space Race";
+    Launch.GameName = "Space Race";
     EXPECT_EQ(Form_Load(platform), LaunchResult::kLaunched);
     std::set<std::string> known = StepsThatRun();
     std::erase_if(known, [](const std::string& step) {
@@ -98,7 +97,7 @@ TEST_P(Form1OptionTest, RunsTheStepsOfTheOptionsThatAreOn) {
     EXPECT_EQ(known, expected);
     EXPECT_EQ(platform.keyEvents, KeysOfSteps(StepsThatRun()));
     EXPECT_EQ(platform.LogWithoutKeys(),
-              LaunchOutline(ProgramFile(EmulatorProgramName(RendererType))));
+              LaunchOutline(ProgramFile(EmulatorProgramName(Launch.RendererType))));
     ExpectFullScreen();
 }
 
@@ -151,8 +150,8 @@ TEST_P(Form1RendererTest, StartsTheBuildOfTheRendererByItsFullPath) {
     Configure(GameRow({.renderer = GetParam().type}), false, true);
     Form_Load(platform);
     EXPECT_EQ(platform.log.front(), "StartProgram " + GetParam().exe + " show 1");
-    EXPECT_EQ(CapcomHack, GetParam().capcomHack);
-    EXPECT_EQ(EmulatorProcess, RecordingPlatform::kStartedProcess);
+    EXPECT_EQ(Launch.CapcomHack, GetParam().capcomHack);
+    EXPECT_EQ(Launch.EmulatorProcess, RecordingPlatform::kStartedProcess);
 }
 
 INSTANTIATE_TEST_SUITE_P(Renderers, Form1RendererTest,
@@ -195,7 +194,7 @@ TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
 
 TEST_F(Form1Test, AGameNotConfiguredEndsBeforeAnythingIsCopiedOrStarted) {
     Configure(GameRow({}), false, true);
-    GameName = "SPACE RAC";
+    Launch.GameName = "SPACE RAC";
     EXPECT_EQ(Form_Load(platform), LaunchResult::kGameNotFound);
     EXPECT_TRUE(platform.log.empty());
     EXPECT_FALSE(files.files.contains(ProgramFile("zentavio.cfg")));
@@ -427,7 +426,7 @@ class Timer1Test : public LaunchTest {
 protected:
     void SetUp() override {
         LaunchTest::SetUp();
-        EmulatorProcess = RecordingPlatform::kStartedProcess;
+        Launch.EmulatorProcess = RecordingPlatform::kStartedProcess;
         PutEmulatorWindowInFront(platform);
     }
 };
@@ -446,13 +445,13 @@ TEST_F(Timer1Test, SeesTheExitKeyHeldByBit0x1000) {
 }
 
 TEST_F(Timer1Test, ReadsTheExitKeyStoredAsText) {
-    ExitKeyCode = std::string("112");
+    Config.ExitKeyCode = std::string("112");
     platform.keyStates[112] = 0xFF80;
     EXPECT_TRUE(Timer1_Timer(platform));
 }
 
 TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
-    ExitKeyCode = std::string("Esc");
+    Config.ExitKeyCode = std::string("Esc");
     EXPECT_THROW(Timer1_Timer(platform), FatalError);
     EXPECT_TRUE(platform.log.empty());
 }

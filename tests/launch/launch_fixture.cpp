@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "launch/launch_state.h"
-#include "startup/command_line.h"
 #include "startup/config_store.h"
 #include "startup/trace.h"
 
@@ -16,11 +15,11 @@ void LaunchTest::SetUp() {
     files.files[std::string(kFolder) + "\\tempavio.cfg"] = kSavedConfig;
     SetActiveFileSystem(&files);
     SetProgramFolder(kFolder);
-    ExitKeyCode = 27.0;
-    CpuSpeed = 100;
-    ShowFps = true;
-    GameName = "SPACE RACE";
-    DriveKey = "68";
+    Config.ExitKeyCode = 27.0;
+    Config.CpuSpeed = 100;
+    Config.ShowFps = true;
+    Launch.GameName = "SPACE RACE";
+    Launch.DriveKey = "68";
 }
 
 void LaunchTest::TearDown() {

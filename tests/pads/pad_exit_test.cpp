@@ -84,8 +84,7 @@ class PadExitTest : public ::testing::TestWithParam<PadCase> {};
 // empty is asked again only 2 s later, which the late and unplugged pads show.
 TEST_P(PadExitTest, EndsOnlyOnTheWholeCombinationHeldOnOnePadForOneSecond) {
     ScriptedPads pads(GetParam().script);
-    PadPoller poller(pads);
-    PadExitWatch watch(GetParam().combination, poller);
+    PadExitWatch watch(GetParam().combination, pads);
     std::uint64_t heldAt = kNever;
     for (; pads.now < 5000; ++pads.now) {
         heldAt = watch.Held(pads.now) && heldAt == kNever ? pads.now : heldAt;

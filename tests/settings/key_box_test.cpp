@@ -14,7 +14,7 @@ TEST_F(KeyBoxTest, DriveKeyModeShowsThePromptAndHandsOverToTheRendererDialog) {
     EXPECT_EQ(keyBoxView.prompt,
               "Type the Key for the letter of the Virtual Drive this Game will be mounted on.");
     keyBox.Form_KeyDown(68);
-    EXPECT_EQ(NewGameDriveKey, DriveKeyValue(std::int16_t{68}));
+    EXPECT_EQ(Pending.NewGameDriveKey, DriveKeyValue(std::int16_t{68}));
     // The renderer dialog opens before the key box unloads, so there is no gap.
     EXPECT_EQ(std::vector<std::string>(windows.events.end() - 2, windows.events.end()),
               (std::vector<std::string>{"writes=0 ShowRenderer", "writes=0 CloseKeyBox"}));
@@ -44,7 +44,7 @@ TEST_P(KeyBoxKeysTest, EveryKeyboardKeyIsTakenAsItsCodeInBothModesAndNoOtherCode
     windows.chosenFile = "C:\\Images\\Game.iso";
     settings.cmdAdd_Click();
     keyBox.Form_KeyDown(GetParam().code);
-    EXPECT_EQ(NewGameDriveKey,
+    EXPECT_EQ(Pending.NewGameDriveKey,
               taken ? DriveKeyValue(GetParam().code) : DriveKeyValue(std::string()));
     EXPECT_EQ(windows.rendererOpen, taken);
     EXPECT_EQ(windows.keyBoxOpen, !taken);
@@ -82,7 +82,7 @@ TEST_P(KeyBoxOpenersTest, TheLastOpenerDecidesThePromptAndTheKey) {
     EXPECT_EQ(settingsView.Text(kExitKeyOption), redefineLast ? "68" : "27");
     EXPECT_EQ(windows.rendererOpen, !redefineLast);
     if (redefineLast) {
-        EXPECT_EQ(NewGameDriveKey, DriveKeyValue(std::string()));
+        EXPECT_EQ(Pending.NewGameDriveKey, DriveKeyValue(std::string()));
     } else {
         renderer.Form_Load();
         renderer.cmdOk_Click();

@@ -26,7 +26,7 @@ TEST_P(RendererRowTest, AppendsTheComposedRowAtTheEnd) {
     AddGame("C:\\Images\\MyGame.iso", 68, GetParam().renderer, GetParam().answers);
     ASSERT_EQ(settingsView.rows.size(), 4u);
     EXPECT_EQ(settingsView.rows.back(), GetParam().row);
-    EXPECT_EQ(NewGameRenderer, GetParam().renderer);
+    EXPECT_EQ(Pending.NewGameRenderer, GetParam().renderer);
     EXPECT_FALSE(windows.rendererOpen);
 }
 
@@ -78,7 +78,7 @@ TEST_F(RendererRowTest, TwoGamesAreAppendedInTheOrderOfTheirOk) {
                            .driveKey = "69",
                            .renderer = "1",
                            .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}})}));
-    EXPECT_EQ(GameCount, 3);
+    EXPECT_EQ(Config.GameCount, 3);
 }
 
 TEST_F(RendererRowTest, OkBeforeTheNewerAddGameHasItsKeyAddsNothingAndWaits) {
@@ -123,7 +123,7 @@ TEST_F(RendererRowTest, AnAddGameStartedDuringTheQuestionsDoesNotSpoilTheRow) {
     renderer.cmdOk_Click();
     EXPECT_EQ(settingsView.rows.back(),
               GameRow({.name = "FIRST", .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}}));
-    EXPECT_EQ(NewGameName, "SECOND");
+    EXPECT_EQ(Pending.NewGameName, "SECOND");
 }
 
 TEST_F(RendererRowTest, OkAfterTheSettingsWindowClosedAppendsNothingAndCloses) {

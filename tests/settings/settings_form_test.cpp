@@ -3,7 +3,7 @@
 #include "text_expectations.h"
 #include "settings/settings_layout.h"
 #include "settings_fixture.h"
-#include "startup/command_line.h"
+#include "launch/launch_state.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/latin1_ansi.h"
@@ -196,7 +196,7 @@ TEST_P(CpuSpeedSaveTest, StoresTheLeadingNumberOfTheText) {
     Open(kThreeGames);
     settingsView.Text(kCpuSpeedOption) = GetParam().typed;
     SaveAndExit();
-    EXPECT_EQ(CpuSpeed, GetParam().saved);
+    EXPECT_EQ(Config.CpuSpeed, GetParam().saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, CpuSpeedSaveTest,
@@ -273,23 +273,23 @@ TEST_F(SettingsFormTest, DeleteWithoutSelectionDoesNothing) {
 
 TEST_F(SettingsFormTest, CancelledFileDialogOpensNothingAndKeepsTheList) {
     Open(kThreeGames);
-    NewGameName = "EARLIER";
+    Pending.NewGameName = "EARLIER";
     windows.chosenFile = "";
     settings.cmdAdd_Click();
     EXPECT_EQ(windows.events, std::vector<std::string>{"writes=0 ChooseFile"});
-    EXPECT_EQ(NewGameName, "EARLIER");
+    EXPECT_EQ(Pending.NewGameName, "EARLIER");
     EXPECT_EQ(settingsView.rows.size(), 3u);
 }
 
 TEST_F(SettingsFormTest, AddGameUpperCasesTheNameAndWaitsForTheDriveKey) {
     Open(kThreeGames);
-    ExitKeyCapture = true;
-    NewGameDriveKey = std::int16_t{70};
+    Pending.ExitKeyCapture = true;
+    Pending.NewGameDriveKey = std::int16_t{70};
     windows.chosenFile = "D:\\Images\\Space Race.Disc1.iso";
     settings.cmdAdd_Click();
-    EXPECT_EQ(NewGameName, "SPACE RACE");
-    EXPECT_EQ(NewGameDriveKey, DriveKeyValue(std::string()));
-    EXPECT_FALSE(ExitKeyCapture);
+    EXPECT_EQ(Pending.NewGameName, "SPACE RACE");
+    EXPECT_EQ(Pending.NewGameDriveKey, DriveKeyValue(std::string()));
+    EXPECT_FALSE(Pending.ExitKeyCapture);
     EXPECT_TRUE(windows.keyBoxOpen);
 }
 
@@ -312,7 +312,7 @@ class AddGameNameTest : public SettingsFormTest,
 TEST_P(AddGameNameTest, TakesOnlyANameTheFileCanHoldAndALaunchCanFind) {
     Open(kThreeGames);
     UseLatin1AsAnsi();
-    NewGameName = "EARLIER";
+    Pending.NewGameName = "EARLIER";
     windows.chosenFile = GetParam().path;
     settings.cmdAdd_Click();
     if (GetParam().name == nullptr) {
@@ -321,11 +321,11 @@ TEST_P(AddGameNameTest, TakesOnlyANameTheFileCanHoldAndALaunchCanFind) {
             << windows.notices[0];
         EXPECT_NE(windows.notices[0].find(GetParam().path), std::string::npos)
             << windows.notices[0];
-        EXPECT_EQ(NewGameName, "EARLIER");
+        EXPECT_EQ(Pending.NewGameName, "EARLIER");
         EXPECT_FALSE(windows.keyBoxOpen);
     } else {
         EXPECT_TRUE(windows.notices.empty());
-        EXPECT_EQ(NewGameName, GetParam().name);
+        EXPECT_EQ(Pending.NewGameName, GetParam().name);
         EXPECT_TRUE(windows.keyBoxOpen);
     }
     EXPECT_EQ(settingsView.rows.size(), 3u);
@@ -352,7 +352,7 @@ TEST_F(SettingsFormTest, RedefineCapturesTheExitKeyIntoTheBoxOnly) {
     EXPECT_EQ(keyBoxView.prompt, "");
     keyBox.Form_KeyDown(113);
     EXPECT_FALSE(windows.rendererOpen);
-    EXPECT_EQ(std::get<double>(ExitKeyCode), 27);
+    EXPECT_EQ(std::get<double>(Config.ExitKeyCode), 27);
 }
 
 // The choice shows in the window and is saved; once the window is closed, it is dropped.
@@ -384,7 +384,7 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     AddGame("C:\\Images\\New One.iso", 81, 3, {false, false, false});
     settingsView.Text(kCpuSpeedOption) = "150";
     settingsView.selected = 2;
-    GameName = "BEFORE";
+    Launch.GameName = "BEFORE";
     // Another Add Game left at its key box: given up.
     windows.chosenFile = "C:\\Images\\Moon.iso";
     settings.cmdAdd_Click();
@@ -394,12 +394,12 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     settings.cmdTest_Click();
     EXPECT_FALSE(windows.keyBoxOpen || windows.rendererOpen || windows.padBoxOpen);
     EXPECT_EQ(windows.events.back(), "writes=1 ShowLaunchForm");
-    EXPECT_EQ(GameName, "NEW ONE");
+    EXPECT_EQ(Launch.GameName, "NEW ONE");
     EXPECT_EQ(SavedConfig(),
               ThreeGamesWith({{kCpuSpeedOption, " 150 "}}, {kRoadFightGame, kAlphaGame, kNewOne}));
     // What the launch reads back is what the window showed.
     LoadConfig();
-    EXPECT_EQ(LookupGame(GameName), GameRecordText(kNewOne));
+    EXPECT_EQ(LookupGame(Launch.GameName), GameRecordText(kNewOne));
 }
 
 TEST_F(SettingsFormTest, ARowWithTooFewFieldsStopsTheSaveBeforeWriting) {

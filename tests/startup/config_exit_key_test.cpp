@@ -32,7 +32,7 @@ class ConfigExitKeyValueTest : public ConfigExitKeyTest,
                                public ::testing::WithParamInterface<ExitKeyCase> {};
 
 TEST_P(ConfigExitKeyValueTest, GivesTheKeyCodeAndTheBoxText) {
-    ExitKeyCode = GetParam().held;
+    Config.ExitKeyCode = GetParam().held;
     EXPECT_EQ(ExitKeyCodeValue(), GetParam().value);
     EXPECT_EQ(ExitKeyCodeText(), GetParam().text);
 }
@@ -48,13 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ConfigExitKeyTest, TheBoxTextShowsAPointWhateverTheSystemSays) {
     CurrentTextLocale().decimalSeparator = ',';
-    ExitKeyCode = 27.5;
+    Config.ExitKeyCode = 27.5;
     EXPECT_EQ(ExitKeyCodeText(), "27.5");
 }
 
 TEST_F(ConfigExitKeyTest, ATextThatIsNoKeyCodeIsFatalAndQuoted) {
     for (const char* text : {"", "Esc", "27x"}) {
-        ExitKeyCode = std::string(text);
+        Config.ExitKeyCode = std::string(text);
         const auto error = CaptureFatal([] { ExitKeyCodeValue(); });
         ASSERT_TRUE(error) << text;
         EXPECT_EQ(error->number(), kTypeMismatch) << text;
@@ -67,7 +67,7 @@ TEST_F(ConfigExitKeyTest, ATextThatIsNoKeyCodeIsFatalAndQuoted) {
 TEST_F(ConfigExitKeyTest, AKeyCodeBeyond32BitsOverflows) {
     for (const ExitKeyValue& held :
          {ExitKeyValue(1e10), ExitKeyValue(-1e10), ExitKeyValue(std::string("2147483648"))}) {
-        ExitKeyCode = held;
+        Config.ExitKeyCode = held;
         const auto error = CaptureFatal([] { ExitKeyCodeValue(); });
         ASSERT_TRUE(error);
         EXPECT_EQ(error->number(), kOverflow);

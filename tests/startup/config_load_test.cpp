@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <tuple>
 #include <variant>
@@ -49,10 +51,10 @@ void PrintTo(const ExitKeyCase& c, std::ostream* out) {
 class ExitKeyLineTest : public ConfigTest, public ::testing::WithParamInterface<ExitKeyCase> {};
 
 TEST_P(ExitKeyLineTest, ReadsTheNumberOr27) {
-    ExitKeyCode = std::string("stale");
+    Config.ExitKeyCode = std::string("stale");
     Load(OptionFile(kExitKeyOption, GetParam().line));
-    ASSERT_TRUE(std::holds_alternative<double>(ExitKeyCode));
-    EXPECT_EQ(std::get<double>(ExitKeyCode), GetParam().value);
+    ASSERT_TRUE(std::holds_alternative<double>(Config.ExitKeyCode));
+    EXPECT_EQ(std::get<double>(Config.ExitKeyCode), GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(Line1, ExitKeyLineTest,
@@ -78,8 +80,8 @@ class FlagLineTest : public ConfigTest, public ::testing::WithParamInterface<Fla
 // Each flag's line sets its flag only.
 TEST_P(FlagLineTest, Lines2And4AreHighPriorityAndShowFps) {
     for (const auto& [line, flag, other] :
-         {std::tuple{kHighPriorityOption, &HighPriority, &ShowFps},
-          std::tuple{kShowFpsOption, &ShowFps, &HighPriority}}) {
+         {std::tuple{kHighPriorityOption, &Config.HighPriority, &Config.ShowFps},
+          std::tuple{kShowFpsOption, &Config.ShowFps, &Config.HighPriority}}) {
         *other = true;
         Load(OptionFile(line, GetParam().line));
         EXPECT_EQ(*flag, GetParam().value) << LineOf(line);
@@ -111,9 +113,9 @@ class CpuSpeedLineTest : public ConfigTest, public ::testing::WithParamInterface
 TEST_P(CpuSpeedLineTest, ReadsTheLeadingNumber) {
     for (const char separator : {'.', ','}) {
         CurrentTextLocale().decimalSeparator = separator;
-        CpuSpeed = 55;
+        Config.CpuSpeed = 55;
         Load(OptionFile(kCpuSpeedOption, GetParam().line));
-        EXPECT_DOUBLE_EQ(CpuSpeed, GetParam().value) << separator;
+        EXPECT_DOUBLE_EQ(Config.CpuSpeed, GetParam().value) << separator;
     }
 }
 
@@ -127,38 +129,38 @@ INSTANTIATE_TEST_SUITE_P(Line3, CpuSpeedLineTest,
 
 TEST_F(LoadConfigTest, CountOf0OrLessLeavesTheGamesTableUntouched) {
     for (const char* count : {"0", " 0 ", "-3"}) {
-        GameTable = {GameRecordOf({.name = "EARLIER"})};
-        GameCount = 1;
+        Config.GameTable = {GameRecordOf({.name = "EARLIER"})};
+        Config.GameCount = 1;
         Load(Counted(count, {"not a game line"}));
-        EXPECT_EQ(GameCount, WholeInteger(count)) << count;
-        ASSERT_EQ(GameTable.size(), 1u) << count;
-        EXPECT_EQ(GameTable[0][0], "EARLIER") << count;
+        EXPECT_EQ(Config.GameCount, WholeInteger(count)) << count;
+        ASSERT_EQ(Config.GameTable.size(), 1u) << count;
+        EXPECT_EQ(Config.GameTable[0][0], "EARLIER") << count;
         EXPECT_EQ(LookupGame("EARLIER"), "") << count;
     }
 }
 
 TEST_F(LoadConfigTest, FiveOptionLinesAndACountOf0Load) {
     Load(ConfigText({.namedLines = false}));
-    EXPECT_EQ(GameCount, 0);
-    EXPECT_TRUE(GameTable.empty());
+    EXPECT_EQ(Config.GameCount, 0);
+    EXPECT_TRUE(Config.GameTable.empty());
     // Without the final line end, too.
     std::string text = ConfigText({.lines = {{kShowFpsOption, "1"}}, .namedLines = false});
     Load(text.substr(0, text.size() - 2));
-    EXPECT_TRUE(ShowFps);
+    EXPECT_TRUE(Config.ShowFps);
 }
 
 TEST_F(LoadConfigTest, ReadsTheWritersExampleOfTwoGames) {
     Load(ConfigText({.lines = {{kHighPriorityOption, "1"}},
                      .games = {kSpaceRaceGame, kRoadFightGame},
                      .namedLines = false}));
-    EXPECT_EQ(std::get<double>(ExitKeyCode), 27);
-    EXPECT_TRUE(HighPriority);
-    EXPECT_DOUBLE_EQ(CpuSpeed, 100);
-    EXPECT_FALSE(ShowFps);
-    EXPECT_EQ(GameCount, 2);
+    EXPECT_EQ(std::get<double>(Config.ExitKeyCode), 27);
+    EXPECT_TRUE(Config.HighPriority);
+    EXPECT_DOUBLE_EQ(Config.CpuSpeed, 100);
+    EXPECT_FALSE(Config.ShowFps);
+    EXPECT_EQ(Config.GameCount, 2);
     const std::vector<GameRecord> expected = {GameRecordOf(kSpaceRaceGame),
                                               GameRecordOf(kRoadFightGame)};
-    EXPECT_EQ(GameTable, expected);
+    EXPECT_EQ(Config.GameTable, expected);
 }
 
 TEST_F(LoadConfigTest, UpperCasesCells0To2Only) {
@@ -173,8 +175,8 @@ TEST_F(LoadConfigTest, UpperCasesCells0To2Only) {
     expected[kGameName] = "SPACE RACE";
     expected[kGameDriveKey] = "D8";
     expected[kGameRendererType] = "X1";
-    ASSERT_EQ(GameTable.size(), 1u);
-    EXPECT_EQ(GameTable[0], expected);
+    ASSERT_EQ(Config.GameTable.size(), 1u);
+    EXPECT_EQ(Config.GameTable[0], expected);
 }
 
 TEST_F(LoadConfigTest, UpperCasingFollowsTheSystemMappingBeyondAscii) {
@@ -183,7 +185,7 @@ TEST_F(LoadConfigTest, UpperCasingFollowsTheSystemMappingBeyondAscii) {
     Load(ConfigText({.games = {accented}}));
     GameRecord expected = GameRecordOf(accented);
     expected[kGameName] = "CAF\xC9";
-    EXPECT_EQ(GameTable[0], expected);
+    EXPECT_EQ(Config.GameTable[0], expected);
 }
 
 TEST_F(LoadConfigTest, ReadsTheFileAsAnsiText) {
@@ -192,7 +194,7 @@ TEST_F(LoadConfigTest, ReadsTheFileAsAnsiText) {
         {.games = {{.name = "caf\xE9", .spelled = testing::EveryOptionSpelled("\xE9")}}}));
     const GameRecord expected =
         GameRecordOf({.name = "CAF\u00E9", .spelled = testing::EveryOptionSpelled("\u00E9")});
-    EXPECT_EQ(GameTable[0], expected);
+    EXPECT_EQ(Config.GameTable[0], expected);
 }
 
 TEST_F(LoadConfigTest, KeepsBlanksBesideTheSeparators) {
@@ -205,27 +207,27 @@ TEST_F(LoadConfigTest, KeepsBlanksBesideTheSeparators) {
     Load(ConfigText({.games = {blanks}}));
     GameRecord expected = GameRecordOf(blanks);
     expected[kGameName] = " SPACE RACE ";
-    EXPECT_EQ(GameTable[0], expected);
+    EXPECT_EQ(Config.GameTable[0], expected);
     EXPECT_EQ(LookupGame("Space Race"), "");
 }
 
 TEST_F(LoadConfigTest, IgnoresFieldsAfterTheLast) {
     Load(Counted("1", {GameRow(kSpaceRaceGame) + "|extra|more"}));
-    EXPECT_EQ(GameTable[0], GameRecordOf(kSpaceRaceGame));
+    EXPECT_EQ(Config.GameTable[0], GameRecordOf(kSpaceRaceGame));
 }
 
 TEST_F(LoadConfigTest, NeverReadsLinesAfterTheAnnouncedGames) {
     Load(Counted(" 1 ", {GameRow(kSpaceRaceGame), "broken", ""}));
-    EXPECT_EQ(GameCount, 1);
-    EXPECT_EQ(GameTable.size(), 1u);
+    EXPECT_EQ(Config.GameCount, 1);
+    EXPECT_EQ(Config.GameTable.size(), 1u);
 }
 
 TEST_F(LoadConfigTest, ALoadWithGamesReplacesTheWholeTable) {
-    GameTable.assign(5, GameRecordOf({.name = "OLD"}));
+    Config.GameTable.assign(5, GameRecordOf({.name = "OLD"}));
     Load(ConfigText({.games = {{.name = "A", .driveKey = "65"}, {.name = "B", .driveKey = "66"}}}));
-    ASSERT_EQ(GameTable.size(), 2u);
-    EXPECT_EQ(GameTable[0][0], "A");
-    EXPECT_EQ(GameTable[1][0], "B");
+    ASSERT_EQ(Config.GameTable.size(), 2u);
+    EXPECT_EQ(Config.GameTable[0][0], "A");
+    EXPECT_EQ(Config.GameTable[1][0], "B");
 }
 
 TEST_F(LoadConfigTest, ALoneCarriageReturnEndsALineToo) {
@@ -233,14 +235,14 @@ TEST_F(LoadConfigTest, ALoneCarriageReturnEndsALineToo) {
                      .games = {kSpaceRaceGame, kRoadFightGame},
                      .namedLines = false,
                      .lineEnd = "\r"}));
-    EXPECT_TRUE(HighPriority);
-    EXPECT_EQ(GameCount, 2);
-    EXPECT_EQ(GameTable[1], GameRecordOf(kRoadFightGame));
+    EXPECT_TRUE(Config.HighPriority);
+    EXPECT_EQ(Config.GameCount, 2);
+    EXPECT_EQ(Config.GameTable[1], GameRecordOf(kRoadFightGame));
 }
 
-// The pad exit's line follows the announced games; in its place an older
-// file's extra game, or nothing, gives the default.
-TEST_F(LoadConfigTest, ReadsThePadExitAfterTheGamesOrGivesItsDefault) {
+// The pad exit's line comes anywhere after the announced games, behind any other
+// line there (an older file's extra game); without it, the default.
+TEST_F(LoadConfigTest, ReadsThePadExitAnywhereAfterTheGamesOrGivesItsDefault) {
     const struct {
         std::string bytes;
         PadCombination padExit;
@@ -251,15 +253,27 @@ TEST_F(LoadConfigTest, ReadsThePadExitAfterTheGamesOrGivesItsDefault) {
         {Counted(" -1 ", {"PadExit=Off"}), {}},
         {Counted(" 0 ", {" padexit = Off"}), {}},
         {ConfigText({.games = {kSpaceRaceGame}, .namedLines = false}), kDefaultPadExit},
-        {Counted(" 1 ", {GameRow(kSpaceRaceGame), GameRow(kRoadFightGame), "PadExit=Off"}),
-         kDefaultPadExit},
+        {Counted(" 1 ", {GameRow(kSpaceRaceGame), GameRow(kRoadFightGame), "PadExit=Off"}), {}},
+        {Counted(" 1 ", {GameRow(kSpaceRaceGame), GameRow(kRoadFightGame)}), kDefaultPadExit},
     };
     for (const auto& c : cases) {
-        PadExit = {PadKind::kJoystick, 5, 1};
+        Config.PadExit = {PadKind::kJoystick, 5, 1};
         Load(c.bytes);
-        EXPECT_EQ(PadExit, c.padExit) << c.bytes;
+        EXPECT_EQ(Config.PadExit, c.padExit) << c.bytes;
     }
 }
+
+#ifdef ZENT_EXAMPLE_CONFIG
+// The file a first installation copies reads as a new file's lines say.
+TEST_F(LoadConfigTest, TheShippedExampleLoadsAsANewFile) {
+    std::ifstream example(ZENT_EXAMPLE_CONFIG, std::ios::binary);
+    ASSERT_TRUE(example) << ZENT_EXAMPLE_CONFIG;
+    Load(std::string(std::istreambuf_iterator<char>(example), {}));
+    const std::string loaded = ComposeConfigText();
+    Load(ConfigText({}));
+    EXPECT_EQ(loaded, ComposeConfigText());
+}
+#endif
 
 TEST_F(LoadConfigTest, ReadsZentconfigIniInTheProgramFolder) {
     Load(ConfigText({}));
@@ -270,7 +284,7 @@ TEST_F(LoadConfigTest, ARootFolderGivesADoubledBackslash) {
     SetProgramFolder("C:\\");
     files_.files["C:\\\\zentconfig.ini"] = OptionFile(kExitKeyOption, "112");
     LoadConfig();
-    EXPECT_EQ(std::get<double>(ExitKeyCode), 112);
+    EXPECT_EQ(std::get<double>(Config.ExitKeyCode), 112);
 }
 
 // --- failures: every one names the file, the line and what it found ---

@@ -19,13 +19,13 @@ protected:
     // The Settings window's state of the writer's example: exit-key box 27, high
     // priority on, CPU speed 100, show fps off, two games.
     static void SetExampleOptions() {
-        ExitKeyCode = std::string("27");
-        HighPriority = true;
-        CpuSpeed = 100;
-        ShowFps = false;
-        GameCount = 2;
-        GameTable = {testing::GameRecordOf(testing::kSpaceRaceGame),
-                     testing::GameRecordOf(testing::kRoadFightGame)};
+        Config.ExitKeyCode = std::string("27");
+        Config.HighPriority = true;
+        Config.CpuSpeed = 100;
+        Config.ShowFps = false;
+        Config.GameCount = 2;
+        Config.GameTable = {testing::GameRecordOf(testing::kSpaceRaceGame),
+                            testing::GameRecordOf(testing::kRoadFightGame)};
     }
 
     const std::string& SavedBytes() { return files_.files[kConfigPath]; }
@@ -51,22 +51,22 @@ TEST_F(SaveConfigTest, ReplacesTheFileWithTheSevenLinesOfTwoGamesThenThePadExit)
 
 TEST_F(SaveConfigTest, WritesANumericExitKeyInTheNumberFormat) {
     SetExampleOptions();
-    ExitKeyCode = 112.0;
-    HighPriority = false;
-    ShowFps = true;
-    CpuSpeed = -87.5;
-    PadExit = {};
+    Config.ExitKeyCode = 112.0;
+    Config.HighPriority = false;
+    Config.ShowFps = true;
+    Config.CpuSpeed = -87.5;
+    Config.PadExit = {};
     SaveConfig();
     EXPECT_EQ(SavedBytes().substr(0, SavedBytes().find(" 2 ")), " 112 \r\n0\r\n-87.5 \r\n1\r\n");
     EXPECT_TRUE(SavedBytes().ends_with("|True\r\nPadExit=Off\r\n"));
 }
 
 TEST_F(SaveConfigTest, NoGamesGiveFiveLinesThenThePadExit) {
-    ExitKeyCode = std::string("27");
-    CpuSpeed = 100;
-    GameTable = {testing::GameRecordOf({.name = "LEFT OVER"})};
+    Config.ExitKeyCode = std::string("27");
+    Config.CpuSpeed = 100;
+    Config.GameTable = {testing::GameRecordOf({.name = "LEFT OVER"})};
     for (const std::int16_t count : {0, -3}) {
-        GameCount = count;
+        Config.GameCount = count;
         SaveConfig();
         EXPECT_EQ(SavedBytes(),
                   "27\r\n0\r\n 100 \r\n0\r\n" + FileNumber(count) + "\r\nPadExit=Back + Start\r\n");
@@ -75,7 +75,7 @@ TEST_F(SaveConfigTest, NoGamesGiveFiveLinesThenThePadExit) {
 
 TEST_F(SaveConfigTest, WritesOnlyTheCountedRows) {
     SetExampleOptions();
-    GameCount = 1;
+    Config.GameCount = 1;
     SaveConfig();
     testing::ConfigFile counted = kExample;
     counted.games.pop_back();
@@ -84,13 +84,13 @@ TEST_F(SaveConfigTest, WritesOnlyTheCountedRows) {
 
 TEST_F(SaveConfigTest, WritesCellsUnaltered) {
     SetExampleOptions();
-    GameCount = 1;
+    Config.GameCount = 1;
     const testing::TestGame odd = {
         .name = " Space Race ",
         .driveKey = "",
         .renderer = "x",
         .spelled = {{kGameZWriting, "true"}, {kGameAlphaZWriting, ""}, {kGameNtscMode, " "}}};
-    GameTable = {testing::GameRecordOf(odd)};
+    Config.GameTable = {testing::GameRecordOf(odd)};
     SaveConfig();
     testing::ConfigFile expected = kExample;
     expected.games = {odd};
@@ -100,18 +100,18 @@ TEST_F(SaveConfigTest, WritesCellsUnaltered) {
 TEST_F(SaveConfigTest, ACommaLocaleWritesACommaThatReadsBackAsTheIntegralPart) {
     CurrentTextLocale().decimalSeparator = ',';
     SetExampleOptions();
-    CpuSpeed = 87.5;
+    Config.CpuSpeed = 87.5;
     SaveConfig();
     const std::string head = "27\r\n1\r\n 87,5 \r\n0\r\n";
     EXPECT_EQ(SavedBytes().substr(0, head.size()), head);
     LoadConfig();
-    EXPECT_DOUBLE_EQ(CpuSpeed, 87);
-    EXPECT_EQ(GameCount, 2);
+    EXPECT_DOUBLE_EQ(Config.CpuSpeed, 87);
+    EXPECT_EQ(Config.GameCount, 2);
 }
 
 TEST_F(SaveConfigTest, SavingTwiceGivesIdenticalBytes) {
     SetExampleOptions();
-    CpuSpeed = 1.0 / 3;
+    Config.CpuSpeed = 1.0 / 3;
     SaveConfig();
     const std::string first = SavedBytes();
     SaveConfig();
@@ -120,12 +120,12 @@ TEST_F(SaveConfigTest, SavingTwiceGivesIdenticalBytes) {
 
 TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     SetExampleOptions();
-    ExitKeyCode = std::string("112");
-    CpuSpeed = 87.5;
-    ShowFps = true;
+    Config.ExitKeyCode = std::string("112");
+    Config.CpuSpeed = 87.5;
+    Config.ShowFps = true;
     const PadCombination joystick{PadKind::kJoystick, 15, 0x80000001};
-    PadExit = joystick;
-    const std::vector<GameRecord> rows = GameTable;
+    Config.PadExit = joystick;
+    const std::vector<GameRecord> rows = Config.GameTable;
     SaveConfig();
     const std::string saved = SavedBytes();
 
@@ -133,12 +133,12 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     LoadConfig();
 
     EXPECT_EQ(ExitKeyCodeValue(), 112);
-    EXPECT_TRUE(HighPriority);
-    EXPECT_DOUBLE_EQ(CpuSpeed, 87.5);
-    EXPECT_TRUE(ShowFps);
-    EXPECT_EQ(GameCount, 2);
-    EXPECT_EQ(GameTable, rows);
-    EXPECT_EQ(PadExit, joystick);
+    EXPECT_TRUE(Config.HighPriority);
+    EXPECT_DOUBLE_EQ(Config.CpuSpeed, 87.5);
+    EXPECT_TRUE(Config.ShowFps);
+    EXPECT_EQ(Config.GameCount, 2);
+    EXPECT_EQ(Config.GameTable, rows);
+    EXPECT_EQ(Config.PadExit, joystick);
     // Writing what was read gives the same file again, apart from the exit key,
     // which now is a number.
     SaveConfig();
@@ -169,7 +169,7 @@ TEST_F(SaveConfigTest, WritesATemporaryFileFlushesItAndReplacesTheOldOneInOneSte
 TEST_F(SaveConfigTest, TooFewRowsForTheCountIsFatalAndTouchesNoFile) {
     files_.files[kConfigPath] = "old";
     SetExampleOptions();
-    GameCount = 3;
+    Config.GameCount = 3;
     const auto error = CaptureFatal([] { SaveConfig(); });
     ASSERT_TRUE(error);
     EXPECT_EQ(error->number(), kSubscriptOutOfRange);
@@ -354,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(Blocks, StreamedCopyTest, ::testing::Values(kEmulatorCo
 TEST_F(SaveConfigTest, WritesTheAnsiTextOfTheLaunchersText) {
     UseLatin1AsAnsi();
     SetExampleOptions();
-    GameTable[1][0] = "CAF\u00C9";
+    Config.GameTable[1][0] = "CAF\u00C9";
     SaveConfig();
     testing::ConfigFile expected = kExample;
     expected.games[1].name = "CAF\xC9";

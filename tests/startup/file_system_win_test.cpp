@@ -36,12 +36,12 @@ protected:
         testing::ResetGlobals();
         SetActiveFileSystem(&files_);
         SetProgramFolder(folder_);
-        ExitKeyCode = std::string("27");
-        HighPriority = true;
-        CpuSpeed = 100;
-        ShowFps = false;
-        GameCount = 1;
-        GameTable = {testing::GameRecordOf(testing::kSpaceRaceGame)};
+        Config.ExitKeyCode = std::string("27");
+        Config.HighPriority = true;
+        Config.CpuSpeed = 100;
+        Config.ShowFps = false;
+        Config.GameCount = 1;
+        Config.GameTable = {testing::GameRecordOf(testing::kSpaceRaceGame)};
     }
 
     void TearDown() override {
@@ -136,10 +136,10 @@ TEST_F(WindowsConfigFileTest, SaveReplacesALongerFileAndLeavesNoTemporaryFile) {
 
 TEST_F(WindowsConfigFileTest, TheFirstSaveCreatesTheFileAndALoadReadsItBack) {
     SaveConfig();
-    GameTable.clear();
-    GameCount = 0;
+    Config.GameTable.clear();
+    Config.GameCount = 0;
     LoadConfig();
-    EXPECT_EQ(GameCount, 1);
+    EXPECT_EQ(Config.GameCount, 1);
     EXPECT_EQ(LookupGame("Space Race"), testing::GameRecordText(testing::kSpaceRaceGame));
 }
 

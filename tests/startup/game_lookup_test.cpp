@@ -33,14 +33,14 @@ class LookupGameTest : public ConfigTest {
 protected:
     void SetUp() override {
         ConfigTest::SetUp();
-        GameTable = {GameRecordOf(kSpaceRaceGame),
-                     GameRecordOf(kRoadFightGame),
-                     GameRecordOf(kSecondSpaceRace),
-                     GameRecordOf(kSpaceRaceAndABlank),
-                     GameRecordOf(kNameless),
-                     GameRecord{"BLANK CELLS"},
-                     GameRecordOf(kCafe)};
-        GameCount = static_cast<std::int16_t>(GameTable.size());
+        Config.GameTable = {GameRecordOf(kSpaceRaceGame),
+                            GameRecordOf(kRoadFightGame),
+                            GameRecordOf(kSecondSpaceRace),
+                            GameRecordOf(kSpaceRaceAndABlank),
+                            GameRecordOf(kNameless),
+                            GameRecord{"BLANK CELLS"},
+                            GameRecordOf(kCafe)};
+        Config.GameCount = static_cast<std::int16_t>(Config.GameTable.size());
     }
 };
 
@@ -80,9 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
 // that holds it in memory.
 TEST_F(LookupGameTest, ANameTheCodePageCannotHoldMatchesNoGame) {
     UseLatin1AsAnsi();
-    GameTable[1][0] = "\u30B2\u30FC\u30E0";
+    Config.GameTable[1][0] = "\u30B2\u30FC\u30E0";
     EXPECT_EQ(LookupGame("\u30B2\u30FC\u30E0"), "");
-    GameTable[1][0] = "CAF\u00C9";
+    Config.GameTable[1][0] = "CAF\u00C9";
     EXPECT_EQ(LookupGame("CAF\u00C9"), GameRecordText(kRoadFightGame));
 }
 
@@ -92,15 +92,15 @@ TEST_F(LookupGameTest, IgnoresCaseBeyondAsciiByTheSystemMapping) {
 }
 
 TEST_F(LookupGameTest, LooksOnlyAtTheCountedRows) {
-    GameCount = 1;
+    Config.GameCount = 1;
     EXPECT_EQ(LookupGame("Road Fight"), "");
     EXPECT_EQ(LookupGame("Space Race"), GameRecordText(kSpaceRaceGame));
 }
 
 TEST_F(LookupGameTest, ACountOf0OrLessFindsNothingAndNeverReadsTheTable) {
     for (const std::int16_t count : {0, -3}) {
-        GameCount = count;
-        GameTable.clear();  // a read would fall off the empty table
+        Config.GameCount = count;
+        Config.GameTable.clear();  // a read would fall off the empty table
         EXPECT_EQ(LookupGame("Space Race"), "");
         EXPECT_EQ(LookupGame(""), "");
     }
