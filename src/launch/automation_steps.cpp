@@ -84,6 +84,12 @@ void SetCpuSpeed(Keyboard& keyboard) {
     }
 }
 
+// The emulator's window is captured 100 ms after the game was started.
+void PlaceEmulatorWindowSoon(Keyboard& keyboard, Desktop& desktop, Screen& screen) {
+    keyboard.Sleep(100);
+    PlaceEmulatorWindow(desktop, screen);
+}
+
 bool Always() {
     return true;
 }
@@ -101,7 +107,7 @@ constexpr AutomationStep kSteps[] = {
     {"InitZwriteAlpha", [] { return Launch.ZWriteAlpha; }, InitZwriteAlpha, nullptr},
     {"InitHighPriority", [] { return Config.HighPriority; }, InitHighPriority, nullptr},
     {"InitGame", Always, InitGame, nullptr},
-    {"PlaceEmulatorWindow", Always, nullptr, PlaceEmulatorWindow},
+    {"PlaceEmulatorWindow", Always, nullptr, PlaceEmulatorWindowSoon},
     {"SetCpuSpeed", Always, SetCpuSpeed, nullptr},
 };
 

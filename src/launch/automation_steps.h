@@ -11,12 +11,12 @@ namespace zent {
 // One step of the launch: its name, for the trace and the tests; whether it
 // runs, asked when its turn comes; and what it does, either keys and pauses on
 // the keyboard (PressKey, PressAltChord and Sleep only) or, for the placement
-// of the emulator's window, the desktop as well.
+// of the emulator's window, the windows and the screen as well.
 struct AutomationStep {
     const char* name;
     bool (*runs)();
     void (*keys)(Keyboard& keyboard);
-    void (*place)(Keyboard& keyboard, Desktop& desktop);
+    void (*place)(Keyboard& keyboard, Desktop& desktop, Screen& screen);
 };
 
 // Every step in the order the launch runs them, which is binding.

@@ -17,19 +17,18 @@ bool IsEmulatorWindow(Desktop& desktop, WindowHandle window) {
 // keeps its frame and place instead of being made a borderless topmost cover.
 // A box or dialog the emulator shows as the game starts is in front then; the
 // game's window is the one that owns it.
-void PlaceEmulatorWindow(Keyboard& keyboard, Desktop& desktop) {
-    keyboard.Sleep(100);
+void PlaceEmulatorWindow(Desktop& desktop, Screen& screen) {
     const WindowHandle foreground = desktop.ForegroundWindow();
     const WindowHandle main =
         IsEmulatorWindow(desktop, foreground) ? desktop.RootOwner(foreground) : 0;
     Launch.EmulatorWindow = IsEmulatorWindow(desktop, main) ? main : 0;
-    Launch.ScreenWidth = desktop.SystemMetric(kScreenWidthMetric);
-    Launch.ScreenHeight = desktop.SystemMetric(kScreenHeightMetric);
-    desktop.MoveCursor(Launch.ScreenWidth, 0);
+    Launch.ScreenWidth = screen.SystemMetric(kScreenWidthMetric);
+    Launch.ScreenHeight = screen.SystemMetric(kScreenHeightMetric);
+    screen.MoveCursor(Launch.ScreenWidth, 0);
 
     // The backdrop never takes the focus: the emulator may still have menu keys
     // queued, and a window that loses the keyboard can drop them.
-    const WindowHandle backdrop = desktop.ShowBackdrop();
+    const WindowHandle backdrop = screen.ShowBackdrop();
     desktop.PlaceWindow(backdrop, kInsertAtTop, 0, 0, Launch.ScreenWidth, Launch.ScreenHeight,
                         kPositionNoActivate);
 

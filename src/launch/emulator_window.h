@@ -12,11 +12,11 @@ namespace zent {
 // which hides what is left of its menu bar.
 inline constexpr int kHiddenTopRows = 20;
 
-// Captures the main window of the foreground window 100 ms after the game was
-// started, parks the pointer in the top right corner, covers the screen with the
-// backdrop, and when the captured window is the emulator's, strips its frame and
-// stretches it over the screen, topmost, with a box of its own kept in front.
-void PlaceEmulatorWindow(Keyboard& keyboard, Desktop& desktop);
+// Captures the main window of the foreground window, parks the pointer in the
+// top right corner, covers the screen with the backdrop, and when the captured
+// window is the emulator's, strips its frame and stretches it over the screen,
+// topmost, with a box of its own kept in front.
+void PlaceEmulatorWindow(Desktop& desktop, Screen& screen);
 
 // True when window belongs to the emulator process the launch started.
 bool IsEmulatorWindow(Desktop& desktop, WindowHandle window);

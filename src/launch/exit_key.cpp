@@ -30,22 +30,23 @@ std::string NoKeyProblem() {
 // a dialog of its own, or a question such as "Quit?", may take the first close.
 // The player asked to leave, and every launch starts again from the saved
 // configuration, so an emulator that is still there at the end is ended.
-void EndEmulator(Keyboard& keyboard, Desktop& desktop, std::uint64_t exitKeySeen) {
+void EndEmulator(Keyboard& keyboard, Desktop& desktop, Processes& processes, Clock& clock,
+                 std::uint64_t exitKeySeen) {
     const std::uint64_t deadline = exitKeySeen + kEmulatorCloseTimeout;
     for (;;) {
-        CloseEmulator(keyboard, desktop);
-        const std::uint64_t now = desktop.Milliseconds();
+        CloseEmulator(keyboard, desktop, processes);
+        const std::uint64_t now = clock.Milliseconds();
         const auto wait = static_cast<std::uint32_t>(
             std::min<std::uint64_t>(deadline > now ? deadline - now : 0, kCloseRepeatInterval));
-        if (WaitFor(desktop, wait, wait, [](bool ended) { return ended; })) {
-            Trace("the emulator ended " + std::to_string(desktop.Milliseconds() - exitKeySeen) +
+        if (WaitFor(clock, wait, wait, [](bool ended) { return ended; })) {
+            Trace("the emulator ended " + std::to_string(clock.Milliseconds() - exitKeySeen) +
                   " ms after the exit key");
             return;
         }
-        if (desktop.Milliseconds() >= deadline) {
+        if (clock.Milliseconds() >= deadline) {
             Trace("the emulator still runs " + std::to_string(kEmulatorCloseTimeout / 1000) +
                   " s after the exit key: its process is ended");
-            desktop.EndProgram();
+            processes.EndProgram();
             return;
         }
         Trace("the emulator still runs: it is closed again");
@@ -56,14 +57,14 @@ bool ExitKeyHeld(Keyboard& keyboard) {
     return (keyboard.KeyState(ExitKeyCodeValue()) & kHeldBit) != 0;
 }
 
-bool ExitInputsReleased(Keyboard& keyboard, Desktop& desktop) {
+bool ExitInputsReleased(Keyboard& keyboard, Clock& clock) {
     return !ExitKeyHeld(keyboard) &&
-           (!Launch.PadWatch || Launch.PadWatch->Released(desktop.Milliseconds()));
+           (!Launch.PadWatch || Launch.PadWatch->Released(clock.Milliseconds()));
 }
 
 // The emulator this launch started is still running.
-bool EmulatorRuns(Desktop& desktop) {
-    return Launch.EmulatorProcess != 0 && !desktop.ProgramExitCode().has_value();
+bool EmulatorRuns(Processes& processes) {
+    return Launch.EmulatorProcess != 0 && !processes.ProgramExitCode().has_value();
 }
 
 }  // namespace
@@ -88,20 +89,20 @@ void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds) {
     }
 }
 
-bool ExitRequested(Keyboard& keyboard, Desktop& desktop) {
+bool ExitRequested(Keyboard& keyboard, Clock& clock) {
     if (ExitKeyHeld(keyboard)) {
         Trace("the exit key is held");
         return true;
     }
-    if (Launch.PadWatch && Launch.PadWatch->Held(desktop.Milliseconds())) {
+    if (Launch.PadWatch && Launch.PadWatch->Held(clock.Milliseconds())) {
         Trace("the pad exit " + Quoted(PadCombinationText(Config.PadExit)) + " is held");
         return true;
     }
     return false;
 }
 
-void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
-    if (!EmulatorRuns(desktop)) {
+void CloseEmulator(Keyboard& keyboard, Desktop& desktop, Processes& processes) {
+    if (!EmulatorRuns(processes)) {
         return;
     }
     if (IsEmulatorWindow(desktop, desktop.ForegroundWindow())) {
@@ -109,10 +110,10 @@ void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
         PressAltChord(keyboard, kKeyF4);
         return;
     }
-    const std::vector<WindowHandle> windows = desktop.ProcessWindows(Launch.EmulatorProcess);
+    const std::vector<WindowHandle> windows = processes.ProcessWindows(Launch.EmulatorProcess);
     if (windows.empty()) {
         Trace("the emulator has no window: its process is ended");
-        desktop.EndProgram();
+        processes.EndProgram();
     }
     for (const WindowHandle window : windows) {
         Trace("another window has the focus: the Close command to the emulator's window " +
@@ -121,30 +122,31 @@ void CloseEmulator(Keyboard& keyboard, Desktop& desktop) {
     }
 }
 
-void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop) {
-    const std::uint64_t exitKeySeen = desktop.Milliseconds();
+void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop, Processes& processes,
+                          Clock& clock) {
+    const std::uint64_t exitKeySeen = clock.Milliseconds();
     keyboard.Sleep(500);
-    if (!EmulatorRuns(desktop)) {
+    if (!EmulatorRuns(processes)) {
         Trace("no emulator runs: nothing to close");
         return;
     }
-    EndEmulator(keyboard, desktop, exitKeySeen);
+    EndEmulator(keyboard, desktop, processes, clock, exitKeySeen);
 }
 
-void RememberFrontEnd(Desktop& desktop) {
+void RememberFrontEnd(Desktop& desktop, Processes& processes) {
     const WindowHandle front = desktop.ForegroundWindow();
     const ProcessId owner = desktop.WindowProcess(front);
-    Launch.FrontEndWindow = owner != 0 && owner != desktop.LauncherProcess() ? front : 0;
+    Launch.FrontEndWindow = owner != 0 && owner != processes.LauncherProcess() ? front : 0;
 }
 
-void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop) {
+void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop, Processes& processes, Clock& clock) {
     // After an error box the emulator may still run; the job would end it with
     // the launcher, a moment too late for the front end.
-    if (EmulatorRuns(desktop)) {
-        desktop.EndProgram();
+    if (EmulatorRuns(processes)) {
+        processes.EndProgram();
     }
-    if (!WaitFor(desktop, kExitReleaseTimeout, kWatchInterval, [&](bool) {
-            return ExitInputsReleased(keyboard, desktop) && !EmulatorRuns(desktop);
+    if (!WaitFor(clock, kExitReleaseTimeout, kWatchInterval, [&](bool) {
+            return ExitInputsReleased(keyboard, clock) && !EmulatorRuns(processes);
         })) {
         Trace("the exit is still held " + std::to_string(kExitReleaseTimeout / 1000) +
               " s after the game: the launcher ends all the same");

@@ -28,12 +28,12 @@ void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds);
 
 // The player asks to leave: Config.ExitKeyCode held (bit 0x1000 of GetKeyState's word
 // set), or the pad exit's buttons held together on one pad for 1 s.
-bool ExitRequested(Keyboard& keyboard, Desktop& desktop);
+bool ExitRequested(Keyboard& keyboard, Clock& clock);
 
 // Closes the emulator the launch started, and nothing else: Alt+F4 when one of
 // its windows has the focus, otherwise the Close command to each of its visible
 // windows, and when it has none, the end of its process.
-void CloseEmulator(Keyboard& keyboard, Desktop& desktop);
+void CloseEmulator(Keyboard& keyboard, Desktop& desktop, Processes& processes);
 
 // How long the emulator is given to end after the exit key, its own boxes and
 // questions included, before its process is ended; the close is repeated at
@@ -48,10 +48,10 @@ struct ExitKeyStop {};
 // What the exit asked for does before the launcher ends: 500 ms, then the
 // emulator closed until it has ended (its process ended when it still runs 5 s
 // after the key). The caller then ends the launcher.
-void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop);
+void CloseEmulatorForExit(Keyboard& keyboard, Desktop& desktop, Processes& processes, Clock& clock);
 
 // Notes Launch.FrontEndWindow.
-void RememberFrontEnd(Desktop& desktop);
+void RememberFrontEnd(Desktop& desktop, Processes& processes);
 
 // The launcher's last act after a game (the exit key, the pad exit, or the
 // error box's OK), with the emulator gone and the backdrop still up: it waits
@@ -59,6 +59,6 @@ void RememberFrontEnd(Desktop& desktop);
 // no Start still held reaches the front end and starts the game again, then
 // gives Launch.FrontEndWindow the foreground. Where Windows refuses, it lets the
 // program that started the launcher take it. It never forces the foreground.
-void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop);
+void ReturnToFrontEnd(Keyboard& keyboard, Desktop& desktop, Processes& processes, Clock& clock);
 
 }  // namespace zent

@@ -21,10 +21,10 @@ namespace {
 // saved configuration, the state that the option toggles expect to switch. A
 // large one takes a while to copy, so the exit is watched meanwhile: held,
 // it stops the copy, and the launcher ends with nothing started. False then.
-bool RestoreEmulatorConfig(LaunchPlatform& platform) {
+bool RestoreEmulatorConfig(Keyboard& keyboard, Clock& clock) {
     if (!ReplaceWithCopy(ActiveFileSystem(), ProgramFile(kSavedEmulatorConfig),
                          ProgramFile(kEmulatorConfig),
-                         [&platform] { return ExitRequested(platform, platform); })) {
+                         [&] { return ExitRequested(keyboard, clock); })) {
         Trace(std::string("the copy of ") + kSavedEmulatorConfig + " was stopped; " +
               kEmulatorConfig + " is unchanged");
         return false;
@@ -36,18 +36,18 @@ bool RestoreEmulatorConfig(LaunchPlatform& platform) {
 // By full path in the launcher's folder: a bare name would also be looked for
 // along the search path, and could start some other program of that name.
 // Returns that path.
-std::string StartEmulator(Desktop& desktop) {
+std::string StartEmulator(Processes& processes) {
     if (Launch.RendererType == 1 || Launch.RendererType == 3) {
         Launch.CapcomHack = true;
     }
     const std::string program = ProgramFile(EmulatorProgramName(Launch.RendererType));
-    Launch.EmulatorProcess = desktop.StartProgram(program, kShowNormal);
+    Launch.EmulatorProcess = processes.StartProgram(program, kShowNormal);
     Trace("started " + program + ", process id " + std::to_string(Launch.EmulatorProcess));
     return program;
 }
 
 // The steps that run, in their order; the trace names each with its keys.
-void RunAutomation(LaunchGuard& guard, Desktop& desktop) {
+void RunAutomation(LaunchGuard& guard, Desktop& desktop, Screen& screen) {
     for (const AutomationStep& step : kAutomationSteps) {
         if (!step.runs()) {
             continue;
@@ -56,7 +56,7 @@ void RunAutomation(LaunchGuard& guard, Desktop& desktop) {
         if (step.keys != nullptr) {
             step.keys(guard);
         } else {
-            step.place(guard, desktop);
+            step.place(guard, desktop, screen);
         }
         Trace(std::string(step.name) + ": " + guard.TakeKeys());
     }
@@ -64,17 +64,17 @@ void RunAutomation(LaunchGuard& guard, Desktop& desktop) {
 
 // From the guard's first look at the exit key to the last step. A held exit
 // key stops it wherever the guard looks (ExitKeyStop).
-void RunLaunch(LaunchPlatform& platform) {
-    LaunchGuard guard(platform, platform);
+void RunLaunch(const LaunchPlatform& platform) {
+    LaunchGuard guard(platform.keyboard, platform.desktop, platform.processes, platform.clock);
     guard.CheckExitKey();
     ActiveFileSystem().ChangeCurrentFolder(ProgramFolder());
-    if (!RestoreEmulatorConfig(platform)) {
+    if (!RestoreEmulatorConfig(platform.keyboard, platform.clock)) {
         throw ExitKeyStop();
     }
-    const std::string program = StartEmulator(platform);
+    const std::string program = StartEmulator(platform.processes);
     guard.Sleep(500);
     guard.AwaitEmulatorInFront(program);
-    RunAutomation(guard, platform);
+    RunAutomation(guard, platform.desktop, platform.screen);
 }
 
 }  // namespace
@@ -86,12 +86,12 @@ const char* EmulatorProgramName(std::int16_t rendererType) {
 // A second launch from the same folder, such as a double press in the front
 // end, ends at once: two emulators would share one configuration and one
 // stream of keys.
-LaunchResult Form_Load(LaunchPlatform& platform) {
-    if (!platform.ClaimLaunch(ProgramFolder())) {
+LaunchResult Form_Load(const LaunchPlatform& platform) {
+    if (!platform.processes.ClaimLaunch(ProgramFolder())) {
         Trace("another launch from this folder runs: this one ends");
         return LaunchResult::kAnotherLaunchRuns;
     }
-    RememberFrontEnd(platform);
+    RememberFrontEnd(platform.desktop, platform.processes);
     LoadConfig();
     const GameRecord* game = FindGame(Launch.GameName);
     if (game == nullptr) {
@@ -102,11 +102,12 @@ LaunchResult Form_Load(LaunchPlatform& platform) {
     Trace("game " + Quoted(Launch.GameName) + ": " + RecordText(*game));
     UnpackRecord(*game);
     RequireUsableExitKey();
-    WatchPadExit(&platform.Pads(), platform.Milliseconds());
+    WatchPadExit(&platform.pads, platform.clock.Milliseconds());
     try {
         RunLaunch(platform);
     } catch (const ExitKeyStop&) {
-        CloseEmulatorForExit(platform, platform);
+        CloseEmulatorForExit(platform.keyboard, platform.desktop, platform.processes,
+                             platform.clock);
         return LaunchResult::kExitKey;
     }
     Trace("the launch is done; watching the exit key");
@@ -115,16 +116,16 @@ LaunchResult Form_Load(LaunchPlatform& platform) {
 
 // An emulator closed by other means leaves the launcher watching the exit key,
 // but its launch is over: the next game may be launched meanwhile.
-bool Timer1_Timer(LaunchPlatform& platform) {
-    if (ExitRequested(platform, platform)) {
+bool Timer1_Timer(const LaunchPlatform& platform) {
+    if (ExitRequested(platform.keyboard, platform.clock)) {
         return true;
     }
-    const std::uint64_t now = platform.Milliseconds();
+    const std::uint64_t now = platform.clock.Milliseconds();
     if (now >= Launch.EmulatorEndCheckDue) {
         Launch.EmulatorEndCheckDue = now + kEmulatorEndCheckInterval;
-        if (platform.ProgramExitCode()) {
+        if (platform.processes.ProgramExitCode()) {
             Trace("the emulator has ended; the launch is over");
-            platform.ReleaseLaunch();
+            platform.processes.ReleaseLaunch();
             Launch.EmulatorEndCheckDue = UINT64_MAX;
         }
     }

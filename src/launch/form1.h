@@ -33,11 +33,11 @@ enum class LaunchResult {
 
 // The whole launch of Launch.GameName: configuration, record, the emulator started on
 // the saved configuration, the automation steps.
-LaunchResult Form_Load(LaunchPlatform& platform);
+LaunchResult Form_Load(const LaunchPlatform& platform);
 
 // One tick of Timer1: one read of the exit key and the pad exit, and now and then
 // a look at whether the emulator has ended. True when either is held: the caller
 // stops Timer1, closes the emulator (CloseEmulatorForExit) and ends.
-bool Timer1_Timer(LaunchPlatform& platform);
+bool Timer1_Timer(const LaunchPlatform& platform);
 
 }  // namespace zent

@@ -30,7 +30,7 @@ std::optional<WindowsLaunchPlatform> g_platform;
 // The front end gets the foreground back while the backdrop still covers the
 // screen, then the backdrop goes and the launcher ends.
 [[noreturn]] void EndAfterGame() {
-    ReturnToFrontEnd(*g_platform, *g_platform);
+    ReturnToFrontEnd(*g_platform, *g_platform, *g_platform, *g_platform);
     CloseFrmBlank();
     ExitProcess(0);
 }
@@ -39,10 +39,10 @@ LRESULT CALLBACK Form1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return GuardedWindowCall(window, message, wParam, lParam, [&]() -> LRESULT {
         switch (message) {
             case WM_TIMER:
-                if (wParam == kTimer1 && g_platform && Timer1_Timer(*g_platform)) {
+                if (wParam == kTimer1 && g_platform && Timer1_Timer(g_platform->Parts())) {
                     // The close waits with the messages handled: no tick may start it again.
                     KillTimer(window, kTimer1);
-                    CloseEmulatorForExit(*g_platform, *g_platform);
+                    CloseEmulatorForExit(*g_platform, *g_platform, *g_platform, *g_platform);
                     EndAfterGame();
                 }
                 return 0;
@@ -92,10 +92,10 @@ void LoadForm1() {
                                    Form1Size());
     g_platform.emplace();
     SetFatalStopEpilogue([] {
-        ReturnToFrontEnd(*g_platform, *g_platform);
+        ReturnToFrontEnd(*g_platform, *g_platform, *g_platform, *g_platform);
         CloseFrmBlank();
     });
-    switch (Form_Load(*g_platform)) {
+    switch (Form_Load(g_platform->Parts())) {
         case LaunchResult::kLaunched:
             if (SetTimer(g_form1, kTimer1, kTimer1Interval, nullptr) == 0) {
                 FailWindowsResource("The exit-key watcher could not be started");

@@ -27,7 +27,7 @@ std::string ExitCodeText(std::uint32_t code) {
 }  // namespace
 
 void LaunchGuard::CheckExitKey() {
-    if (ExitRequested(keyboard_, desktop_)) {
+    if (ExitRequested(keyboard_, clock_)) {
         Trace(std::string("the exit stops the launch at ") + step_);
         throw ExitKeyStop();
     }
@@ -57,7 +57,7 @@ bool LaunchGuard::EmulatorInFront() {
 }
 
 bool LaunchGuard::WaitWatching(const std::function<bool(bool)>& done, std::uint32_t milliseconds) {
-    return WaitFor(desktop_, milliseconds, kWatchInterval, [&](bool ended) {
+    return WaitFor(clock_, milliseconds, kWatchInterval, [&](bool ended) {
         CheckExitKey();
         return done(ended);
     });
@@ -84,13 +84,13 @@ bool LaunchGuard::EmulatorBroughtToFront(std::optional<std::uint64_t>& behindSin
     const WindowHandle front = desktop_.ForegroundWindow();
     const bool anotherInFront = front != 0 && !IsEmulatorWindow(desktop_, front);
     const std::vector<WindowHandle> own = anotherInFront
-                                              ? desktop_.ProcessWindows(Launch.EmulatorProcess)
+                                              ? processes_.ProcessWindows(Launch.EmulatorProcess)
                                               : std::vector<WindowHandle>{};
     if (own.empty()) {
         behindSince.reset();
         return false;
     }
-    const std::uint64_t now = desktop_.Milliseconds();
+    const std::uint64_t now = clock_.Milliseconds();
     if (!behindSince) {
         behindSince = now;
     }
@@ -112,14 +112,14 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
         Trace("the emulator's window is in front");
         return;
     }
-    const std::uint64_t started = desktop_.Milliseconds();
+    const std::uint64_t started = clock_.Milliseconds();
     std::optional<std::uint32_t> exitCode;
     std::optional<std::uint64_t> behindSince;
     bool broughtToFront = false;
     const bool inFront = WaitWatching(
         [&](bool ended) {
             if (ended) {
-                exitCode = desktop_.ProgramExitCode();
+                exitCode = processes_.ProgramExitCode();
             }
             if (exitCode || EmulatorInFront()) {
                 return true;
@@ -131,7 +131,7 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
             return false;
         },
         kEmulatorWindowTimeout);
-    Trace("waited " + std::to_string(desktop_.Milliseconds() - started) +
+    Trace("waited " + std::to_string(clock_.Milliseconds() - started) +
           " ms for the emulator's window: " +
           (exitCode  ? "the emulator ended"
            : inFront ? "in front"
@@ -142,10 +142,10 @@ void LaunchGuard::AwaitEmulatorInFront(const std::string& programPath) {
                                      "once by itself to see why it does not run.");
     }
     if (!inFront) {
-        const bool windowless = desktop_.ProcessWindows(Launch.EmulatorProcess).empty();
+        const bool windowless = processes_.ProcessWindows(Launch.EmulatorProcess).empty();
         const std::string front = Describe(desktop_.ForegroundWindow());
         // Left running, it would be a game the player never sees and cannot end.
-        CloseEmulator(keyboard_, desktop_);
+        CloseEmulator(keyboard_, desktop_, processes_);
         if (windowless) {
             Fail(kDeviceUnavailable,
                  programPath +
@@ -171,12 +171,12 @@ void LaunchGuard::RequireEmulatorInFront() {
         return;
     }
     Trace(std::string("the emulator's window is not in front: the launch stops at ") + step_);
-    if (const auto exitCode = desktop_.ProgramExitCode()) {
+    if (const auto exitCode = processes_.ProgramExitCode()) {
         Fail(kDeviceUnavailable,
              "The emulator ended during the launch with exit code " + ExitCodeText(*exitCode) +
                  ". The launch was stopped so that no key reached " + Describe(front) + ".");
     }
-    CloseEmulator(keyboard_, desktop_);
+    CloseEmulator(keyboard_, desktop_, processes_);
     Fail(kDeviceUnavailable,
          "The launch was stopped so that no key reached " + Describe(front) +
              ", which took the focus from the emulator; the emulator was closed. Start the game "

@@ -31,7 +31,8 @@ inline constexpr std::uint32_t kWatchInterval = 1;
 
 class LaunchGuard final : public Keyboard {
 public:
-    LaunchGuard(Keyboard& keyboard, Desktop& desktop) : keyboard_(keyboard), desktop_(desktop) {}
+    LaunchGuard(Keyboard& keyboard, Desktop& desktop, Processes& processes, Clock& clock)
+        : keyboard_(keyboard), desktop_(desktop), processes_(processes), clock_(clock) {}
 
     // A held exit key or pad exit stops the launch here (ExitKeyStop).
     void CheckExitKey();
@@ -71,6 +72,8 @@ private:
 
     Keyboard& keyboard_;
     Desktop& desktop_;
+    Processes& processes_;
+    Clock& clock_;
     int keysDown_ = 0;
     bool altDown_ = false;
     std::vector<std::string> strokes_;

@@ -1,11 +1,11 @@
 #pragma once
-// The seam between the launch and Windows, in two parts: the keyboard the launch
-// types on (and the pauses between its keys), which the launch guard wraps, and
-// the desktop (windows, the emulator's process, the clock and the one wait),
-// which the launch uses directly. Files go through the file system's seam.
-// launch_platform_win.cpp holds the real one; the unit tests hand in a fake
-// that keeps the keyboard's and the desktop's state. The core sees no Windows
-// type, only these.
+// The seam between the launch and Windows, cut by concern: the keyboard the
+// launch types on (and the pauses between its keys), which the launch guard
+// wraps; the desktop's windows; the processes; the clock with the one wait;
+// the screen. Each function of the launch takes only the parts it uses, and a
+// test's fake implements only the parts its test needs. launch_platform_win.cpp
+// holds the real one. Files go through the file system's seam, the pads
+// through their own. The core sees no Windows type, only these.
 
 #include <cstdint>
 #include <functional>
@@ -71,6 +71,7 @@ public:
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 };
 
+// The top-level windows of the desktop, whoever owns them.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -78,15 +79,38 @@ public:
     virtual WindowHandle ForegroundWindow() = 0;
     // The process that owns window; 0 for no window.
     virtual ProcessId WindowProcess(WindowHandle window) = 0;
-    virtual std::int32_t SystemMetric(int index) = 0;
-    virtual void MoveCursor(int x, int y) = 0;
+    // The caption of a window, for messages.
+    virtual std::string WindowTitle(WindowHandle window) = 0;
+    // The window at the end of window's chain of owners: the main window of a box
+    // or dialog, the window itself when it has no owner.
+    virtual WindowHandle RootOwner(WindowHandle window) = 0;
     virtual void PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
                              int height, std::uint32_t flags) = 0;
     virtual std::int32_t ReadWindowLong(WindowHandle window, int index) = 0;
     virtual void WriteWindowLong(WindowHandle window, int index, std::int32_t value) = 0;
-    // Shows the black backdrop (creating it on first use) and returns its window.
-    virtual WindowHandle ShowBackdrop() = 0;
+    // Gives window the Close command of its system menu, as Alt+F4 would, without
+    // waiting for it to be carried out.
+    virtual void CloseWindow(WindowHandle window) = 0;
+    // Asks for window to be brought to the front and given the keyboard; false
+    // when Windows refused (only the program in front, or one it allowed, may
+    // give the foreground away).
+    virtual bool BringToFront(WindowHandle window) = 0;
+    // Lets the program that started the launcher, the front end, take the
+    // foreground itself.
+    virtual void AllowStarterToTakeForeground() = 0;
+};
 
+// The launcher's own process, with its claim on a folder's one launch, and the
+// program it starts, the emulator.
+class Processes {
+public:
+    virtual ~Processes() = default;
+
+    virtual ProcessId LauncherProcess() = 0;
+    // Claims the one launch of the launcher in folder until ReleaseLaunch or the
+    // end of the process; false when another process holds it.
+    virtual bool ClaimLaunch(const std::string& folder) = 0;
+    virtual void ReleaseLaunch() = 0;
     // Starts the program at path, without arguments, with the given show-window
     // value, and returns its process id, or throws a FatalError naming the path.
     // The program may take the foreground from the launcher, and it ends with the
@@ -98,52 +122,56 @@ public:
     virtual void EndProgram() = 0;
     // The visible top-level windows of a process.
     virtual std::vector<WindowHandle> ProcessWindows(ProcessId process) = 0;
-    // The caption of a window, for messages.
-    virtual std::string WindowTitle(WindowHandle window) = 0;
-    // The window at the end of window's chain of owners: the main window of a box
-    // or dialog, the window itself when it has no owner.
-    virtual WindowHandle RootOwner(WindowHandle window) = 0;
-    // Asks for window to be brought to the front and given the keyboard; false
-    // when Windows refused (only the program in front, or one it allowed, may
-    // give the foreground away).
-    virtual bool BringToFront(WindowHandle window) = 0;
-    // Lets the program that started the launcher, the front end, take the
-    // foreground itself.
-    virtual void AllowStarterToTakeForeground() = 0;
-    // The launcher's own process.
-    virtual ProcessId LauncherProcess() = 0;
-    // Gives window the Close command of its system menu, as Alt+F4 would, without
-    // waiting for it to be carried out.
-    virtual void CloseWindow(WindowHandle window) = 0;
-    // The one clock of the launch: milliseconds on a steady clock.
+};
+
+// The one clock of the launch, and its one wait, which every pause, wait and
+// close of a launch goes through.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    // Milliseconds on a steady clock.
     virtual std::uint64_t Milliseconds() = 0;
-    // The one wait of the launch: one wait of at most milliseconds on the
-    // program started last and the launcher's messages, which it handles as the
-    // message loop does (the launcher's windows must not be taken for hung).
-    // It returns when the time is up, messages were handled or the program
-    // ended; true once the program has ended. An end it has already reported
-    // no longer cuts a wait short.
+    // One wait of at most milliseconds on the program started last and the
+    // launcher's messages, which it handles as the message loop does (the
+    // launcher's windows must not be taken for hung). It returns when the time
+    // is up, messages were handled or the program ended; true once the program
+    // has ended. An end it has already reported no longer cuts a wait short.
     virtual bool Wait(std::uint32_t milliseconds) = 0;
-    // Claims the one launch of the launcher in folder until ReleaseLaunch or the
-    // end of the process; false when another process holds it.
-    virtual bool ClaimLaunch(const std::string& folder) = 0;
-    virtual void ReleaseLaunch() = 0;
 };
 
 // Waits until done(whether the program has ended) holds, asking it first and
 // after each Wait, or until milliseconds have passed; each Wait is at most
 // wakeEvery long, the pace at which a caller that watches the exit key must
 // look. True when done held.
-bool WaitFor(Desktop& desktop, std::uint32_t milliseconds, std::uint32_t wakeEvery,
+bool WaitFor(Clock& clock, std::uint32_t milliseconds, std::uint32_t wakeEvery,
              const std::function<bool(bool)>& done);
 
-// Both parts, as Windows and the tests' fake provide them. Its own pauses (the
-// 500 ms before the exit key's close) handle messages through the one wait.
-class LaunchPlatform : public Keyboard, public Desktop {
+// A pause that watches nothing, its messages handled through the one wait: the
+// Sleep of a keyboard outside the guard.
+void Pause(Clock& clock, std::uint32_t milliseconds);
+
+// The screen the emulator's window is stretched over.
+class Screen {
 public:
-    void Sleep(std::uint32_t milliseconds) final;
+    virtual ~Screen() = default;
+
+    virtual std::int32_t SystemMetric(int index) = 0;
+    virtual void MoveCursor(int x, int y) = 0;
+    // Shows the black backdrop (creating it on first use) and returns its window.
+    virtual WindowHandle ShowBackdrop() = 0;
+};
+
+// Every part a launch uses, as Windows and the tests' fake provide them, for
+// Form_Load and Timer1 to hand on.
+struct LaunchPlatform {
+    Keyboard& keyboard;
+    Desktop& desktop;
+    Processes& processes;
+    Clock& clock;
+    Screen& screen;
     // The pads the pad exit is watched on.
-    virtual PadReader& Pads() = 0;
+    PadReader& pads;
 };
 
 }  // namespace zent

@@ -211,17 +211,21 @@ std::uint64_t WindowsLaunchPlatform::Milliseconds() {
 // already in the queue wakes it too (MWMO_INPUTAVAILABLE), so none waits for
 // the next message.
 bool WindowsLaunchPlatform::Wait(std::uint32_t milliseconds) {
+    const std::uint64_t deadline = Milliseconds() + milliseconds;
     const DWORD handles = startedProcess_ != nullptr && !startedProcessEnded_ ? 1 : 0;
-    const DWORD woken = MsgWaitForMultipleObjectsEx(handles, &startedProcess_, milliseconds,
-                                                    QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    DWORD woken = MsgWaitForMultipleObjectsEx(handles, &startedProcess_, milliseconds, QS_ALLINPUT,
+                                              MWMO_INPUTAVAILABLE);
+    if (woken == WAIT_OBJECT_0 + handles && !HandleQueuedMessages()) {
+        // The quit is kept for the message loop, and until then it would wake
+        // every wait at once: what is left of this wait's time (not all of it
+        // again) is on the program alone, or on the launcher's own process,
+        // which cannot end under it, when none is to be waited on.
+        const std::uint64_t now = Milliseconds();
+        const auto left = static_cast<DWORD>(now < deadline ? deadline - now : 0);
+        woken = WaitForSingleObject(handles == 1 ? startedProcess_ : GetCurrentProcess(), left);
+    }
     if (handles == 1 && woken == WAIT_OBJECT_0) {
         startedProcessEnded_ = true;
-    } else if (woken == WAIT_OBJECT_0 + handles && !HandleQueuedMessages()) {
-        // The quit is kept for the message loop; until then nothing is left to
-        // handle, and the wait is on the program alone (on the launcher's own
-        // process, which cannot end under it, when there is none).
-        const HANDLE rest = handles == 1 ? startedProcess_ : GetCurrentProcess();
-        startedProcessEnded_ = WaitForSingleObject(rest, milliseconds) == WAIT_OBJECT_0;
     }
     return startedProcessEnded_;
 }

@@ -26,9 +26,9 @@ std::vector<std::string> EmulatorReactions(const std::vector<KeyEvent>& events) 
     return reactions;
 }
 
-void PutEmulatorWindowInFront(RecordingPlatform& platform) {
-    platform.AddWindowInFront(kEmulatorWindow, RecordingPlatform::kStartedProcess, "Zentavio");
-    FakeWindow& window = platform.windows[kEmulatorWindow];
+void PutEmulatorWindowInFront(FakeDesktop& desktop) {
+    desktop.AddWindowInFront(kEmulatorWindow, FakeDesktop::kStartedProcess, "Zentavio");
+    FakeWindow& window = desktop.windows[kEmulatorWindow];
     window.x = 100;
     window.y = 80;
     window.width = 640;

@@ -19,6 +19,6 @@ std::vector<std::string> EmulatorReactions(const std::vector<KeyEvent>& events);
 inline constexpr WindowHandle kEmulatorWindow = 0x500;
 inline constexpr std::uint32_t kOverlappedVisible = 0x16CF0000;
 inline constexpr std::uint32_t kToolWindowEdge = 0x00000180;
-void PutEmulatorWindowInFront(RecordingPlatform& platform);
+void PutEmulatorWindowInFront(FakeDesktop& desktop);
 
 }  // namespace zent::testing

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "emulator_model.h"
+#include "fake_desktop.h"
 #include "launch/emulator_window.h"
 #include "launch/launch_state.h"
 #include "launch/styles.h"
-#include "launch_fixture.h"
+#include "test_globals.h"
 
 namespace zent::testing {
 namespace {
@@ -26,15 +27,17 @@ Rectangle PlaceOf(const FakeWindow& window) {
     return {window.x, window.y, window.width, window.height};
 }
 
-class EmulatorWindowTest : public LaunchTest {
+class EmulatorWindowTest : public FreshGlobalsTest {
 protected:
     void SetUp() override {
-        LaunchTest::SetUp();
-        Launch.EmulatorProcess = RecordingPlatform::kStartedProcess;
-        platform.windows[kOther] = {.process = 999, .title = "Front End", .x = 10, .width = 300};
-        platform.zOrder.push_back(kOther);
-        PutEmulatorWindowInFront(platform);
+        FreshGlobalsTest::SetUp();
+        Launch.EmulatorProcess = FakeDesktop::kStartedProcess;
+        desktop.windows[kOther] = {.process = 999, .title = "Front End", .x = 10, .width = 300};
+        desktop.zOrder.push_back(kOther);
+        PutEmulatorWindowInFront(desktop);
     }
+
+    FakeScreen desktop;
 };
 
 struct ScreenCase {
@@ -50,62 +53,61 @@ class PlacementTest : public EmulatorWindowTest,
 
 TEST_P(PlacementTest, CoversTheScreenAndStretchesTheStrippedEmulatorWindowTopmost) {
     const auto [width, height] = GetParam();
-    platform.screenWidth = width;
-    platform.screenHeight = height;
-    PlaceEmulatorWindow(platform, platform);
+    desktop.screenWidth = width;
+    desktop.screenHeight = height;
+    PlaceEmulatorWindow(desktop, desktop);
 
-    const FakeWindow& emulator = platform.windows[kEmulator];
+    const FakeWindow& emulator = desktop.windows[kEmulator];
     EXPECT_EQ(PlaceOf(emulator), (Rectangle{0, -20, width, height + 20}));
     EXPECT_TRUE(emulator.topmost && emulator.visible);
     EXPECT_EQ(emulator.style, kOverlappedVisible & ~kFrameBits);
     EXPECT_EQ(emulator.extendedStyle, kToolWindowEdge & ~0x80u);
-    EXPECT_EQ(PlaceOf(platform.windows[RecordingPlatform::kBackdrop]),
-              (Rectangle{0, 0, width, height}));
-    EXPECT_EQ(platform.zOrder,
-              (std::vector<WindowHandle>{kEmulator, RecordingPlatform::kBackdrop, kOther}));
-    EXPECT_EQ(platform.foreground, kEmulator) << "the emulator lost the keyboard";
-    EXPECT_EQ(platform.cursorX, width - 1);
-    EXPECT_EQ(platform.cursorY, 0);
+    EXPECT_EQ(PlaceOf(desktop.windows[FakeScreen::kBackdrop]), (Rectangle{0, 0, width, height}));
+    EXPECT_EQ(desktop.zOrder,
+              (std::vector<WindowHandle>{kEmulator, FakeScreen::kBackdrop, kOther}));
+    EXPECT_EQ(desktop.foreground, kEmulator) << "the emulator lost the keyboard";
+    EXPECT_EQ(desktop.cursorX, width - 1);
+    EXPECT_EQ(desktop.cursorY, 0);
     EXPECT_EQ(Launch.EmulatorWindow, kEmulator);
     EXPECT_EQ(Launch.ScreenWidth, width);
     EXPECT_EQ(Launch.ScreenHeight, height);
-    EXPECT_EQ(platform.log, std::vector<std::string>{"Sleep 100"});
+    EXPECT_TRUE(desktop.log.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest,
                          ::testing::Values(ScreenCase{1024, 768}, ScreenCase{1920, 1080}));
 
 TEST_F(EmulatorWindowTest, ClearWindowStyleClearsOnlyItsBitsOfTheChosenWordInPlace) {
-    platform.windows[kEmulator].extendedStyle = 0xFFFFFFFF;
-    ClearWindowStyle(platform, kEmulator, true, 0x80000001u);
-    const FakeWindow& window = platform.windows[kEmulator];
+    desktop.windows[kEmulator].extendedStyle = 0xFFFFFFFF;
+    ClearWindowStyle(desktop, kEmulator, true, 0x80000001u);
+    const FakeWindow& window = desktop.windows[kEmulator];
     EXPECT_EQ(window.extendedStyle, 0x7FFFFFFEu);
     EXPECT_EQ(window.style, kOverlappedVisible);
     EXPECT_EQ(PlaceOf(window), (Rectangle{100, 80, 640, 480}));
-    EXPECT_EQ(platform.zOrder, (std::vector<WindowHandle>{kEmulator, kOther}));
+    EXPECT_EQ(desktop.zOrder, (std::vector<WindowHandle>{kEmulator, kOther}));
 }
 
 // A box the emulator shows as the game starts is in front: the game's window,
 // which owns it, is the one made full screen, and the box stays in front of it.
 TEST_F(EmulatorWindowTest, TheMainWindowIsPlacedWhenABoxOfTheEmulatorIsInFront) {
     constexpr WindowHandle kBox = 0x510;
-    platform.AddWindowInFront(kBox, RecordingPlatform::kStartedProcess, "Disc read error");
-    FakeWindow& box = platform.windows[kBox];
+    desktop.AddWindowInFront(kBox, FakeDesktop::kStartedProcess, "Disc read error");
+    FakeWindow& box = desktop.windows[kBox];
     box.owner = kEmulator;
     box.x = 300;
     box.width = 200;
     box.style = kOverlappedVisible;
     const FakeWindow before = box;
-    PlaceEmulatorWindow(platform, platform);
+    PlaceEmulatorWindow(desktop, desktop);
 
     EXPECT_EQ(Launch.EmulatorWindow, kEmulator);
-    EXPECT_EQ(PlaceOf(platform.windows[kEmulator]), (Rectangle{0, -20, 1024, 788}));
-    EXPECT_TRUE(platform.windows[kEmulator].topmost);
+    EXPECT_EQ(PlaceOf(desktop.windows[kEmulator]), (Rectangle{0, -20, 1024, 788}));
+    EXPECT_TRUE(desktop.windows[kEmulator].topmost);
     // The box keeps its place and frame, in front of the game with the keyboard.
-    EXPECT_EQ(PlaceOf(platform.windows[kBox]), PlaceOf(before));
-    EXPECT_EQ(platform.windows[kBox].style, before.style);
-    EXPECT_EQ(platform.zOrder.front(), kBox);
-    EXPECT_EQ(platform.foreground, kBox);
+    EXPECT_EQ(PlaceOf(desktop.windows[kBox]), PlaceOf(before));
+    EXPECT_EQ(desktop.windows[kBox].style, before.style);
+    EXPECT_EQ(desktop.zOrder.front(), kBox);
+    EXPECT_EQ(desktop.foreground, kBox);
 }
 
 // The foreground window is the emulator's only when its process is the one
@@ -114,18 +116,18 @@ TEST_F(EmulatorWindowTest, AWindowNotOfTheEmulatorKeepsItsFrameAndPlace) {
     for (const auto& [foreground, process] :
          std::vector<std::pair<WindowHandle, ProcessId>>{{kOther, 999}, {0, 0}, {0x700, 0}}) {
         SCOPED_TRACE(foreground);
-        platform.windows[0x700].process = process;
-        const auto before = platform.windows;
-        platform.foreground = foreground;
-        PlaceEmulatorWindow(platform, platform);
+        desktop.windows[0x700].process = process;
+        const auto before = desktop.windows;
+        desktop.foreground = foreground;
+        PlaceEmulatorWindow(desktop, desktop);
         EXPECT_EQ(Launch.EmulatorWindow, 0u);
         for (const WindowHandle window : {kEmulator, kOther, WindowHandle{0x700}}) {
-            EXPECT_EQ(PlaceOf(platform.windows[window]), PlaceOf(before.at(window)));
-            EXPECT_EQ(platform.windows[window].style, before.at(window).style);
-            EXPECT_FALSE(platform.windows[window].topmost);
+            EXPECT_EQ(PlaceOf(desktop.windows[window]), PlaceOf(before.at(window)));
+            EXPECT_EQ(desktop.windows[window].style, before.at(window).style);
+            EXPECT_FALSE(desktop.windows[window].topmost);
         }
-        EXPECT_TRUE(platform.windows.contains(RecordingPlatform::kBackdrop));
-        EXPECT_EQ(platform.foreground, foreground);
+        EXPECT_TRUE(desktop.windows.contains(FakeScreen::kBackdrop));
+        EXPECT_EQ(desktop.foreground, foreground);
     }
 }
 

@@ -30,7 +30,7 @@ protected:
     // to see the exit, or kNever.
     std::uint64_t MillisecondsToExit(std::uint64_t milliseconds) {
         for (std::uint64_t elapsed = 0; elapsed < milliseconds; ++elapsed) {
-            if (Timer1_Timer(platform)) {
+            if (Timer1_Timer(platform.Parts())) {
                 return elapsed;
             }
             platform.Wait(1);
@@ -42,9 +42,9 @@ protected:
 struct LaunchPadCase {
     const char* name;
     const char* padExit;
-    // The buttons held on the pad in slot 0 from each time on, counted from
-    // the end of the launch.
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> held;
+    // The pads' changes, timed from the end of the launch; XInput's slot 0 and
+    // joystick 2 are connected before, holding nothing.
+    std::vector<PadChange> held;
     std::uint64_t exitAfter;
 };
 
@@ -56,10 +56,11 @@ class LaunchPadExitTest : public ExitTest, public ::testing::WithParamInterface<
 
 TEST_P(LaunchPadExitTest, EndsTheGameOnlyWhenTheWholeCombinationIsHeldOneSecond) {
     WriteConfig({.lines = {{kPadExitOption, GetParam().padExit}}, .games = {{}}});
-    platform.xinputPads[0] = 0;
-    ASSERT_EQ(Form_Load(platform), LaunchResult::kLaunched);
-    for (const auto& [at, buttons] : GetParam().held) {
-        platform.At(platform.now + at, [this, buttons] { platform.xinputPads[0] = buttons; });
+    platform.pads.script = {X(0, 0, 0), J(0, 1, 0)};
+    ASSERT_EQ(Form_Load(platform.Parts()), LaunchResult::kLaunched);
+    for (PadChange change : GetParam().held) {
+        change.at += platform.now;
+        platform.pads.script.push_back(change);
     }
     EXPECT_EQ(MillisecondsToExit(3000), GetParam().exitAfter);
 }
@@ -67,17 +68,18 @@ TEST_P(LaunchPadExitTest, EndsTheGameOnlyWhenTheWholeCombinationIsHeldOneSecond)
 INSTANTIATE_TEST_SUITE_P(
     Combinations, LaunchPadExitTest,
     ::testing::Values(
-        LaunchPadCase{"BackStartHeld", "Back + Start", {{1, kPadBack | kPadStart}}, 1 + 1000},
-        LaunchPadCase{"Tap", "Back + Start", {{1, kPadBack | kPadStart}, {200, 0}}, kNever},
-        LaunchPadCase{"LoneButton", "Back + Start", {{1, kPadBack}}, kNever},
-        LaunchPadCase{"Off", "Off", {{1, kPadBack | kPadStart}}, kNever}),
+        LaunchPadCase{"BackStartHeld", "Back + Start", {X(1, 0, kPadBack | kPadStart)}, 1 + 1000},
+        LaunchPadCase{"Tap", "Back + Start", {X(1, 0, kPadBack | kPadStart), X(200, 0, 0)}, kNever},
+        LaunchPadCase{"LoneButton", "Back + Start", {X(1, 0, kPadBack)}, kNever},
+        LaunchPadCase{"Off", "Off", {X(1, 0, kPadBack | kPadStart)}, kNever},
+        LaunchPadCase{"JoystickHeld", "Joystick 2: buttons 9 + 10", {J(1, 1, 0x300)}, 1 + 1000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Held from the start, the pad stops the launch wherever it is, as the key does.
 TEST_F(ExitTest, ThePadExitStopsTheLaunchFromItsFirstMoment) {
     WriteConfig({.lines = {{kCpuSpeedOption, "1100"}}, .games = {{}}});
-    platform.xinputPads[0] = kPadBack | kPadStart;
-    EXPECT_EQ(Form_Load(platform), LaunchResult::kExitKey);
+    platform.pads.script = {X(0, 0, kPadBack | kPadStart)};
+    EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kExitKey);
     EXPECT_TRUE(platform.programExitCode.has_value()) << "the emulator was left running";
     EXPECT_LT(std::count(platform.log.begin(), platform.log.end(), "down 107"), 1000);
 }
@@ -103,17 +105,17 @@ TEST_P(ReturnTest, GivesTheFrontEndTheForegroundBackOnceTheExitIsLetGo) {
     const ReturnCase& c = GetParam();
     platform.AddWindowInFront(kFrontEnd, 999, "Front End");
     WriteConfig({.games = {{}}});
-    ASSERT_EQ(Form_Load(platform), LaunchResult::kLaunched);
+    ASSERT_EQ(Form_Load(platform.Parts()), LaunchResult::kLaunched);
     c.atTheEnd(platform);
     platform.keyStates[27] = 0xFF81;
-    ASSERT_TRUE(Timer1_Timer(platform));
-    CloseEmulatorForExit(platform, platform);
+    ASSERT_TRUE(Timer1_Timer(platform.Parts()));
+    CloseEmulatorForExit(platform, platform, platform, platform);
     const std::uint64_t ended = platform.now;
     platform.At(ended + c.keyHeld, [this] { platform.keyStates[27] = 0; });
     if (c.keyHeld == 0) {
         platform.keyStates[27] = 0;
     }
-    ReturnToFrontEnd(platform, platform);
+    ReturnToFrontEnd(platform, platform, platform, platform);
     EXPECT_EQ(platform.now - ended, std::min(c.keyHeld, kExitReleaseTimeout));
     EXPECT_EQ(platform.foreground, c.foreground);
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "AllowStarterToTakeForeground"),

@@ -87,7 +87,7 @@ TEST_P(Form1OptionTest, RunsTheStepsOfTheOptionsThatAreOn) {
     const OptionCase& c = GetParam();
     Configure(c.game, c.highPriority, c.showFps);
     Launch.GameName = "Space Race";
-    EXPECT_EQ(Form_Load(platform), LaunchResult::kLaunched);
+    EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kLaunched);
     std::set<std::string> known = StepsThatRun();
     std::erase_if(known, [](const std::string& step) {
         return !kEveryLaunch.contains(step) && !kOptionSteps.contains(step);
@@ -148,7 +148,7 @@ class Form1RendererTest : public Form1Test, public ::testing::WithParamInterface
 
 TEST_P(Form1RendererTest, StartsTheBuildOfTheRendererByItsFullPath) {
     Configure(GameRow({.renderer = GetParam().type}), false, true);
-    Form_Load(platform);
+    Form_Load(platform.Parts());
     EXPECT_EQ(platform.log.front(), "StartProgram " + GetParam().exe + " show 1");
     EXPECT_EQ(Launch.CapcomHack, GetParam().capcomHack);
     EXPECT_EQ(Launch.EmulatorProcess, RecordingPlatform::kStartedProcess);
@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(Renderers, Form1RendererTest,
 TEST_F(Form1Test, TheEmulatorStartsOnACopyOfTheSavedConfiguration) {
     Configure(GameRow({}), false, true);
     const std::string config = files.files.at(ProgramFile("zentconfig.ini"));
-    Form_Load(platform);
+    Form_Load(platform.Parts());
     EXPECT_EQ(files.files,
               (std::map<std::string, std::string>{{ProgramFile("zentconfig.ini"), config},
                                                   {ProgramFile("tempavio.cfg"), kSavedConfig},
@@ -176,7 +176,7 @@ TEST_F(Form1Test, TheEmulatorStartsOnACopyOfTheSavedConfiguration) {
 TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
     WriteConfig({.lines = {{kHighPriorityOption, "1"}, {kCpuSpeedOption, " 102 "}},
                  .games = {kSpaceRaceGame}});
-    Form_Load(platform);
+    Form_Load(platform.Parts());
     EXPECT_EQ(platform.traced,
               (std::vector<std::string>{
                   "game \"SPACE RACE\": " + GameRecordText(kSpaceRaceGame),
@@ -195,7 +195,7 @@ TEST_F(Form1Test, TheTraceTellsEachEventOfALaunchWithItsKeys) {
 TEST_F(Form1Test, AGameNotConfiguredEndsBeforeAnythingIsCopiedOrStarted) {
     Configure(GameRow({}), false, true);
     Launch.GameName = "SPACE RAC";
-    EXPECT_EQ(Form_Load(platform), LaunchResult::kGameNotFound);
+    EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kGameNotFound);
     EXPECT_TRUE(platform.log.empty());
     EXPECT_FALSE(files.files.contains(ProgramFile("zentavio.cfg")));
 }
@@ -203,7 +203,7 @@ TEST_F(Form1Test, AGameNotConfiguredEndsBeforeAnythingIsCopiedOrStarted) {
 // Every bad field is in UnpackRecordTest; here only that none starts anything.
 TEST_F(Form1Test, ABadRecordStartsNothing) {
     Configure(GameRow({.driveKey = "300"}), false, true);
-    EXPECT_THROW(Form_Load(platform), FatalError);
+    EXPECT_THROW(Form_Load(platform.Parts()), FatalError);
     EXPECT_TRUE(platform.log.empty());
     EXPECT_FALSE(files.files.contains(ProgramFile("zentavio.cfg")));
 }
@@ -212,7 +212,7 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
     Configure(GameRow({.renderer = "2"}), false, true);
     platform.programs = {kStandardExe};
     try {
-        Form_Load(platform);
+        Form_Load(platform.Parts());
         FAIL() << "started a missing program";
     } catch (const FatalError& error) {
         EXPECT_NE(error.description().find(kOldGfxExe), std::string::npos);
@@ -225,7 +225,7 @@ TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {
         SCOPED_TRACE(exitKey);
         WriteConfig({.lines = {{kExitKeyOption, exitKey}, {kShowFpsOption, "1"}}, .games = {{}}});
         try {
-            Form_Load(platform);
+            Form_Load(platform.Parts());
             FAIL() << "launched with exit key " << exitKey;
         } catch (const FatalError& error) {
             EXPECT_NE(error.description().find(std::string("\"") + exitKey + "\""),
@@ -256,7 +256,7 @@ TEST_F(Form1Test, AnExitKeyHeldDuringTheCopyStopsItAndStartsNothing) {
     copying.platform = &platform;
     copying.files = files.files;
     SetActiveFileSystem(&copying);
-    EXPECT_EQ(Form_Load(platform), LaunchResult::kExitKey);
+    EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kExitKey);
     EXPECT_EQ(platform.log, std::vector<std::string>{"Sleep 500"});
     EXPECT_EQ(copying.files, files.files) << "a file changed or was left behind";
 }
@@ -264,7 +264,7 @@ TEST_F(Form1Test, AnExitKeyHeldDuringTheCopyStopsItAndStartsNothing) {
 TEST_F(Form1Test, ASecondLaunchFromTheFolderEndsBeforeAnything) {
     Configure(GameRow({}), false, true);
     platform.anotherLaunchRuns = true;
-    EXPECT_EQ(Form_Load(platform), LaunchResult::kAnotherLaunchRuns);
+    EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kAnotherLaunchRuns);
     EXPECT_TRUE(platform.log.empty());
     EXPECT_TRUE(files.log.empty());
 }
@@ -277,7 +277,7 @@ TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
         platform.windows[kEmulatorWindow].visible = true;
         platform.foreground = kEmulatorWindow;
     });
-    Form_Load(platform);
+    Form_Load(platform.Parts());
     std::vector<std::string> expected = LaunchOutline(kStandardExe);
     expected[1] = "Sleep 2500";  // in front at 2000 ms, 500 ms to settle
     EXPECT_EQ(platform.LogWithoutKeys(), expected);
@@ -289,7 +289,7 @@ TEST_F(Form1Test, AWindowThatComesLateGetsHalfASecondBeforeTheFirstKey) {
 TEST_F(Form1Test, AWindowKeptBehindTheFrontEndIsBroughtToTheFrontOnceAfterASecond) {
     Configure(GameRow({}), false, true);
     platform.AddWindowInFront(kFrontEnd, 999, "Front End");
-    Form_Load(platform);
+    Form_Load(platform.Parts());
     std::vector<std::string> expected = LaunchOutline(kStandardExe);
     expected[1] = "Sleep 1500";  // behind for 1000 ms
     expected.insert(expected.begin() + 2, {"BringToFront 1280", "Sleep 500"});
@@ -303,7 +303,7 @@ TEST_F(Form1Test, AFocusMovingBetweenTwoEmulatorWindowsDoesNotStopTheLaunch) {
         platform.foreground = 0;
         platform.At(platform.now + 50, [this] { platform.foreground = kEmulatorWindow; });
     });
-    EXPECT_EQ(Form_Load(platform), LaunchResult::kLaunched);
+    EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kLaunched);
     EXPECT_EQ(platform.keyEvents, KeysOfSteps(StepsThatRun()));
 }
 
@@ -340,7 +340,7 @@ TEST_P(Form1GuardTest, StopsBeforeAKeyCouldGoAstrayAndClosesOnlyTheEmulator) {
     WriteConfig({.lines = {{kCpuSpeedOption, " 102 "}, {kShowFpsOption, "1"}}, .games = {{}}});
     c.arrange(platform);
     try {
-        EXPECT_EQ(Form_Load(platform), LaunchResult::kExitKey);
+        EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kExitKey);
         EXPECT_STREQ(c.stop, "");
     } catch (const FatalError& error) {
         EXPECT_EQ(error.number(), kDeviceUnavailable);
@@ -439,7 +439,7 @@ TEST_F(Timer1Test, SeesTheExitKeyHeldByBit0x1000) {
                                       {0x0001, false}}) {
         SCOPED_TRACE(state);
         platform.keyStates[27] = state;
-        EXPECT_EQ(Timer1_Timer(platform), held);
+        EXPECT_EQ(Timer1_Timer(platform.Parts()), held);
     }
     EXPECT_TRUE(platform.log.empty());
 }
@@ -447,25 +447,25 @@ TEST_F(Timer1Test, SeesTheExitKeyHeldByBit0x1000) {
 TEST_F(Timer1Test, ReadsTheExitKeyStoredAsText) {
     Config.ExitKeyCode = std::string("112");
     platform.keyStates[112] = 0xFF80;
-    EXPECT_TRUE(Timer1_Timer(platform));
+    EXPECT_TRUE(Timer1_Timer(platform.Parts()));
 }
 
 TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
     Config.ExitKeyCode = std::string("Esc");
-    EXPECT_THROW(Timer1_Timer(platform), FatalError);
+    EXPECT_THROW(Timer1_Timer(platform.Parts()), FatalError);
     EXPECT_TRUE(platform.log.empty());
 }
 
 // The launcher goes on watching, but the next game may be launched meanwhile.
 TEST_F(Timer1Test, AnEmulatorClosedByOtherMeansEndsTheLaunchButNotTheWatch) {
     platform.launchHeld = true;
-    EXPECT_FALSE(Timer1_Timer(platform));
+    EXPECT_FALSE(Timer1_Timer(platform.Parts()));
     platform.programExitCode = 0;
     platform.now = kEmulatorEndCheckInterval - 1;
-    EXPECT_FALSE(Timer1_Timer(platform));
+    EXPECT_FALSE(Timer1_Timer(platform.Parts()));
     EXPECT_TRUE(platform.launchHeld) << "looked again before its time";
     platform.now = kEmulatorEndCheckInterval;
-    EXPECT_FALSE(Timer1_Timer(platform));
+    EXPECT_FALSE(Timer1_Timer(platform.Parts()));
     EXPECT_FALSE(platform.launchHeld);
     EXPECT_TRUE(platform.log.empty());
 }
@@ -493,7 +493,7 @@ class ClosingTest : public Timer1Test, public ::testing::WithParamInterface<Clos
 TEST_P(ClosingTest, ReturnsOnlyOnceTheEmulatorHasEnded) {
     const ClosingCase& c = GetParam();
     c.arrange(platform);
-    CloseEmulatorForExit(platform, platform);
+    CloseEmulatorForExit(platform, platform, platform, platform);
     EXPECT_EQ(platform.log.front(), "Sleep 500");
     EXPECT_TRUE(platform.programExitCode.has_value()) << "the emulator was left running";
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "down 115"), c.altF4Chords);

@@ -1,15 +1,9 @@
 #pragma once
-// A LaunchPlatform for tests. It plays a small desktop: windows with their
-// process, title, rectangle, z-order, styles and visibility, the foreground
-// window and the pointer, on a clock that only its Wait advances, with changes
-// a test schedules at given moments: a time, or the end of a step, which it
-// learns from the trace it receives. It keeps the keyboard's state (which keys
-// are down, whether Alt was ever released alone, how many key events reached
-// another program's window) and logs, in order, only what the outside world
-// sees happen: key events, pauses, processes and Close commands.
-// The started program closes when told to, unless a test makes it ignore that.
+// The platform of the launch tests: the desktop's windows and screen
+// (fake_desktop.h) with the processes, the clock, the keyboard and the pads on
+// top, one part at a time, and changes a test schedules at given moments: a
+// time, or the end of a step, which it learns from the trace it receives.
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -19,10 +13,111 @@
 #include <string>
 #include <vector>
 
+#include "fake_desktop.h"
 #include "launch/launch_platform.h"
+#include "pads/scripted_pads.h"
+#include "startup/fatal_error.h"
 #include "startup/trace.h"
 
 namespace zent::testing {
+
+// The launcher's process and the program it starts, which closes when told
+// to, unless a test makes it ignore that.
+class FakeProcesses : public FakeScreen, public Processes {
+public:
+    // Programs that exist; starting another throws the FatalError a missing file gives.
+    std::set<std::string> programs;
+    // The started program's exit code once it has ended.
+    std::optional<std::uint32_t> programExitCode;
+    // The started program closes on Alt+F4 into its window or on the Close
+    // command, after as many of them as it ignores first: each of those only
+    // shuts a box or dialog of its own, or meets a question nobody answers.
+    int closesIgnored = 0;
+    bool anotherLaunchRuns = false;
+    bool launchHeld = false;
+
+    void CloseReceived(ProcessId process) override {
+        if (process != kStartedProcess) {
+            return;
+        }
+        if (closesIgnored > 0) {
+            --closesIgnored;
+            return;
+        }
+        Ended(0);
+    }
+
+    ProcessId LauncherProcess() override { return kLauncherProcess; }
+    bool ClaimLaunch(const std::string&) override { return launchHeld = !anotherLaunchRuns; }
+    void ReleaseLaunch() override { launchHeld = false; }
+    ProcessId StartProgram(const std::string& path, int showWindow) override {
+        log.push_back("StartProgram " + path + " show " + std::to_string(showWindow));
+        if (!programs.contains(path)) {
+            Fail(kFileNotFound, path + " could not be started.");
+        }
+        return kStartedProcess;
+    }
+    std::optional<std::uint32_t> ProgramExitCode() override { return programExitCode; }
+    void EndProgram() override {
+        log.push_back("EndProgram");
+        Ended(1);
+    }
+    std::vector<WindowHandle> ProcessWindows(ProcessId process) override {
+        std::vector<WindowHandle> found;
+        for (const auto& [window, state] : windows) {
+            if (state.process == process && state.visible) {
+                found.push_back(window);
+            }
+        }
+        return found;
+    }
+
+private:
+    // Its windows go, and with them the focus when one of them had it: Windows
+    // gives it to no other program's window on its own.
+    void Ended(std::uint32_t exitCode) {
+        programExitCode = exitCode;
+        for (auto& [window, state] : windows) {
+            state.visible = state.visible && state.process != kStartedProcess;
+        }
+        if (WindowProcess(foreground) == kStartedProcess) {
+            foreground = 0;
+        }
+    }
+};
+
+// A clock that only its Wait advances.
+class FakeClock : public FakeProcesses, public Clock {
+public:
+    std::uint64_t now = 0;
+
+    std::uint64_t Milliseconds() override { return now; }
+    // Moves the clock on until the time is up or the program has ended. As the
+    // real wait: an end not yet seen ends the wait at once; once seen, a wait
+    // lasts its time.
+    bool Wait(std::uint32_t milliseconds) override {
+        std::uint64_t waited = 0;
+        for (; waited < milliseconds && (endSeen_ || !programExitCode); ++waited) {
+            Tick();
+        }
+        endSeen_ = programExitCode.has_value();
+        if (waited > 0) {
+            if (!log.empty() && log.back().starts_with("Sleep ")) {
+                waited += std::stoull(log.back().substr(6));
+                log.pop_back();
+            }
+            log.push_back("Sleep " + std::to_string(waited));
+        }
+        return endSeen_;
+    }
+
+protected:
+    // Moves the clock on by 1 ms.
+    virtual void Tick() { ++now; }
+
+private:
+    bool endSeen_ = false;
+};
 
 struct KeyEvent {
     KeyCode key;
@@ -32,138 +127,104 @@ struct KeyEvent {
     bool operator==(const KeyEvent&) const = default;
 };
 
-struct FakeWindow {
-    ProcessId process = 0;
-    std::string title;
-    bool visible = true;
-    int x = 0, y = 0, width = 0, height = 0;
-    bool topmost = false;
-    std::uint32_t style = 0, extendedStyle = 0;
-    // The window that owns this one (a box's main window); 0 for none.
-    WindowHandle owner = 0;
+// A keyboard that keeps its state: which keys are down, whether Alt was ever
+// released alone, how many key events reached another program's window.
+class RecordingKeyboard : public FakeClock, public Keyboard {
+public:
+    std::vector<KeyEvent> keyEvents;
+    std::map<std::int32_t, std::uint16_t> keyStates;
+
+    bool KeyIsDown(KeyCode key) const { return down_[key]; }
+    bool AnyKeyDown() const {
+        return std::any_of(down_.begin(), down_.end(), [](bool down) { return down; });
+    }
+    bool AltTappedAlone() const { return altTappedAlone_; }
+    // Key events injected while a window of another process was in front.
+    int KeysIntoOtherPrograms() const { return keysIntoOtherPrograms_; }
+
+    void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
+                       std::uintptr_t extraInfo) override {
+        const ProcessId target = WindowProcess(foreground);
+        if (target != 0 && target != kStartedProcess) {
+            ++keysIntoOtherPrograms_;
+        }
+        keyEvents.push_back({key, scanCode, flags, extraInfo});
+        const bool up = (flags & kKeyEventKeyUp) != 0;
+        log.push_back((up ? "up " : "down ") + std::to_string(key));
+        if (key == kKeyAlt) {
+            altTappedAlone_ = altTappedAlone_ || (up && down_[kKeyAlt] && !altUsed_);
+            altUsed_ = false;
+        } else if (!up && down_[kKeyAlt]) {
+            altUsed_ = true;
+        }
+        if (key == kKeyF4 && !up && down_[kKeyAlt]) {
+            CloseReceived(target);
+        }
+        down_[key] = !up;
+    }
+    std::uint16_t KeyState(std::int32_t key) override {
+        const auto found = keyStates.find(key);
+        return found == keyStates.end() ? 0 : found->second;
+    }
+    void Sleep(std::uint32_t milliseconds) override { Pause(*this, milliseconds); }
+
+private:
+    int keysIntoOtherPrograms_ = 0;
+    std::array<bool, 256> down_{};
+    bool altUsed_ = false;
+    bool altTappedAlone_ = false;
 };
 
-class RecordingPlatform : public LaunchPlatform, public TraceSink {
+class RecordingPlatform : public RecordingKeyboard, public TraceSink {
 public:
-    static constexpr WindowHandle kBackdrop = 0xB0;
-    static constexpr ProcessId kLauncherProcess = 1;
-    static constexpr ProcessId kStartedProcess = 4242;
-
-    // What the outside world saw, in order: "down 18", "up 79", "Sleep 100",
-    // "StartProgram ...", ... Pauses back to back are one line with their sum.
-    std::vector<std::string> log;
-    std::vector<KeyEvent> keyEvents;
+    ScriptedPads pads{now};
     // The trace of the launch, when the platform is the trace's sink.
     std::vector<std::string> traced;
     // How many key events had been injected when the last scheduled change ran.
     std::size_t keyEventsAtLastChange = 0;
 
-    // The desktop the test sets up and the launch changes.
-    std::map<WindowHandle, FakeWindow> windows;
-    // Front to back; the windows a test adds come behind those placed.
-    std::vector<WindowHandle> zOrder;
-    WindowHandle foreground = 0;
-    int cursorX = 0, cursorY = 0;
-    std::int32_t screenWidth = 1024;
-    std::int32_t screenHeight = 768;
-    std::map<std::int32_t, std::uint16_t> keyStates;
-    // Programs that exist; starting another throws the FatalError a missing file gives.
-    std::set<std::string> programs;
-    // The started program's exit code once it has ended.
-    std::optional<std::uint32_t> programExitCode;
-    std::vector<WindowHandle> closedWindows;
-    // The started program closes on Alt+F4 into its window or on the Close
-    // command, after as many of them as it ignores first: each of those only
-    // shuts a box or dialog of its own, or meets a question nobody answers.
-    int closesIgnored = 0;
-    // Windows refuses to bring a window to the front (its foreground lock).
-    bool foregroundLocked = false;
-    // The XInput pads plugged in, by slot, with the buttons held on each.
-    std::map<int, std::uint32_t> xinputPads;
-    bool anotherLaunchRuns = false;
-    bool launchHeld = false;
-    std::uint64_t now = 0;
+    LaunchPlatform Parts() { return {*this, *this, *this, *this, *this, pads}; }
 
     // Runs action once the clock reaches milliseconds, or once the step has
     // ended (its trace line written), right then or delay ms later.
-    void At(std::uint64_t milliseconds, std::function<void()> action);
-    void AfterStep(const std::string& step, std::function<void()> action, std::uint64_t delay = 0);
-
-    // Adds a window of process to the desktop and puts it in front.
-    void AddWindowInFront(WindowHandle window, ProcessId process, const std::string& title);
-
-    bool KeyIsDown(KeyCode key) const { return down_[key]; }
-    bool AnyKeyDown() const;
-    bool AltTappedAlone() const { return altTappedAlone_; }
-    // Key events injected while a window of another process was in front.
-    int KeysIntoOtherPrograms() const { return keysIntoOtherPrograms_; }
-    // The log without the key events: the pauses and the outside effects.
-    std::vector<std::string> LogWithoutKeys() const;
-
-    void Append(const std::string& event) noexcept override;
-    void KeyboardEvent(KeyCode key, std::uint8_t scanCode, std::uint32_t flags,
-                       std::uintptr_t extraInfo) override;
-    std::uint16_t KeyState(std::int32_t key) override;
-    WindowHandle ForegroundWindow() override { return foreground; }
-    ProcessId WindowProcess(WindowHandle window) override;
-    std::int32_t SystemMetric(int index) override {
-        return index == kScreenWidthMetric ? screenWidth : screenHeight;
+    void At(std::uint64_t milliseconds, std::function<void()> action) {
+        timed_.emplace(milliseconds, std::move(action));
     }
-    // Windows keeps the pointer on the screen.
-    void MoveCursor(int x, int y) override {
-        cursorX = std::clamp(x, 0, screenWidth - 1);
-        cursorY = std::clamp(y, 0, screenHeight - 1);
+    void AfterStep(const std::string& step, std::function<void()> action, std::uint64_t delay = 0) {
+        afterSteps_.emplace(step, std::pair(delay, std::move(action)));
     }
-    void PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
-                     int height, std::uint32_t flags) override;
-    std::int32_t ReadWindowLong(WindowHandle window, int index) override;
-    void WriteWindowLong(WindowHandle window, int index, std::int32_t value) override;
-    WindowHandle ShowBackdrop() override;
-    ProcessId StartProgram(const std::string& path, int showWindow) override;
-    std::optional<std::uint32_t> ProgramExitCode() override { return programExitCode; }
-    void EndProgram() override;
-    std::vector<WindowHandle> ProcessWindows(ProcessId process) override;
-    std::string WindowTitle(WindowHandle window) override;
-    WindowHandle RootOwner(WindowHandle window) override;
-    // Refused, as Windows does, while the foreground is locked and another
-    // program's window is in front.
-    bool BringToFront(WindowHandle window) override;
-    void AllowStarterToTakeForeground() override { log.push_back("AllowStarterToTakeForeground"); }
-    ProcessId LauncherProcess() override { return kLauncherProcess; }
-    PadReader& Pads() override { return pads_; }
-    void CloseWindow(WindowHandle window) override;
-    std::uint64_t Milliseconds() override { return now; }
-    // Moves the clock on until the time is up or the program has ended.
-    bool Wait(std::uint32_t milliseconds) override;
-    bool ClaimLaunch(const std::string&) override { return launchHeld = !anotherLaunchRuns; }
-    void ReleaseLaunch() override { launchHeld = false; }
+
+    // A step's line is "<step>: <its keys>".
+    void Append(const std::string& event) noexcept override {
+        traced.push_back(event);
+        const auto node = afterSteps_.extract(event.substr(0, event.find(':')));
+        if (node.empty()) {
+            return;
+        }
+        const auto& [delay, action] = node.mapped();
+        if (delay == 0) {
+            RunChange(action);
+        } else {
+            At(now + delay, action);
+        }
+    }
 
 private:
-    // Brings window to the front of its band: the topmost windows, or the others.
-    void Raise(WindowHandle window);
-    // Moves the clock on by 1 ms, running what a test scheduled meanwhile.
-    void Tick();
-    void RunChange(const std::function<void()>& action);
-    // Alt+F4 or the Close command reached the started program.
-    void CloseReceived();
-    void Ended(std::uint32_t exitCode);
-
-    struct Pads final : PadReader {
-        explicit Pads(RecordingPlatform& platform) : platform(platform) {}
-        std::optional<std::uint32_t> XInputButtons(int slot) override {
-            const auto found = platform.xinputPads.find(slot);
-            return found == platform.xinputPads.end() ? std::nullopt : std::optional(found->second);
+    // Runs what a test scheduled meanwhile.
+    void Tick() override {
+        FakeClock::Tick();
+        for (auto due = timed_.begin(); due != timed_.end() && due->first <= now;
+             due = timed_.erase(due)) {
+            RunChange(due->second);
         }
-        std::optional<std::uint32_t> JoystickButtons(int) override { return std::nullopt; }
-        RecordingPlatform& platform;
-    } pads_{*this};
+    }
+    void RunChange(const std::function<void()>& action) {
+        keyEventsAtLastChange = keyEvents.size();
+        action();
+    }
+
     std::multimap<std::uint64_t, std::function<void()>> timed_;
     std::multimap<std::string, std::pair<std::uint64_t, std::function<void()>>> afterSteps_;
-    int keysIntoOtherPrograms_ = 0;
-    std::array<bool, 256> down_{};
-    bool altUsed_ = false;
-    bool altTappedAlone_ = false;
-    bool endSeen_ = false;
 };
 
 }  // namespace zent::testing

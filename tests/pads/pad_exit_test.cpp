@@ -1,58 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "pads/pad_exit.h"
+#include "scripted_pads.h"
 
 namespace zent::testing {
 namespace {
 
-// From `at` on, a pad holds `buttons` (nothing: unplugged).
-struct PadChange {
-    std::uint64_t at;
-    PadKind kind;
-    int index;
-    std::optional<std::uint32_t> buttons;
-};
-
-// Pads that change as a script says, counting how often each XInput slot is asked.
-class ScriptedPads final : public PadReader {
-public:
-    explicit ScriptedPads(std::vector<PadChange> script) : script_(std::move(script)) {}
-    std::optional<std::uint32_t> XInputButtons(int slot) override {
-        ++xinputAsks[slot];
-        return Read(PadKind::kXInput, slot);
-    }
-    std::optional<std::uint32_t> JoystickButtons(int id) override {
-        return Read(PadKind::kJoystick, id);
-    }
-    std::uint64_t now = 0;
-    std::array<int, kXInputSlotCount> xinputAsks{};
-
-private:
-    std::optional<std::uint32_t> Read(PadKind kind, int index) const {
-        std::optional<std::uint32_t> buttons;
-        for (const PadChange& change : script_) {
-            buttons = change.at <= now && change.kind == kind && change.index == index
-                          ? change.buttons
-                          : buttons;
-        }
-        return buttons;
-    }
-    std::vector<PadChange> script_;
-};
-
 constexpr std::uint32_t kBS = kPadBack | kPadStart;
 constexpr PadCombination kJoystick2{PadKind::kJoystick, 1, 0x300};  // buttons 9 + 10
 constexpr std::uint64_t kNever = ~std::uint64_t{0};
-
-PadChange X(std::uint64_t at, int slot, std::optional<std::uint32_t> buttons) {
-    return {at, PadKind::kXInput, slot, buttons};
-}
-PadChange J(std::uint64_t at, int id, std::uint32_t buttons) {
-    return {at, PadKind::kJoystick, id, buttons};
-}
 
 struct PadCase {
     const char* name;
@@ -83,14 +41,15 @@ class PadExitTest : public ::testing::TestWithParam<PadCase> {};
 // Ticks every millisecond for 5 s, as the launch's watcher does. A slot found
 // empty is asked again only 2 s later, which the late and unplugged pads show.
 TEST_P(PadExitTest, EndsOnlyOnTheWholeCombinationHeldOnOnePadForOneSecond) {
-    ScriptedPads pads(GetParam().script);
+    std::uint64_t now = 0;
+    ScriptedPads pads(now, GetParam().script);
     PadExitWatch watch(GetParam().combination, pads);
     std::uint64_t heldAt = kNever;
-    for (; pads.now < 5000; ++pads.now) {
-        heldAt = watch.Held(pads.now) && heldAt == kNever ? pads.now : heldAt;
+    for (; now < 5000; ++now) {
+        heldAt = watch.Held(now) && heldAt == kNever ? now : heldAt;
     }
     EXPECT_EQ(heldAt, GetParam().heldAt);
-    EXPECT_EQ(watch.Released(pads.now), GetParam().releasedAtEnd);
+    EXPECT_EQ(watch.Released(now), GetParam().releasedAtEnd);
     EXPECT_EQ(pads.xinputAsks[3], GetParam().emptySlotAsks);
 }
 
