@@ -28,7 +28,7 @@ void ResetGlobals() {
     NtscMode = false;
     EmulatorProcess = 0;
     FrontEndWindow = 0;
-    WatchPadExit(nullptr, 0);
+    WatchPadExit(nullptr);
     EmulatorEndCheckDue = 0;
     EmulatorWindow = 0;
     ScreenWidth = 0;

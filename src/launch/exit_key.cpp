@@ -90,11 +90,10 @@ void RequireUsableExitKey() {
     }
 }
 
-void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds) {
+void WatchPadExit(PadReader* pads) {
     g_padExit.reset();
     if (pads != nullptr) {
         g_padExit.emplace(*pads);
-        g_padExit->watch.Released(nowMilliseconds);
     }
 }
 

@@ -73,6 +73,8 @@ void Launch(LaunchPlatform& platform) {
         throw ExitKeyStop();
     }
     const std::string program = StartEmulator(platform);
+    // The pad exit from here on: the pause's first look loads XInput, within its 500 ms.
+    WatchPadExit(&platform.Pads());
     guard.Sleep(500);
     guard.AwaitEmulatorInFront(program);
     RunAutomation(guard, platform);
@@ -102,7 +104,6 @@ LaunchResult Form_Load(LaunchPlatform& platform) {
     Trace("game " + Quoted(GameName) + ": " + record);
     UnpackRecord(record);
     RequireUsableExitKey();
-    WatchPadExit(&platform.Pads(), platform.Milliseconds());
     try {
         Launch(platform);
     } catch (const ExitKeyStop&) {
