@@ -5,8 +5,9 @@
 //                               box, in turns
 // launch_probe lists [rounds]   only the Settings window against the plain list
 // launch_probe soak <minutes>   one launch left watching its exit key that long
-// launch_probe watch <seconds> [exe]
-//                               the same without the exit key at the end, of an
+// launch_probe watch <seconds> on|off [exe]
+//                               the same without the exit key at the end, with
+//                               the pad exit on (Back + Start) or Off, of an
 //                               earlier build of the launcher (a host path) when
 //                               given: the launcher and its emulator are ended
 // launch_probe compare <exe> <rounds>
@@ -25,6 +26,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e_support_win.h"
@@ -178,13 +180,17 @@ int CompareListWindows(int rounds) {
     return 0;
 }
 
-// The folder of one launch; the launcher is replaced by launcherExe when given.
-std::unique_ptr<LaunchFolder> PrepareLaunch(const std::string& launcherExe = "") {
+// The folder of one launch, the pad exit on unless padExitOff; the launcher is
+// replaced by launcherExe when given (one older than the pad exit ignores its line).
+std::unique_ptr<LaunchFolder> PrepareLaunch(const std::string& launcherExe = "",
+                                            bool padExitOff = false) {
     auto folder = std::make_unique<LaunchFolder>();
-    folder->Write("zentconfig.ini",
-                  zent::testing::ConfigText(
-                      {.lines = {{zent::kCpuSpeedOption, " 110 "}, {zent::kShowFpsOption, "1"}},
-                       .games = {{}}}));
+    std::vector<std::pair<zent::GlobalOptionId, std::string>> lines = {
+        {zent::kCpuSpeedOption, " 110 "}, {zent::kShowFpsOption, "1"}};
+    if (padExitOff) {
+        lines.emplace_back(zent::kPadExitOption, "Off");
+    }
+    folder->Write("zentconfig.ini", zent::testing::ConfigText({.lines = lines, .games = {{}}}));
     folder->Write("tempavio.cfg", "[video]\r\nrenderer=saved\r\n");
     folder->Write("zentavio.cfg", "[video]\r\n");
     if (!launcherExe.empty() && !CopyFileW(Widen("Z:" + launcherExe).c_str(),
@@ -207,25 +213,25 @@ struct ExitTimes {
     double ended;  // from the press to the launcher's end, the emulator's own close included
 };
 
+// The key is held until the emulator has closed, then let go, as a player does:
+// the launcher waits for that before it ends.
 ExitTimes TimeExit(const LaunchFolder& folder, const LauncherProcess& launcher) {
     const double keyDown = NowMs();
     ExitTimes times{0, 0};
-    const bool ended = HoldKeyUntil(
+    const bool closed = HoldKeyUntil(
         kEscape,
         [&] {
             if (times.altF4 == 0 && LogHas(folder, "key alt+f4")) {
                 times.altF4 = NowMs() - keyDown;
             }
-            if (times.altF4 != 0 && launcher.WaitForExit(0)) {
-                times.ended = NowMs() - keyDown;
-            }
-            return times.ended != 0;
+            return times.altF4 != 0 && LogHas(folder, "closed");
         },
         kTimeoutMs);
-    if (!ended) {
+    if (!closed || !launcher.WaitForExit(kTimeoutMs)) {
         std::fprintf(stderr, "the exit key did not end the launch\n");
         std::exit(1);
     }
+    times.ended = NowMs() - keyDown;
     return times;
 }
 
@@ -284,8 +290,8 @@ int Compare(const std::string& baselineExe, int rounds) {
 
 // One launch left watching its exit key for the given seconds, for a script to
 // sample; then the launcher and the emulator are ended with the folder.
-int Watch(int seconds, const std::string& launcherExe) {
-    const auto folder = PrepareLaunch(launcherExe);
+int Watch(int seconds, bool padExitOff, const std::string& launcherExe) {
+    const auto folder = PrepareLaunch(launcherExe, padExitOff);
     std::unique_ptr<LauncherProcess> launcher;
     Figure("launch_overhead_ms", TimeLaunch(*folder, launcher));
     Figure("start_private_kb", 0);
@@ -332,8 +338,9 @@ int main(int argc, char** argv) {
     if (mode == "compare" && argc == 4) {
         return zent::Compare(argv[2], std::atoi(argv[3]));
     }
-    if (mode == "watch" && argc >= 3) {
-        return zent::Watch(std::atoi(argv[2]), argc > 3 ? argv[3] : "");
+    if (mode == "watch" && argc >= 4) {
+        return zent::Watch(std::atoi(argv[2]), std::string(argv[3]) == "off",
+                           argc > 4 ? argv[4] : "");
     }
     return zent::Run(mode == "soak", argc > 2 ? std::atoi(argv[2]) : 10);
 }

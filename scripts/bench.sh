@@ -7,13 +7,15 @@
 #      memory, the peak memory of a launch with a 1 KB and with a 100 MB
 #      tempavio.cfg, and the Settings window filled with 32767 games against a
 #      plain window that adds them to a list box one by one (bench/plain_list_win.cpp).
-#   4. the exit-key watcher's processor use and private memory against a plain
-#      watcher, side by side, with no pad (Wine's XInput) and with a pad in slot 0
+#   4. the exit-key watcher's processor use and private memory, side by side:
+#      with the pad exit Off against a plain watcher (and the baseline's memory);
+#      with it on and no pad (Wine's XInput) against a plain watcher that loads
+#      the same XInput and asks its empty slots every 2 s; with a pad in slot 0
 #      (the stand-in XInput of tests/e2e/fake_xinput);
 #   5. with ZENT_BENCH_BASELINE=<git revision>: the launch overhead, the exit
 #      reaction (key down to Alt+F4) and the exit key's time to the launcher's end
-#      of that revision's launcher and of this one, launched in turns
-#      in the same run (ZENT_BENCH_ROUNDS rounds, default 5; medians).
+#      of that revision's launcher and of this one (the pad exit on), launched in
+#      turns in the same run (ZENT_BENCH_ROUNDS rounds, default 5; medians).
 #   scripts/bench.sh [runs]      (runs of the native measures, default 11)
 # Builds in build/bench (native) and build/bench-windows (or $ZENT_BENCH_WINDOWS_BUILD),
 # the baseline in build/bench-baseline.
@@ -31,7 +33,7 @@ build/bench/bench/config_bench "$runs"
 
 windows=${ZENT_BENCH_WINDOWS_BUILD:-build/bench-windows}
 cmake --preset windows -B "$windows" -DZENT_BENCH=ON >/dev/null
-cmake --build "$windows" -j2 --target ZentavioWrapper launch_probe plain_watcher fake_xinput >/dev/null
+cmake --build "$windows" -j2 --target ZentavioWrapper launch_probe plain_watcher plain_xinput_watcher fake_xinput >/dev/null
 exe="$windows/ZentavioWrapper.exe"
 size=$(stat -c %s "$exe")
 echo
@@ -81,11 +83,13 @@ printf '%-40s %10s %s\n' "plain LB_ADDSTRING loop, same (ms)" "$plain_ms" \
 printf '%-40s %10s %s\n' "Settings window / plain loop" \
     "$(awk -v s="$settings_ms" -v p="$plain_ms" 'BEGIN { printf "%.2f", s / p }')" "target 1.00 or less"
 
-# The watcher against its plain design (bench/plain_watcher_win.cpp: a 1 ms
-# timer that reads the key and nothing else), side by side for a minute and
-# sampled in turns, five times, with the private memory of each: the launcher
-# with Wine's own XInput, which finds no pad; the same with the stand-in XInput
-# and a pad in slot 0 that holds nothing; with a baseline, its launcher's too.
+# The watcher against its plain designs (bench/plain_watcher_win.cpp: a 1 ms
+# timer that reads the key and nothing else; plain_xinput_watcher, the same with
+# Wine's XInput loaded and its four empty slots asked every 2 s), side by side for
+# a minute and a half and sampled in turns, five times, with the private memory of
+# each: the launcher with the pad exit Off; with it on and Wine's own XInput, which
+# finds no pad; with the stand-in XInput and a pad in slot 0 that holds nothing;
+# with a baseline, its launcher's too.
 build_baseline() {
     baseline_src=build/bench-baseline/source
     baseline_exe="$PWD/build/bench-baseline/windows/ZentavioWrapper.exe"
@@ -101,29 +105,45 @@ build_baseline() {
 prefix=$(cd "$windows/wine/prefix" && pwd)
 tests/e2e/fake_xinput/fake_pad.sh install "$windows/wine" "$windows/tests/e2e/fake_xinput/xinput1_4.dll"
 declare -A pids probes samples memory xinput
-declare -A labels=([launcher]="launcher, no pad" [pad]="launcher, pad in slot 0" [baseline]=baseline
-    [plain]="plain watcher")
+declare -A labels=([baseline]="launcher ${ZENT_BENCH_BASELINE:-}" [off]="launcher, pad exit Off"
+    [on]="launcher, pad exit on, no pad" [pad]="launcher, pad in slot 0"
+    [plain_xinput]="plain XInput watcher" [plain]="plain watcher")
+# What each row is divided by: with the pad exit Off, the launcher's processor use
+# by the plain watcher's and its memory by the baseline's; with it on, both by the
+# plain XInput watcher's, which pays for the same DLL.
+declare -A cpu_against=([baseline]=plain [off]=plain [on]=plain_xinput [pad]=plain
+    [plain_xinput]=plain [plain]=plain)
+declare -A memory_against=([baseline]=plain [off]=baseline [on]=plain_xinput [pad]=plain
+    [plain_xinput]=plain [plain]=plain)
 watchers=()
 if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
     build_baseline
-    start_launch_probe "$windows" 600 watch 90 "$baseline_exe"
+    start_launch_probe "$windows" 600 watch 150 off "$baseline_exe"
     pids[baseline]=$pid
     probes[baseline]=$probe
     watchers+=(baseline)
+else
+    memory_against[off]=plain
 fi
-start_launch_probe "$windows" 600 watch 80
-pids[launcher]=$pid
-probes[launcher]=$probe
-pad_script="0 0 0" start_launch_probe "$windows" 600 watch 80
+start_launch_probe "$windows" 600 watch 140 off
+pids[off]=$pid
+probes[off]=$probe
+start_launch_probe "$windows" 600 watch 130 on
+pids[on]=$pid
+probes[on]=$probe
+pad_script="0 0 0" start_launch_probe "$windows" 600 watch 120 on
 pids[pad]=$pid
 probes[pad]=$probe
-watchers+=(launcher pad)
-tests/wine/wine_env.sh run "$windows/wine" "$windows/bench/plain_watcher.exe" 70 \
-    >/dev/null 2>&1 </dev/null &
-runner=$!
-sleep 1.5
-pids[plain]=$(launcher_pid "$prefix" 'plain_watcher\.exe')
-watchers+=(plain)
+watchers+=(off on pad)
+runners=()
+for plain in plain_xinput plain; do
+    tests/wine/wine_env.sh run "$windows/wine" "$windows/bench/${plain}_watcher.exe" 110 \
+        >/dev/null 2>&1 </dev/null &
+    runners+=($!)
+    sleep 1.5
+    pids[$plain]=$(launcher_pid "$prefix" "${plain}_watcher\\.exe")
+    watchers+=("$plain")
+done
 for _ in 1 2 3 4 5; do
     for watcher in "${watchers[@]}"; do
         samples[$watcher]+="$(cpu_percent "${pids[$watcher]}" 3) "
@@ -133,33 +153,46 @@ done
 for watcher in "${watchers[@]}"; do
     xinput[$watcher]=$(xinput_dll "${pids[$watcher]}")
 done
-wait "$runner"
-for watcher in "${watchers[@]}"; do
-    [[ $watcher == plain ]] || wait "${probes[$watcher]}" || { echo "launch probe failed"; exit 1; }
+wait "${runners[@]}"
+for watcher in off on pad ${ZENT_BENCH_BASELINE:+baseline}; do
+    wait "${probes[$watcher]}" || { echo "launch probe failed"; exit 1; }
 done
-# One table per figure: the median of each watcher's samples and its ratio to the plain watcher's.
+# One table per figure: the median of each watcher's samples and its ratio to the
+# median of the watcher it is set against.
 side_by_side() {
-    local -n values=$2
-    local plain_median value
-    plain_median=$(median ${values[plain]})
+    local -n values=$2 against=$3
+    local value reference
     echo
-    printf '%-40s %10s %10s %s\n' "$1" "median" "/ plain" "samples"
+    printf '%-40s %10s %7s %-30s %s\n' "$1" "median" "ratio" "against" "samples"
     for watcher in "${watchers[@]}"; do
         value=$(median ${values[$watcher]})
-        printf '%-40s %10s %10s %s\n' "${labels[$watcher]}" "$value" \
-            "$(awk -v w="$value" -v p="$plain_median" 'BEGIN { printf "%.2f", w / p }')" \
-            "${values[$watcher]}"
+        reference=${against[$watcher]}
+        printf '%-40s %10s %7s %-30s %s\n' "${labels[$watcher]}" "$value" \
+            "$(awk -v w="$value" -v p="$(median ${values[$reference]})" 'BEGIN { printf "%.2f", w / p }')" \
+            "${labels[$reference]}" "${values[$watcher]}"
     done
 }
-side_by_side "exit-key watchers, % of a core" samples
+# What XInput adds, as the difference of two medians: the launcher with the pad
+# exit on less the launcher with it Off, beside the plain XInput watcher less the
+# plain watcher.
+xinput_cost() {
+    local -n values=$2
+    awk -v on="$(median ${values[on]})" -v off="$(median ${values[off]})" \
+        -v px="$(median ${values[plain_xinput]})" -v p="$(median ${values[plain]})" -v what="$1" \
+        'BEGIN { printf "%-40s %10.2f %7s %-30s %.2f\n", "XInput adds to the launcher, " what, on - off, "", "to the plain watcher:", px - p }'
+}
+side_by_side "exit-key watchers, % of a core" samples cpu_against
+xinput_cost "% of a core" samples
 for watcher in "${watchers[@]}"; do
     printf '%-40s %s\n' "  XInput of ${labels[$watcher]}" "${xinput[$watcher]}"
 done
-echo "target: launcher, no pad / plain 1.00 or less; with a pad: the figure"
-side_by_side "private memory while watching (KB)" memory
-echo "target: launcher, no pad / plain 1.00 or less. The plain watcher is not a whole plain"
-echo "launcher: it shows the backdrop and reads the key on a 1 ms timer, but reads no"
-echo "configuration and starts no emulator; RssAnon + VmSwap of each Wine process"
+echo "target: launcher, pad exit Off / plain 1.00 or less; pad exit on / plain XInput 1.00 or less"
+side_by_side "private memory while watching (KB)" memory memory_against
+xinput_cost "KB" memory
+echo "target: launcher, pad exit Off / baseline 1.00 or less; XInput adds to the launcher no more"
+echo "than to the plain XInput watcher. The plain watchers are not whole plain launchers: they"
+echo "show the backdrop and read the key on a 1 ms timer, but read no configuration and start"
+echo "no emulator; RssAnon + VmSwap of each Wine process"
 
 if [[ -n "${ZENT_BENCH_BASELINE:-}" ]]; then
     figures="$windows/launch_probe_compare.txt"

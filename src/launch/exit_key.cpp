@@ -81,11 +81,10 @@ void RequireUsableExitKey() {
     }
 }
 
-void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds) {
+void WatchPadExit(PadReader* pads) {
     Launch.PadWatch.reset();
     if (pads != nullptr) {
         Launch.PadWatch.emplace(Config.PadExit, *pads);
-        Launch.PadWatch->Released(nowMilliseconds);
     }
 }
 

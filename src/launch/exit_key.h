@@ -21,10 +21,10 @@ constexpr bool IsKeyboardKey(std::int32_t code) {
 // no keyboard key: the player would have no way out.
 void RequireUsableExitKey();
 
-// Watches the configuration's pad exit on pads, beside the exit key, from
-// nowMilliseconds on (Launch.PadWatch); null stops watching. Asks the pads at once, so that
-// loading XInput (a long first call) falls before anything is timed.
-void WatchPadExit(PadReader* pads, std::uint64_t nowMilliseconds);
+// Watches the configuration's pad exit on pads, beside the exit key (Launch.PadWatch), from the
+// next look at it on; null stops watching. That look loads XInput (about 150 ms under Wine), so the
+// launch begins the watch where a pause on its clock absorbs the load.
+void WatchPadExit(PadReader* pads);
 
 // The player asks to leave: Config.ExitKeyCode held (bit 0x1000 of GetKeyState's word
 // set), or the pad exit's buttons held together on one pad for 1 s.

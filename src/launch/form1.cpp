@@ -72,6 +72,8 @@ void RunLaunch(const LaunchPlatform& platform) {
         throw ExitKeyStop();
     }
     const std::string program = StartEmulator(platform.processes);
+    // The pad exit from here on: the pause's first look loads XInput, within its 500 ms.
+    WatchPadExit(&platform.pads);
     guard.Sleep(500);
     guard.AwaitEmulatorInFront(program);
     RunAutomation(guard, platform.desktop, platform.screen);
@@ -102,7 +104,6 @@ LaunchResult Form_Load(const LaunchPlatform& platform) {
     Trace("game " + Quoted(Launch.GameName) + ": " + RecordText(*game));
     UnpackRecord(*game);
     RequireUsableExitKey();
-    WatchPadExit(&platform.pads, platform.clock.Milliseconds());
     try {
         RunLaunch(platform);
     } catch (const ExitKeyStop&) {

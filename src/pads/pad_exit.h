@@ -1,6 +1,6 @@
 #pragma once
 // The pad exit: the player's combination of pad buttons, watched beside the
-// exit key from the first moment of a launch, and the wait for its release
+// exit key from the emulator's start on, and the wait for its release
 // before the front end gets the focus back.
 
 #include <array>

@@ -482,8 +482,8 @@ TEST_F(GuardedLaunchTest, ABoxAtTheGamesStartLeavesTheMainWindowToBePlaced) {
 
 // The launchers started meanwhile play script on the stand-in for xinput1_4.dll
 // that the test program runs with: "<ms> <slot> <buttons in hex>" changes, ";"
-// between them, counted from the launcher's first look at the pads as its
-// launch begins.
+// between them, counted from the launcher's first look at the pads, as the
+// pause after the emulator's start begins.
 class ScriptedPads {
 public:
     explicit ScriptedPads(const std::string& script) {

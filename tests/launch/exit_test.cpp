@@ -75,13 +75,12 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchPadCase{"JoystickHeld", "Joystick 2: buttons 9 + 10", {J(1, 1, 0x300)}, 1 + 1000}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Held from the start, the pad stops the launch wherever it is, as the key does.
-TEST_F(ExitTest, ThePadExitStopsTheLaunchFromItsFirstMoment) {
+// The pads are first asked after the emulator's start: one plugged in before is read at once.
+TEST_F(ExitTest, APadPluggedInBeforeTheEmulatorsStartStopsTheLaunch) {
     WriteConfig({.lines = {{kCpuSpeedOption, "1100"}}, .games = {{}}});
     platform.pads.script = {X(0, 0, kPadBack | kPadStart)};
     EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kExitKey);
     EXPECT_TRUE(platform.programExitCode.has_value()) << "the emulator was left running";
-    EXPECT_LT(std::count(platform.log.begin(), platform.log.end(), "down 107"), 1000);
 }
 
 struct ReturnCase {
