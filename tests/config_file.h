@@ -37,7 +37,7 @@ inline std::string ConfigText(const ConfigFile& file) {
         }
         if (option.key == nullptr) {
             text += line + file.lineEnd;
-        } else if (file.namedLines) {
+        } else if (file.namedLines && !(option.omittedAtDefault && line == option.defaultText)) {
             named += option.key + ("=" + line) + file.lineEnd;
         }
     }

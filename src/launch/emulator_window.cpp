@@ -1,5 +1,8 @@
 #include "launch/emulator_window.h"
 
+#include <algorithm>
+
+#include "launch/game_display.h"
 #include "launch/launch_state.h"
 #include "launch/styles.h"
 #include "startup/fatal_error.h"
@@ -12,6 +15,13 @@ bool IsEmulatorWindow(Desktop& desktop, WindowHandle window) {
            desktop.WindowProcess(window) == Launch.EmulatorProcess;
 }
 
+// Measured once the frame is gone, from the window itself: a menu bar is
+// taller at a higher DPI, and Windows scales up the whole window of an
+// emulator that is not DPI-aware.
+int HiddenTopRows(Desktop& desktop, WindowHandle window) {
+    return std::max(kHiddenTopRows, desktop.RowsAboveClient(window));
+}
+
 // The foreground window is taken on trust only as far as its process: if the
 // emulator failed to come up, or another program took the focus, that window
 // keeps its frame and place instead of being made a borderless topmost cover.
@@ -22,15 +32,17 @@ void PlaceEmulatorWindow(Desktop& desktop, Screen& screen) {
     const WindowHandle main =
         IsEmulatorWindow(desktop, foreground) ? desktop.RootOwner(foreground) : 0;
     Launch.EmulatorWindow = IsEmulatorWindow(desktop, main) ? main : 0;
-    Launch.ScreenWidth = screen.SystemMetric(kScreenWidthMetric);
-    Launch.ScreenHeight = screen.SystemMetric(kScreenHeightMetric);
-    screen.MoveCursor(Launch.ScreenWidth, 0);
+    const DisplayArea display = GameDisplay(screen);
+    Launch.ScreenLeft = display.left;
+    Launch.ScreenTop = display.top;
+    Launch.ScreenWidth = display.width;
+    Launch.ScreenHeight = display.height;
+    // Its last column: one further is the neighbouring display's.
+    screen.MoveCursor(display.left + display.width - 1, display.top);
 
     // The backdrop never takes the focus: the emulator may still have menu keys
     // queued, and a window that loses the keyboard can drop them.
-    const WindowHandle backdrop = screen.ShowBackdrop();
-    desktop.PlaceWindow(backdrop, kInsertAtTop, 0, 0, Launch.ScreenWidth, Launch.ScreenHeight,
-                        kPositionNoActivate);
+    screen.ShowBackdrop(display);
 
     if (Launch.EmulatorWindow == 0) {
         Trace("the backdrop is shown; the window in front, " +
@@ -38,15 +50,15 @@ void PlaceEmulatorWindow(Desktop& desktop, Screen& screen) {
         return;
     }
     StripWindowFrame(desktop, Launch.EmulatorWindow);
+    const int hidden = HiddenTopRows(desktop, Launch.EmulatorWindow);
     // Shown and activated, so the speed keys and Alt+F4 reach it whatever
     // happened to the focus meanwhile.
-    desktop.PlaceWindow(Launch.EmulatorWindow, kInsertTopMost, 0, -kHiddenTopRows,
-                        Launch.ScreenWidth, Launch.ScreenHeight + kHiddenTopRows,
-                        kPositionShowWindow);
+    desktop.PlaceWindow(Launch.EmulatorWindow, kInsertTopMost, display.left, display.top - hidden,
+                        display.width, display.height + hidden, kPositionShowWindow);
     Trace("the emulator's window " + Quoted(desktop.WindowTitle(Launch.EmulatorWindow)) +
-          " placed at 0," + std::to_string(-kHiddenTopRows) + " size " +
-          std::to_string(Launch.ScreenWidth) + "x" +
-          std::to_string(Launch.ScreenHeight + kHiddenTopRows) + ", topmost, over the backdrop");
+          " placed at " + std::to_string(display.left) + "," +
+          std::to_string(display.top - hidden) + " size " + std::to_string(display.width) + "x" +
+          std::to_string(display.height + hidden) + ", topmost, over the backdrop");
     if (foreground != Launch.EmulatorWindow) {
         // The box stays where it was, in front of its window and with the
         // keyboard: Windows keeps the owned windows of a topmost window in front

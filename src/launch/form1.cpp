@@ -6,6 +6,7 @@
 #include "launch/automation_steps.h"
 #include "launch/emulator_window.h"
 #include "launch/exit_key.h"
+#include "launch/game_display.h"
 #include "launch/launch_guard.h"
 #include "launch/launch_state.h"
 #include "startup/config_store.h"
@@ -104,6 +105,10 @@ LaunchResult Form_Load(const LaunchPlatform& platform) {
     Trace("game " + Quoted(Launch.GameName) + ": " + RecordText(*game));
     UnpackRecord(*game);
     RequireUsableExitKey();
+    // Black from here on, before anything is copied or started: the emulator's
+    // windows come up in front of it, and the desktop or the front end never
+    // shows between them.
+    platform.screen.ShowBackdrop(GameDisplay(platform.screen));
     try {
         RunLaunch(platform);
     } catch (const ExitKeyStop&) {

@@ -91,6 +91,7 @@ void LoadForm1() {
     g_form1 = CreateTopLevelWindow(kForm1Class, kProgramTitle, {CW_USEDEFAULT, CW_USEDEFAULT},
                                    Form1Size());
     g_platform.emplace();
+    AnswerBoxesWithPads(&g_platform->Parts().pads);
     SetFatalStopEpilogue([] {
         ReturnToFrontEnd(*g_platform, *g_platform, *g_platform, *g_platform);
         CloseFrmBlank();

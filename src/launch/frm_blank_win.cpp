@@ -19,7 +19,7 @@ LRESULT CALLBACK FrmBlankProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     });
 }
 
-HWND CreateFrmBlank() {
+HWND CreateFrmBlank(const RECT& area) {
     // Maximized from its creation, and never activated, not even by a click:
     // the emulator in front of it keeps the keyboard throughout.
     const WindowClass frmBlankClass{
@@ -30,17 +30,22 @@ HWND CreateFrmBlank() {
         .extendedStyle = WS_EX_NOACTIVATE,
         .background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
     };
-    return CreateTopLevelWindow(frmBlankClass, L"Form2", {0, 0},
-                                {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    return CreateTopLevelWindow(frmBlankClass, L"Form2", {area.left, area.top},
+                                {area.right - area.left, area.bottom - area.top});
 }
 
 }  // namespace
 
-HWND ShowFrmBlank() {
+// Painted before this returns: the launch goes on to start the emulator at
+// once, and a backdrop waiting for its WM_PAINT would leave the desktop in
+// sight until the launch next handles its messages.
+HWND ShowFrmBlank(const RECT& area) {
     if (g_frmBlank == nullptr) {
-        g_frmBlank = CreateFrmBlank();
+        g_frmBlank = CreateFrmBlank(area);
     }
-    ShowWindow(g_frmBlank, SW_SHOWNA);
+    SetWindowPos(g_frmBlank, HWND_TOP, area.left, area.top, area.right - area.left,
+                 area.bottom - area.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RedrawWindow(g_frmBlank, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return g_frmBlank;
 }
 

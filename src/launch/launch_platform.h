@@ -91,6 +91,10 @@ public:
     // Gives window the Close command of its system menu, as Alt+F4 would, without
     // waiting for it to be carried out.
     virtual void CloseWindow(WindowHandle window) = 0;
+    // The rows of window above its client area (a menu bar, what is left of a
+    // frame), in the launcher's coordinates: the launcher is per-monitor aware,
+    // so for a window that Windows scales up these are the rows seen on screen.
+    virtual int RowsAboveClient(WindowHandle window) = 0;
     // Asks for window to be brought to the front and given the keyboard; false
     // when Windows refused (only the program in front, or one it allowed, may
     // give the foreground away).
@@ -151,15 +155,32 @@ bool WaitFor(Clock& clock, std::uint32_t milliseconds, std::uint32_t wakeEvery,
 // Sleep of a keyboard outside the guard.
 void Pause(Clock& clock, std::uint32_t milliseconds);
 
-// The screen the emulator's window is stretched over.
+// A display's rectangle on the desktop, in pixels.
+struct DisplayArea {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const DisplayArea&) const = default;
+};
+
+// A connected display: the number of its name "\\.\DISPLAYN", its area, and
+// whether it is the primary.
+struct ConnectedDisplay {
+    int number = 0;
+    DisplayArea area;
+    bool primary = false;
+};
+
+// The displays the game and the backdrop go to.
 class Screen {
 public:
     virtual ~Screen() = default;
 
     virtual std::int32_t SystemMetric(int index) = 0;
+    virtual std::vector<ConnectedDisplay> Displays() = 0;
     virtual void MoveCursor(int x, int y) = 0;
-    // Shows the black backdrop (creating it on first use) and returns its window.
-    virtual WindowHandle ShowBackdrop() = 0;
+    // Shows the black backdrop over area (creating it on first use), in front
+    // of the other ordinary windows, without taking the focus, and painted at
+    // once; the launcher's boxes are centred on area from then on. Returns its window.
+    virtual WindowHandle ShowBackdrop(const DisplayArea& area) = 0;
 };
 
 // Every part a launch uses, as Windows and the tests' fake provide them, for

@@ -5,6 +5,7 @@
 #include <cwchar>
 #include <iterator>
 
+#include "launch/displays_win.h"
 #include "launch/frm_blank_win.h"
 #include "launch/program_job_win.h"
 #include "startup/fatal_error.h"
@@ -95,8 +96,25 @@ void WindowsLaunchPlatform::WriteWindowLong(WindowHandle window, int index, std:
     SetWindowLongW(Window(window), index, value);
 }
 
-WindowHandle WindowsLaunchPlatform::ShowBackdrop() {
-    return reinterpret_cast<WindowHandle>(ShowFrmBlank());
+WindowHandle WindowsLaunchPlatform::ShowBackdrop(const DisplayArea& area) {
+    const RECT rect{area.left, area.top, area.left + area.width, area.top + area.height};
+    CentreBoxesOn(rect);
+    return reinterpret_cast<WindowHandle>(ShowFrmBlank(rect));
+}
+
+std::vector<ConnectedDisplay> WindowsLaunchPlatform::Displays() {
+    return ConnectedDisplays();
+}
+
+// Both in screen coordinates of the launcher, which is per-monitor aware: for a
+// window that Windows scales, the rows it shows.
+int WindowsLaunchPlatform::RowsAboveClient(WindowHandle window) {
+    RECT frame{};
+    POINT client{0, 0};
+    if (!GetWindowRect(Window(window), &frame) || !ClientToScreen(Window(window), &client)) {
+        return 0;
+    }
+    return static_cast<int>(client.y - frame.top);
 }
 
 // Started suspended, so that the emulator and anything it starts are in the

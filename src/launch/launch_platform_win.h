@@ -28,6 +28,7 @@ public:
     WindowHandle RootOwner(WindowHandle window) override;
     void PlaceWindow(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
                      int height, std::uint32_t flags) override;
+    int RowsAboveClient(WindowHandle window) override;
     std::int32_t ReadWindowLong(WindowHandle window, int index) override;
     void WriteWindowLong(WindowHandle window, int index, std::int32_t value) override;
     void CloseWindow(WindowHandle window) override;
@@ -46,8 +47,9 @@ public:
     bool Wait(std::uint32_t milliseconds) override;
 
     std::int32_t SystemMetric(int index) override;
+    std::vector<ConnectedDisplay> Displays() override;
     void MoveCursor(int x, int y) override;
-    WindowHandle ShowBackdrop() override;
+    WindowHandle ShowBackdrop(const DisplayArea& area) override;
 
 private:
     WindowsPadReader pads_;

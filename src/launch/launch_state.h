@@ -36,6 +36,9 @@ struct LaunchState {
     // window of what was in front); 0 when the foreground window then belonged
     // to another process.
     WindowHandle EmulatorWindow = 0;
+    // The game's display, as PlaceEmulatorWindow found it.
+    std::int32_t ScreenLeft = 0;
+    std::int32_t ScreenTop = 0;
     std::int32_t ScreenWidth = 0;
     std::int32_t ScreenHeight = 0;
     // The window in front as the launch begins when it is another program's,

@@ -19,7 +19,7 @@ struct TabbedPlacement {
 };
 
 constexpr TabbedPlacement kSettingsControls[] = {
-    {0, {kCmdOk, PushButton, "&Save and Exit", 120, 4920, 3135, 375}},
+    {0, {kCmdOk, PushButton, "&Save and Exit", 120, 5340, 3135, 375}},
     {1, {kCmdExit, PushButton, "Redefine", 1680, 2985, 885, 315}},
     {4, {kLstGames, ListBox, "", 120, 240, 3495, 2205}},
     {5, {kCmdAdd, PushButton, "Add Game", 120, 2520, 975, 375}},
@@ -39,7 +39,11 @@ std::vector<ControlPlacement> SettingsControls() {
         }
         const bool checkBox = std::holds_alternative<bool Configuration::*>(option.value);
         const bool pad = std::holds_alternative<PadCombination Configuration::*>(option.value);
-        const ControlKind box = checkBox ? CheckBox : pad ? ReadOnlyTextBox : TextBox;
+        const bool list = std::holds_alternative<DisplayChoice Configuration::*>(option.value);
+        const ControlKind box = checkBox ? CheckBox
+                                : pad    ? ReadOnlyTextBox
+                                : list   ? DropDownList
+                                         : TextBox;
         tabbed.push_back({c.tabIndex,
                           {OptionControlId(id), box, checkBox ? c.caption : "", c.left, c.top,
                            c.width, c.height}});
@@ -77,7 +81,7 @@ constexpr std::array kRendererControls = {
 
 const FormLayout& SettingsLayout() {
     static const std::vector<ControlPlacement> controls = SettingsControls();
-    static const FormLayout layout{"Settings", 3720, 5340, controls};
+    static const FormLayout layout{"Settings", 3720, 5760, controls};
     return layout;
 }
 

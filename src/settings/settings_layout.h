@@ -45,8 +45,9 @@ enum SettingsControlId : int {
 };
 
 // The controls of a global option, made from its row in the options table: its
-// box (text box, check box, or the pad exit's read-only box), the label with its
-// caption, and the pad exit's "Change..." button.
+// box (text box, check box, the display's drop-down list, or the pad exit's
+// read-only box), the label with its caption, and the pad exit's "Change..."
+// button.
 enum OptionControlPart : int { kOptionBox, kOptionLabel, kOptionButton };
 
 constexpr int OptionControlId(std::size_t option, OptionControlPart part = kOptionBox) {
@@ -59,6 +60,7 @@ inline constexpr int kChkFps = OptionControlId(kShowFpsOption);
 inline constexpr int kChkPriority = OptionControlId(kHighPriorityOption);
 inline constexpr int kTxtPad = OptionControlId(kPadExitOption);
 inline constexpr int kCmdPad = OptionControlId(kPadExitOption, kOptionButton);
+inline constexpr int kCmbDisplay = OptionControlId(kDisplayOption);
 
 enum KeyBoxControlId : int { kLblKey = 200 };
 

@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <variant>
 
+#include "launch/displays_win.h"
+#include "launch/game_display.h"
 #include "settings/form_window_win.h"
 #include "settings/settings_form.h"
 #include "settings/settings_windows_win.h"
@@ -47,6 +49,12 @@ public:
                         value = ControlText(Item(id));
                     } else if constexpr (std::is_same_v<Value, bool>) {
                         value = IsDlgButtonChecked(form_.window, id) == BST_CHECKED;
+                    } else if constexpr (std::is_same_v<Value, DisplayChoice>) {
+                        const LRESULT selected = SendMessageW(Item(id), CB_GETCURSEL, 0, 0);
+                        value.number = selected == CB_ERR ? 0
+                                                          : static_cast<int>(SendMessageW(
+                                                                Item(id), CB_GETITEMDATA,
+                                                                static_cast<WPARAM>(selected), 0));
                     }
                 },
                 values.options[option]);
@@ -66,6 +74,8 @@ public:
                         CheckDlgButton(form_.window, id, value ? BST_CHECKED : BST_UNCHECKED);
                     } else if constexpr (std::is_same_v<Value, PadCombination>) {
                         SetControlText(Item(id), PadCombinationText(value));
+                    } else if constexpr (std::is_same_v<Value, DisplayChoice>) {
+                        ShowDisplays(Item(id), value.number);
                     }
                 },
                 values.options[option]);
@@ -128,6 +138,19 @@ public:
 
 private:
     HWND Item(int id) const { return GetDlgItem(form_.window, id); }
+    // The displays connected now, each entry holding its number, the chosen one selected.
+    static void ShowDisplays(HWND list, int chosen) {
+        SendMessageW(list, CB_RESETCONTENT, 0, 0);
+        for (const DisplayEntry& entry : DisplayEntries(ConnectedDisplays(), chosen)) {
+            const LRESULT added = SendMessageW(list, CB_ADDSTRING, 0,
+                                               reinterpret_cast<LPARAM>(Wide(entry.text).c_str()));
+            SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(added),
+                         static_cast<LPARAM>(entry.number));
+            if (entry.number == chosen) {
+                SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(added), 0);
+            }
+        }
+    }
     std::wstring RowText(int index) const {
         const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, index, 0);
         if (length == LB_ERR) {

@@ -1,6 +1,8 @@
 #include "startup/config_store.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <type_traits>
 
 #include "startup/fatal_error.h"
@@ -24,6 +26,7 @@ constexpr GlobalOption kGlobalOptions[] = {
     {"the show fps option (1 or 0)", &Configuration::ShowFps, "0", nullptr, {"Show Fps", 11, 120, 4080, 1455, 255}},
     {"the number of games", &Configuration::GameCount, nullptr, nullptr, {}},
     {"the pad exit", &Configuration::PadExit, "Back + Start", "PadExit", {"Pad exit", 13, 840, 4440, 1815, 285, 4485, 675, 195}},
+    {"the display", &Configuration::Display, "Primary", "Display", {"Display", 14, 840, 4860, 2775, 315, 4920, 675, 195}, true},
 };
 // clang-format on
 static_assert(std::size(kGlobalOptions) == kGlobalOptionCount);
@@ -81,6 +84,20 @@ private:
     std::string lastLine_;
 };
 
+// "Primary" (or nothing) for the primary, or a display's number from 1 on,
+// spaces and letter case aside; nothing for any other text.
+std::optional<DisplayChoice> ParseDisplayChoice(const std::string& line) {
+    const std::string text = UpperCase(TrimSpaces(line));
+    if (text.empty() || text == "PRIMARY") {
+        return DisplayChoice{};
+    }
+    if (text.size() > 4 || text[0] == '0' ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return DisplayChoice{std::stoi(text)};
+}
+
 std::string Counted(std::size_t count, const char* thing) {
     return std::to_string(count) + " " + thing + (count == 1 ? "" : "s");
 }
@@ -125,6 +142,14 @@ void ReadOption(const GlobalOption& option, const std::string& line, const LineR
                                             "the number of games must be a whole number from "
                                             "-32768 to 32767: ");
                 }
+            } else if constexpr (std::is_same_v<Value, DisplayChoice>) {
+                const std::optional<DisplayChoice> display = ParseDisplayChoice(line);
+                if (!display) {
+                    Fail(kTypeMismatch, reader.Where() + option.what + " " + Quoted(line) +
+                                            " names no display. Write Primary, or the number "
+                                            "of a display, such as 2.");
+                }
+                *value = *display;
             } else {
                 const std::optional<PadCombination> combination = ParsePadCombination(line);
                 if (!combination) {
@@ -151,6 +176,8 @@ std::string OptionText(const GlobalOption& option) {
                 return *value ? "1" : "0";
             } else if constexpr (std::is_same_v<Value, PadCombination>) {
                 return PadCombinationText(*value);
+            } else if constexpr (std::is_same_v<Value, DisplayChoice>) {
+                return value->number == 0 ? "Primary" : std::to_string(value->number);
             } else {
                 return FileNumber(*value);
             }
@@ -263,8 +290,12 @@ std::string ComposeConfigText() {
         text += JoinGameRow(Config.GameTable[static_cast<std::size_t>(i)]) + "\r\n";
     }
     for (const GlobalOption& option : kGlobalOptions) {
-        if (option.key != nullptr) {
-            text += std::string(option.key) + "=" + OptionText(option) + "\r\n";
+        if (option.key == nullptr) {
+            continue;
+        }
+        const std::string value = OptionText(option);
+        if (!option.omittedAtDefault || value != option.defaultText) {
+            text += std::string(option.key) + "=" + value + "\r\n";
         }
     }
     return AnsiText(text);

@@ -44,6 +44,13 @@ static_assert(std::size(kGameFieldNames) == kGameFieldCount);
 
 using GameRecord = std::array<std::string, kGameFieldCount>;
 
+// The display the game goes to: the number N of Windows' name "\\.\DISPLAYN",
+// or 0 for whichever display is the primary.
+struct DisplayChoice {
+    int number = 0;
+    bool operator==(const DisplayChoice&) const = default;
+};
+
 // The names of the fields from first on: "drive key, renderer type, ..., NTSC mode".
 std::string GameFieldList(GameField first = kGameName);
 
@@ -57,6 +64,7 @@ struct Configuration {
     std::int16_t GameCount = 0;
     std::vector<GameRecord> GameTable;
     PadCombination PadExit = kDefaultPadExit;
+    DisplayChoice Display;
 };
 extern Configuration Config;
 
@@ -70,6 +78,7 @@ enum GlobalOptionId : std::size_t {
     kShowFpsOption,
     kGameCountOption,
     kPadExitOption,
+    kDisplayOption,
     kGlobalOptionCount,
 };
 
@@ -81,14 +90,18 @@ enum GlobalOptionId : std::size_t {
 //   instead of the first for a negative value); a text box in Settings;
 // - std::int16_t: the number of games, a whole number from -32768 to 32767,
 //   written as a double; the game lines follow it;
-// - PadCombination: its text, on a line "key=text" after the game lines.
+// - PadCombination: its text, on a line "key=text" after the game lines;
+// - DisplayChoice: "Primary" or the display's number, on a line "key=text"
+//   after the game lines, written only for a display other than the primary;
+//   a drop-down list in Settings.
 using OptionValue =
     std::variant<ExitKeyValue Configuration::*, bool Configuration::*, double Configuration::*,
-                 std::int16_t Configuration::*, PadCombination Configuration::*>;
+                 std::int16_t Configuration::*, PadCombination Configuration::*,
+                 DisplayChoice Configuration::*>;
 
 // Where the Settings window shows an option, in twips: its box (a text box, a
-// check box, or the pad exit's read-only box with its "Change..." button to the
-// right) and, but for a check box, a label with the caption at the left edge.
+// check box, the display's drop-down list, or the pad exit's read-only box with
+// its "Change..." button to the right) and, but for a check box, a label with the caption at the left edge.
 // tabIndex places the box in the window's tab order; the label follows it.
 struct OptionControl {
     const char* caption = nullptr;  // none: no control
@@ -106,6 +119,9 @@ struct GlobalOption {
     // Lines after the games are named "key=text"; the others go by their place.
     const char* key;
     OptionControl control;
+    // A named line left out while it holds defaultText, so that a file without
+    // the choice stays as older versions wrote it.
+    bool omittedAtDefault = false;
 };
 
 std::span<const GlobalOption, kGlobalOptionCount> GlobalOptions();

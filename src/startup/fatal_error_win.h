@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "pads/pad_reader.h"
 #include "startup/fatal_error.h"
 
 namespace zent {
@@ -17,6 +18,14 @@ inline constexpr wchar_t kProgramTitle[] = L"Zentavio Wrapper";
 // The "Zentavio Wrapper" box with the error's number and description, over
 // owner (none: over every window); returns when it is dismissed.
 void ShowErrorBox(const FatalError& error, HWND owner = nullptr);
+
+// The launch's boxes from now on: centred on area (the game's display),
+// explicitly, since centring on an owner cannot tell overlapping or mirrored
+// displays apart.
+void CentreBoxesOn(const RECT& area);
+// The launch's boxes from now on are answered, as their OK, by A, B or Start
+// pressed and let go on any XInput pad of pads.
+void AnswerBoxesWithPads(PadReader* pads);
 
 // Shows the error box and ends the process (exit code: the error number) when
 // it is dismissed, after the epilogue set last, if any.

@@ -26,6 +26,8 @@ struct FakeWindow {
     std::uint32_t style = 0, extendedStyle = 0;
     // The window that owns this one (a box's main window); 0 for none.
     WindowHandle owner = 0;
+    // Rows above its client area once its frame is gone: its menu bar.
+    int rowsAboveClient = 0;
 };
 
 class FakeDesktop : public Desktop {
@@ -110,6 +112,7 @@ public:
             foreground = window;
         }
     }
+    int RowsAboveClient(WindowHandle window) override { return windows[window].rowsAboveClient; }
     std::int32_t ReadWindowLong(WindowHandle window, int index) override {
         const FakeWindow& read = windows[window];
         return static_cast<std::int32_t>(index == kStyleIndex ? read.style : read.extendedStyle);
@@ -147,22 +150,38 @@ public:
 
     std::int32_t screenWidth = 1024;
     std::int32_t screenHeight = 768;
+    // Besides the primary, of screenWidth x screenHeight at 0,0.
+    std::vector<ConnectedDisplay> otherDisplays;
     int cursorX = 0, cursorY = 0;
 
     std::int32_t SystemMetric(int index) override {
         return index == kScreenWidthMetric ? screenWidth : screenHeight;
     }
-    // Windows keeps the pointer on the screen.
-    void MoveCursor(int x, int y) override {
-        cursorX = std::clamp(x, 0, screenWidth - 1);
-        cursorY = std::clamp(y, 0, screenHeight - 1);
+    std::vector<ConnectedDisplay> Displays() override {
+        std::vector<ConnectedDisplay> all{{1, {0, 0, screenWidth, screenHeight}, true}};
+        all.insert(all.end(), otherDisplays.begin(), otherDisplays.end());
+        return all;
     }
-    // Maximized, shown without being activated, in front of the other ordinary windows.
-    WindowHandle ShowBackdrop() override {
+    // Windows keeps the pointer on the desktop, the displays' union.
+    void MoveCursor(int x, int y) override {
+        int right = screenWidth, bottom = screenHeight, left = 0, top = 0;
+        for (const ConnectedDisplay& display : otherDisplays) {
+            left = std::min(left, display.area.left);
+            top = std::min(top, display.area.top);
+            right = std::max(right, display.area.left + display.area.width);
+            bottom = std::max(bottom, display.area.top + display.area.height);
+        }
+        cursorX = std::clamp(x, left, right - 1);
+        cursorY = std::clamp(y, top, bottom - 1);
+    }
+    // Shown without being activated, in front of the other ordinary windows.
+    WindowHandle ShowBackdrop(const DisplayArea& area) override {
         windows[kBackdrop] = {.process = kLauncherProcess,
                               .title = "Form2",
-                              .width = screenWidth,
-                              .height = screenHeight};
+                              .x = area.left,
+                              .y = area.top,
+                              .width = area.width,
+                              .height = area.height};
         Raise(kBackdrop);
         return kBackdrop;
     }
