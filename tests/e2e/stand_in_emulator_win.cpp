@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,36 @@ std::string DescribeWindowBelow(HWND window) {
     return " below-pid=none";
 }
 
+int ClientTop(HWND window) {
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return origin.y;
+}
+
+// What the screen shows as the emulator starts, before it has a window: on a
+// grid of 5 x 5 points, how many are black, and the processes of the windows there.
+void LogScreenAtStart() {
+    HDC screen = GetDC(nullptr);
+    int black = 0;
+    std::set<DWORD> processes;
+    for (int row = 0; row < 5; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            const POINT point{GetSystemMetrics(SM_CXSCREEN) * (2 * column + 1) / 10,
+                              GetSystemMetrics(SM_CYSCREEN) * (2 * row + 1) / 10};
+            black += GetPixel(screen, point.x, point.y) == RGB(0, 0, 0) ? 1 : 0;
+            DWORD process = 0;
+            GetWindowThreadProcessId(WindowFromPoint(point), &process);
+            processes.insert(process);
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    std::string pids;
+    for (const DWORD process : processes) {
+        pids += (pids.empty() ? "" : ",") + std::to_string(process);
+    }
+    Log("screen-at-start black=" + std::to_string(black) + " pids=" + pids);
+}
+
 // One line with everything a test checks about the window at a given moment.
 void LogSnapshot(HWND window, const std::string& occasion) {
     RECT rect{};
@@ -95,7 +126,7 @@ void LogSnapshot(HWND window, const std::string& occasion) {
         " style=" + Hex(static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE))) +
         " exstyle=" + Hex(exStyle) + " x=" + std::to_string(rect.left) +
         " y=" + std::to_string(rect.top) + " w=" + std::to_string(rect.right - rect.left) +
-        " h=" + std::to_string(rect.bottom - rect.top) +
+        " h=" + std::to_string(rect.bottom - rect.top) + " client-y=" + std::to_string(ClientTop(window)) +
         " topmost=" + ((exStyle & WS_EX_TOPMOST) ? "1" : "0") +
         " foreground=" + (GetForegroundWindow() == window ? "1" : "0") +
         " cursor-x=" + std::to_string(cursor.x) + " cursor-y=" + std::to_string(cursor.y) +
@@ -307,6 +338,7 @@ int Run(HINSTANCE instance) {
     Log("program " + g_programName);
     Log("config-digest " + ConfigDigest());
     Log("pid " + std::to_string(GetCurrentProcessId()));
+    LogScreenAtStart();
     ReadMode();
     if (g_mode == kModeExitAtOnce) {
         return kExitAtOnceCode;
@@ -329,9 +361,13 @@ int Run(HINSTANCE instance) {
     // see every bit the launcher must strip, and one (accept-files) it must keep.
     const std::wstring title =
         L"Zentavio - " + std::wstring(g_programName.begin(), g_programName.end());
+    // With a menu bar, as the emulator's, which the launcher hides above the screen.
+    HMENU menuBar = CreateMenu();
+    AppendMenuW(menuBar, MF_STRING, 1, L"&Options");
+    AppendMenuW(menuBar, MF_STRING, 2, L"&Run");
     HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_ACCEPTFILES, kStandInClass,
                                   title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 80,
-                                  640, 480, nullptr, nullptr, instance, nullptr);
+                                  640, 480, nullptr, menuBar, instance, nullptr);
     if (g_mode == kModeLateWindow) {
         // Hidden at first while its message loop already runs, as a program
         // that loads before it shows itself.

@@ -3,8 +3,10 @@
 #include "emulator_model.h"
 #include "fake_desktop.h"
 #include "launch/emulator_window.h"
+#include "launch/game_display.h"
 #include "launch/launch_state.h"
 #include "launch/styles.h"
+#include "startup/config_store.h"
 #include "test_globals.h"
 
 namespace zent::testing {
@@ -76,6 +78,53 @@ TEST_P(PlacementTest, CoversTheScreenAndStretchesTheStrippedEmulatorWindowTopmos
 
 INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest,
                          ::testing::Values(ScreenCase{1024, 768}, ScreenCase{1920, 1080}));
+
+// Every rows above the stripped window's client area are hidden, never fewer
+// than 20: its menu bar at 96, 144 and 192 DPI, and scaled to 200 % for an
+// emulator that is not DPI-aware. Display 2 lies right of the primary, display
+// 3 is not connected.
+struct DisplayCase {
+    int chosen, menuRows;
+    Rectangle display;
+    int hidden;
+};
+
+TEST_F(EmulatorWindowTest, CoversTheChosenDisplayAndHidesTheWholeMenuBar) {
+    desktop.otherDisplays = {{2, {1024, 0, 800, 600}, false}};
+    for (const auto& [chosen, menuRows, display, hidden] : {
+             DisplayCase{0, 19, {0, 0, 1024, 768}, 20},
+             DisplayCase{0, 29, {0, 0, 1024, 768}, 29},
+             DisplayCase{0, 38, {0, 0, 1024, 768}, 38},
+             DisplayCase{2, 40, {1024, 0, 800, 600}, 40},
+             DisplayCase{2, 0, {1024, 0, 800, 600}, 20},
+             DisplayCase{3, 0, {0, 0, 1024, 768}, 20},
+         }) {
+        SCOPED_TRACE(std::to_string(chosen) + " " + std::to_string(menuRows));
+        Config.Display = {chosen};
+        desktop.windows[kEmulator].rowsAboveClient = menuRows;
+        PlaceEmulatorWindow(desktop, desktop);
+        const auto [x, y, width, height] = display;
+        EXPECT_EQ(PlaceOf(desktop.windows[kEmulator]),
+                  (Rectangle{x, y - hidden, width, height + hidden}));
+        EXPECT_EQ(PlaceOf(desktop.windows[FakeScreen::kBackdrop]), display);
+        EXPECT_EQ(desktop.cursorX, x + width - 1);
+        EXPECT_EQ(desktop.cursorY, y);
+    }
+}
+
+TEST(GameDisplayTest, NumbersDevicesAndListsTheConnectedDisplaysWithTheChoice) {
+    EXPECT_EQ(DisplayNumberOfDevice("\\\\.\\DISPLAY12"), 12);
+    for (const char* other : {"\\\\.\\DISPLAY", "\\\\.\\DISPLAY0", "\\\\.\\DISPLAY2x", "DISPLAY2"}) {
+        EXPECT_EQ(DisplayNumberOfDevice(other), 0) << other;
+    }
+    const std::vector<ConnectedDisplay> connected = {{2, {0, 0, 800, 600}, false},
+                                                     {1, {0, 0, 1024, 768}, true}};
+    EXPECT_EQ(DisplayEntries(connected, 2),
+              (std::vector<DisplayEntry>{{0, "Primary display"},
+                                         {1, "Display 1: 1024 x 768 (primary)"},
+                                         {2, "Display 2: 800 x 600"}}));
+    EXPECT_EQ(DisplayEntries(connected, 3).back(), (DisplayEntry{3, "Display 3 (not connected)"}));
+}
 
 TEST_F(EmulatorWindowTest, ClearWindowStyleClearsOnlyItsBitsOfTheChosenWordInPlace) {
     desktop.windows[kEmulator].extendedStyle = 0xFFFFFFFF;

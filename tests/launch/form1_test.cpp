@@ -197,6 +197,7 @@ TEST_F(Form1Test, AGameNotConfiguredEndsBeforeAnythingIsCopiedOrStarted) {
     Launch.GameName = "SPACE RAC";
     EXPECT_EQ(Form_Load(platform.Parts()), LaunchResult::kGameNotFound);
     EXPECT_TRUE(platform.log.empty());
+    EXPECT_FALSE(platform.windows.contains(RecordingPlatform::kBackdrop));
     EXPECT_FALSE(files.files.contains(ProgramFile("zentavio.cfg")));
 }
 
@@ -205,6 +206,7 @@ TEST_F(Form1Test, ABadRecordStartsNothing) {
     Configure(GameRow({.driveKey = "300"}), false, true);
     EXPECT_THROW(Form_Load(platform.Parts()), FatalError);
     EXPECT_TRUE(platform.log.empty());
+    EXPECT_FALSE(platform.windows.contains(RecordingPlatform::kBackdrop));
     EXPECT_FALSE(files.files.contains(ProgramFile("zentavio.cfg")));
 }
 
@@ -218,6 +220,8 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
         EXPECT_NE(error.description().find(kOldGfxExe), std::string::npos);
     }
     EXPECT_EQ(platform.log, std::vector<std::string>{"StartProgram " + kOldGfxExe + " show 1"});
+    // Black before the emulator's start, which failed.
+    EXPECT_EQ(platform.windows[RecordingPlatform::kBackdrop].width, 1024);
 }
 
 TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {

@@ -263,6 +263,20 @@ TEST_F(LoadConfigTest, ReadsThePadExitAnywhereAfterTheGamesOrGivesItsDefault) {
     }
 }
 
+TEST_F(LoadConfigTest, ReadsTheDisplayAfterTheGamesInAnyOrderOrThePrimary) {
+    const std::pair<std::string, int> cases[] = {
+        {Counted(" 0 ", {"Display=2", "PadExit=Off"}), 2},
+        {Counted(" 0 ", {"PadExit=Off", " display = 12 "}), 12},
+        {Counted(" 0 ", {"Display=primary"}), 0},
+        {Counted(" 0 ", {"PadExit=Off"}), 0},
+    };
+    for (const auto& [bytes, display] : cases) {
+        Config.Display = {7};
+        Load(bytes);
+        EXPECT_EQ(Config.Display.number, display) << bytes;
+    }
+}
+
 #ifdef ZENT_EXAMPLE_CONFIG
 // The file a first installation copies reads as a new file's lines say.
 TEST_F(LoadConfigTest, TheShippedExampleLoadsAsANewFile) {
@@ -369,6 +383,10 @@ INSTANTIATE_TEST_SUITE_P(
                                     .games = {kSpaceRaceGame, kRoadFightGame}}),
                         kTypeMismatch,
                         {LineOfGame(3), "\"Back + Strat\"", "Joystick N"}},
+        LoadFailureCase{"DisplayZero", Counted(" 0 ", {"Display=0"}), kTypeMismatch,
+                        {LineOfGame(1), "\"0\"", "names no display"}},
+        LoadFailureCase{"DisplayAWord", Counted(" 0 ", {"PadExit=Off", "Display=TV"}),
+                        kTypeMismatch, {LineOfGame(2), "\"TV\""}},
         LoadFailureCase{"GameLineWithOneField",
                         Counted(" 1 ", {"A"}),
                         kSubscriptOutOfRange,
