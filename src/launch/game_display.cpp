@@ -52,8 +52,7 @@ std::vector<DisplayEntry> DisplayEntries(std::vector<ConnectedDisplay> connected
         chosenListed = chosenListed || display.number == chosen;
     }
     if (!chosenListed) {
-        entries.push_back(
-            {chosen, "Display " + std::to_string(chosen) + " (not connected)"});
+        entries.push_back({chosen, "Display " + std::to_string(chosen) + " (not connected)"});
     }
     return entries;
 }

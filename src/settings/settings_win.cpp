@@ -51,9 +51,10 @@ public:
                         value = IsDlgButtonChecked(form_.window, id) == BST_CHECKED;
                     } else if constexpr (std::is_same_v<Value, DisplayChoice>) {
                         const LRESULT selected = SendMessageW(Item(id), CB_GETCURSEL, 0, 0);
-                        value.number = selected == CB_ERR ? 0
-                                                          : static_cast<int>(SendMessageW(
-                                                                Item(id), CB_GETITEMDATA,
+                        value.number =
+                            selected == CB_ERR
+                                ? 0
+                                : static_cast<int>(SendMessageW(Item(id), CB_GETITEMDATA,
                                                                 static_cast<WPARAM>(selected), 0));
                     }
                 },

@@ -94,15 +94,14 @@ enum GlobalOptionId : std::size_t {
 // - DisplayChoice: "Primary" or the display's number, on a line "key=text"
 //   after the game lines, written only for a display other than the primary;
 //   a drop-down list in Settings.
-using OptionValue =
-    std::variant<ExitKeyValue Configuration::*, bool Configuration::*, double Configuration::*,
-                 std::int16_t Configuration::*, PadCombination Configuration::*,
-                 DisplayChoice Configuration::*>;
+using OptionValue = std::variant<ExitKeyValue Configuration::*, bool Configuration::*,
+                                 double Configuration::*, std::int16_t Configuration::*,
+                                 PadCombination Configuration::*, DisplayChoice Configuration::*>;
 
 // Where the Settings window shows an option, in twips: its box (a text box, a
 // check box, the display's drop-down list, or the pad exit's read-only box with
-// its "Change..." button to the right) and, but for a check box, a label with the caption at the left edge.
-// tabIndex places the box in the window's tab order; the label follows it.
+// its "Change..." button to the right) and, but for a check box, a label with the caption at the
+// left edge. tabIndex places the box in the window's tab order; the label follows it.
 struct OptionControl {
     const char* caption = nullptr;  // none: no control
     int tabIndex = 0;

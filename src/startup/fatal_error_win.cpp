@@ -33,8 +33,7 @@ LRESULT CALLBACK PlaceBox(int code, WPARAM wParam, LPARAM lParam) {
         RECT box{};
         if (g_boxArea && GetWindowRect(window, &box)) {
             const RECT& area = *g_boxArea;
-            SetWindowPos(window, nullptr,
-                         (area.left + area.right - (box.right - box.left)) / 2,
+            SetWindowPos(window, nullptr, (area.left + area.right - (box.right - box.left)) / 2,
                          (area.top + area.bottom - (box.bottom - box.top)) / 2, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }

@@ -576,8 +576,8 @@ protected:
     // The game launched until it runs full screen and the exit key ends it; the
     // emulator's window, the pointer and what lay below as it closed.
     std::map<std::string, std::string> PlayedToTheEnd(const std::string& display) {
-        WriteConfig(testing::ConfigText({.lines = {{kDisplayOption, display}},
-                                         .rows = {kOtherGame, GameRow({})}}));
+        WriteConfig(testing::ConfigText(
+            {.lines = {{kDisplayOption, display}}, .rows = {kOtherGame, GameRow({})}}));
         const auto launcher = folder_->Start(kArgument);
         // Placed: its top row above the display's.
         EXPECT_TRUE(WaitUntil(

@@ -125,8 +125,8 @@ void LogSnapshot(HWND window, const std::string& occasion) {
     Log("snapshot " + occasion +
         " style=" + Hex(static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE))) +
         " exstyle=" + Hex(exStyle) + " x=" + std::to_string(rect.left) +
-        " y=" + std::to_string(rect.top) + " w=" + std::to_string(rect.right - rect.left) +
-        " h=" + std::to_string(rect.bottom - rect.top) + " client-y=" + std::to_string(ClientTop(window)) +
+        " y=" + std::to_string(rect.top) + " w=" + std::to_string(rect.right - rect.left) + " h=" +
+        std::to_string(rect.bottom - rect.top) + " client-y=" + std::to_string(ClientTop(window)) +
         " topmost=" + ((exStyle & WS_EX_TOPMOST) ? "1" : "0") +
         " foreground=" + (GetForegroundWindow() == window ? "1" : "0") +
         " cursor-x=" + std::to_string(cursor.x) + " cursor-y=" + std::to_string(cursor.y) +

@@ -114,7 +114,8 @@ TEST_F(EmulatorWindowTest, CoversTheChosenDisplayAndHidesTheWholeMenuBar) {
 
 TEST(GameDisplayTest, NumbersDevicesAndListsTheConnectedDisplaysWithTheChoice) {
     EXPECT_EQ(DisplayNumberOfDevice("\\\\.\\DISPLAY12"), 12);
-    for (const char* other : {"\\\\.\\DISPLAY", "\\\\.\\DISPLAY0", "\\\\.\\DISPLAY2x", "DISPLAY2"}) {
+    for (const char* other :
+         {"\\\\.\\DISPLAY", "\\\\.\\DISPLAY0", "\\\\.\\DISPLAY2x", "DISPLAY2"}) {
         EXPECT_EQ(DisplayNumberOfDevice(other), 0) << other;
     }
     const std::vector<ConnectedDisplay> connected = {{2, {0, 0, 800, 600}, false},
