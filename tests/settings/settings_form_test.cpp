@@ -97,11 +97,13 @@ TEST_F(SettingsFormTest, SaveAndExitWritesTheControlsThenEndsTheProgram) {
     settingsView.Text(kCpuSpeedOption) = "87.5";
     settingsView.Ticked(kShowFpsOption) = false;
     settingsView.Ticked(kHighPriorityOption) = true;
+    settingsView.values.options[kDisplayOption] = DisplayChoice{2};
     SaveAndExit();
     EXPECT_EQ(SavedConfig(), ThreeGamesWith({{kExitKeyOption, "113"},
                                              {kCpuSpeedOption, " 87.5 "},
                                              {kShowFpsOption, "0"},
-                                             {kHighPriorityOption, "1"}}));
+                                             {kHighPriorityOption, "1"},
+                                             {kDisplayOption, "2"}}));
     EXPECT_EQ(windows.events, std::vector<std::string>{"writes=1 EndProgram"});
 }
 
