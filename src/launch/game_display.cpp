@@ -31,7 +31,11 @@ DisplayArea GameDisplay(Screen& screen) {
     }
     for (const ConnectedDisplay& display : screen.Displays()) {
         if (display.number == chosen) {
-            return display.area;
+            const DisplayArea& area = display.area;
+            Trace("the game goes to display " + std::to_string(chosen) + ", " +
+                  std::to_string(area.width) + "x" + std::to_string(area.height) + " at " +
+                  std::to_string(area.left) + "," + std::to_string(area.top));
+            return area;
         }
     }
     Trace("display " + std::to_string(chosen) +

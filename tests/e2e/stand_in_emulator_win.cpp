@@ -12,7 +12,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -85,34 +84,17 @@ std::string DescribeWindowBelow(HWND window) {
     return " below-pid=none";
 }
 
-int ClientTop(HWND window) {
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    return origin.y;
-}
-
-// What the screen shows as the emulator starts, before it has a window: on a
-// grid of 5 x 5 points, how many are black, and the processes of the windows there.
+// What the middle of the screen shows as the emulator starts, before it has a
+// window: its colour and the process of the window there.
 void LogScreenAtStart() {
+    const POINT middle{GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2};
     HDC screen = GetDC(nullptr);
-    int black = 0;
-    std::set<DWORD> processes;
-    for (int row = 0; row < 5; ++row) {
-        for (int column = 0; column < 5; ++column) {
-            const POINT point{GetSystemMetrics(SM_CXSCREEN) * (2 * column + 1) / 10,
-                              GetSystemMetrics(SM_CYSCREEN) * (2 * row + 1) / 10};
-            black += GetPixel(screen, point.x, point.y) == RGB(0, 0, 0) ? 1 : 0;
-            DWORD process = 0;
-            GetWindowThreadProcessId(WindowFromPoint(point), &process);
-            processes.insert(process);
-        }
-    }
+    const bool black = GetPixel(screen, middle.x, middle.y) == RGB(0, 0, 0);
     ReleaseDC(nullptr, screen);
-    std::string pids;
-    for (const DWORD process : processes) {
-        pids += (pids.empty() ? "" : ",") + std::to_string(process);
-    }
-    Log("screen-at-start black=" + std::to_string(black) + " pids=" + pids);
+    DWORD process = 0;
+    GetWindowThreadProcessId(WindowFromPoint(middle), &process);
+    Log(std::string("screen-at-start black=") + (black ? "1" : "0") +
+        " pid=" + std::to_string(process));
 }
 
 // One line with everything a test checks about the window at a given moment.
@@ -121,12 +103,14 @@ void LogSnapshot(HWND window, const std::string& occasion) {
     GetWindowRect(window, &rect);
     POINT cursor{};
     GetCursorPos(&cursor);
+    POINT client{0, 0};
+    ClientToScreen(window, &client);
     const auto exStyle = static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE));
     Log("snapshot " + occasion +
         " style=" + Hex(static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE))) +
         " exstyle=" + Hex(exStyle) + " x=" + std::to_string(rect.left) +
-        " y=" + std::to_string(rect.top) + " w=" + std::to_string(rect.right - rect.left) + " h=" +
-        std::to_string(rect.bottom - rect.top) + " client-y=" + std::to_string(ClientTop(window)) +
+        " y=" + std::to_string(rect.top) + " w=" + std::to_string(rect.right - rect.left) +
+        " h=" + std::to_string(rect.bottom - rect.top) + " client-y=" + std::to_string(client.y) +
         " topmost=" + ((exStyle & WS_EX_TOPMOST) ? "1" : "0") +
         " foreground=" + (GetForegroundWindow() == window ? "1" : "0") +
         " cursor-x=" + std::to_string(cursor.x) + " cursor-y=" + std::to_string(cursor.y) +

@@ -150,29 +150,16 @@ public:
 
     std::int32_t screenWidth = 1024;
     std::int32_t screenHeight = 768;
-    // Besides the primary, of screenWidth x screenHeight at 0,0.
-    std::vector<ConnectedDisplay> otherDisplays;
+    std::vector<ConnectedDisplay> displays;
     int cursorX = 0, cursorY = 0;
 
     std::int32_t SystemMetric(int index) override {
         return index == kScreenWidthMetric ? screenWidth : screenHeight;
     }
-    std::vector<ConnectedDisplay> Displays() override {
-        std::vector<ConnectedDisplay> all{{1, {0, 0, screenWidth, screenHeight}, true}};
-        all.insert(all.end(), otherDisplays.begin(), otherDisplays.end());
-        return all;
-    }
-    // Windows keeps the pointer on the desktop, the displays' union.
+    std::vector<ConnectedDisplay> Displays() override { return displays; }
     void MoveCursor(int x, int y) override {
-        int right = screenWidth, bottom = screenHeight, left = 0, top = 0;
-        for (const ConnectedDisplay& display : otherDisplays) {
-            left = std::min(left, display.area.left);
-            top = std::min(top, display.area.top);
-            right = std::max(right, display.area.left + display.area.width);
-            bottom = std::max(bottom, display.area.top + display.area.height);
-        }
-        cursorX = std::clamp(x, left, right - 1);
-        cursorY = std::clamp(y, top, bottom - 1);
+        cursorX = x;
+        cursorY = y;
     }
     // Shown without being activated, in front of the other ordinary windows.
     WindowHandle ShowBackdrop(const DisplayArea& area) override {

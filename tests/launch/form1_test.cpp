@@ -220,8 +220,7 @@ TEST_F(Form1Test, AMissingEmulatorFailsNamingItsPathAndSendsNoKey) {
         EXPECT_NE(error.description().find(kOldGfxExe), std::string::npos);
     }
     EXPECT_EQ(platform.log, std::vector<std::string>{"StartProgram " + kOldGfxExe + " show 1"});
-    // Black before the emulator's start, which failed.
-    EXPECT_EQ(platform.windows[RecordingPlatform::kBackdrop].width, 1024);
+    EXPECT_EQ(platform.windows[RecordingPlatform::kBackdrop].width, 1024) << "black before it";
 }
 
 TEST_F(Form1Test, AnExitKeyThatNoKeyProducesStartsNothing) {

@@ -125,7 +125,6 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     Config.ShowFps = true;
     const PadCombination joystick{PadKind::kJoystick, 15, 0x80000001};
     Config.PadExit = joystick;
-    Config.Display = {2};
     const std::vector<GameRecord> rows = Config.GameTable;
     SaveConfig();
     const std::string saved = SavedBytes();
@@ -140,8 +139,6 @@ TEST_F(SaveConfigTest, SaveThenLoadGivesBackTheOptionsAndTheRows) {
     EXPECT_EQ(Config.GameCount, 2);
     EXPECT_EQ(Config.GameTable, rows);
     EXPECT_EQ(Config.PadExit, joystick);
-    EXPECT_TRUE(saved.ends_with("\r\nDisplay=2\r\n"));
-    EXPECT_EQ(Config.Display.number, 2);
     // Writing what was read gives the same file again, apart from the exit key,
     // which now is a number.
     SaveConfig();

@@ -5,9 +5,7 @@
 #   wine_env.sh down <state-dir>               stop what "up" started
 #   wine_env.sh run <state-dir> <exe> [args]   run a Windows program there
 #   wine_env.sh shell <state-dir> <command..>  run a shell command with the environment set
-#   wine_env.sh restart <state-dir>            restart the prefix's server, which reads the
-#                                              displays and the DPI as it starts
-# ZENT_DISPLAY, when set, is the X display to use instead of the run's own.
+#   wine_env.sh restart <state-dir>            "up" with a new server, on $ZENT_DISPLAY if set
 # Only processes started here are ended: Xvfb by its recorded PID, Wine through
 # "wineserver -k" of this prefix.
 set -euo pipefail
@@ -54,28 +52,22 @@ boot_prefix() {
     fi
 }
 
-# A persistent server, with the prefix's services already running, spares
-# every test program the start-up; the services must not inherit the output
-# pipe of a test, or CTest would wait for them to end.
-# Idempotent: a server left running by an earlier "up" is simply reused.
-start_server() {
-    setsid "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
-    setsid "$WINE" wineboot </dev/null >/dev/null 2>&1
-}
-
 case "$action" in
 up)
     display_up || start_display
     use_display
     boot_prefix
-    start_server
+    # A persistent server, with the prefix's services already running, spares
+    # every test program the start-up; the services must not inherit the output
+    # pipe of a test, or CTest would wait for them to end.
+    # Idempotent: a server left running by an earlier "up" is simply reused.
+    setsid "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
+    setsid "$WINE" wineboot </dev/null >/dev/null 2>&1
     ;;
 restart)
-    display_up || { echo "wine environment is not up: run '$0 up $state' first" >&2; exit 1; }
-    use_display
     "$WINESERVER" -k 2>/dev/null || true
     "$WINESERVER" -w 2>/dev/null || true
-    start_server
+    exec "$0" up "$state"
     ;;
 down)
     "$WINESERVER" -k 2>/dev/null || true
