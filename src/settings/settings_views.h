@@ -16,9 +16,9 @@ namespace zent {
 // What the option controls of the Settings window show, one entry per global
 // option: a text box's text, a check box's tick (only a ticked box counts, a
 // greyed one does not), the pad exit's combination, the display chosen in the
-// list, nothing for an option
-// without a control. As a dialog's struct, it is copied into the controls when
-// the window opens and read back from them when it saves.
+// list, nothing for an option without a control. As a dialog's struct, it is
+// copied into the controls when the window opens and read back from them when
+// it saves.
 struct SettingsValues {
     using Shown = std::variant<std::monostate, std::string, bool, PadCombination, DisplayChoice>;
     std::array<Shown, kGlobalOptionCount> options;

@@ -100,8 +100,9 @@ using OptionValue = std::variant<ExitKeyValue Configuration::*, bool Configurati
 
 // Where the Settings window shows an option, in twips: its box (a text box, a
 // check box, the display's drop-down list, or the pad exit's read-only box with
-// its "Change..." button to the right) and, but for a check box, a label with the caption at the
-// left edge. tabIndex places the box in the window's tab order; the label follows it.
+// its "Change..." button to the right) and, but for a check box, a label with
+// the caption at the left edge. tabIndex places the box in the window's tab
+// order; the label follows it.
 struct OptionControl {
     const char* caption = nullptr;  // none: no control
     int tabIndex = 0;
