@@ -4,7 +4,6 @@
 #include <type_traits>
 
 #include "settings/pending_game.h"
-#include "launch/launch_state.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/text_conversions.h"
@@ -196,8 +195,7 @@ void SettingsForm::cmdTest_Click() {
     windows_.CloseRenderer();
     windows_.ClosePadBox();
     windows_.HideSettings();
-    Launch.GameName = SplitGameRow(view_.GameRow(selected)).front();
-    windows_.ShowLaunchForm();
+    windows_.ShowLaunchForm(SplitGameRow(view_.GameRow(selected)).front());
 }
 
 }  // namespace zent

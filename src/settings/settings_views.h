@@ -86,7 +86,8 @@ public:
     // window outlives: it returns when the player dismisses it.
     virtual void ShowError(const FatalError& error) = 0;
     virtual void HideSettings() = 0;
-    virtual void ShowLaunchForm() = 0;
+    // Runs the launch of gameName, as a call with its image would.
+    virtual void ShowLaunchForm(const std::string& gameName) = 0;
     [[noreturn]] virtual void EndProgram() = 0;
 };
 

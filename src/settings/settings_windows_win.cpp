@@ -67,7 +67,7 @@ public:
     }
 
     void HideSettings() override { HideSettingsWindow(); }
-    void ShowLaunchForm() override { ShowForm1(); }
+    void ShowLaunchForm(const std::string& gameName) override { ShowForm1(gameName); }
 
     // Save and Exit ends the run at once: open dialogs close with the process and
     // run no further handler.

@@ -86,7 +86,7 @@ public:
     void Tell(const std::string& message) override;
     void ShowError(const FatalError& error) override;
     void HideSettings() override;
-    void ShowLaunchForm() override { Log("ShowLaunchForm"); }
+    void ShowLaunchForm(const std::string& gameName) override { Log("ShowLaunchForm " + gameName); }
     [[noreturn]] void EndProgram() override;
 
     int keyBoxLoads = 0, rendererLoads = 0;

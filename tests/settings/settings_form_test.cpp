@@ -3,7 +3,6 @@
 #include "text_expectations.h"
 #include "settings/settings_layout.h"
 #include "settings_fixture.h"
-#include "launch/launch_state.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/latin1_ansi.h"
@@ -164,8 +163,8 @@ TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry
 
     disk.faults = {};
     Press();
-    EXPECT_TRUE(
-        windows.events.back().ends_with(GetParam().testGame ? "ShowLaunchForm" : "EndProgram"))
+    EXPECT_TRUE(windows.events.back().ends_with(GetParam().testGame ? "ShowLaunchForm NEW ONE"
+                                                                    : "EndProgram"))
         << windows.events.back();
     EXPECT_EQ(SavedConfig(), ThreeGamesWith({{kCpuSpeedOption, " 150 "}},
                                             {kSpaceRaceGame, kRoadFightGame, kAlphaGame, kNewOne}));
@@ -384,7 +383,6 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     AddGame("C:\\Images\\New One.iso", 81, 3, {false, false, false});
     settingsView.Text(kCpuSpeedOption) = "150";
     settingsView.selected = 2;
-    Launch.GameName = "BEFORE";
     // Another Add Game left at its key box: given up.
     windows.chosenFile = "C:\\Images\\Moon.iso";
     settings.cmdAdd_Click();
@@ -393,13 +391,12 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     windows.events.clear();
     settings.cmdTest_Click();
     EXPECT_FALSE(windows.keyBoxOpen || windows.rendererOpen || windows.padBoxOpen);
-    EXPECT_EQ(windows.events.back(), "writes=1 ShowLaunchForm");
-    EXPECT_EQ(Launch.GameName, "NEW ONE");
+    EXPECT_EQ(windows.events.back(), "writes=1 ShowLaunchForm NEW ONE");
     EXPECT_EQ(SavedConfig(),
               ThreeGamesWith({{kCpuSpeedOption, " 150 "}}, {kRoadFightGame, kAlphaGame, kNewOne}));
     // What the launch reads back is what the window showed.
     LoadConfig();
-    EXPECT_EQ(LookupGame(Launch.GameName), GameRecordText(kNewOne));
+    EXPECT_EQ(LookupGame("NEW ONE"), GameRecordText(kNewOne));
 }
 
 TEST_F(SettingsFormTest, ARowWithTooFewFieldsStopsTheSaveBeforeWriting) {
