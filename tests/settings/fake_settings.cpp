@@ -15,9 +15,9 @@ void FakeWindows::Log(const std::string& event) {
     }
 }
 
-std::string FakeWindows::ChooseFile() {
-    Log("ChooseFile");
-    return chosenFile;
+std::vector<std::string> FakeWindows::ChooseFiles() {
+    Log("ChooseFiles");
+    return chosenFiles;
 }
 
 void FakeWindows::ShowKeyBox() {
@@ -94,6 +94,17 @@ bool FakeWindows::AskYesNo(const std::string& title, const std::string& question
     const bool answer = answers.front();
     answers.erase(answers.begin());
     return answer;
+}
+
+Reply FakeWindows::Ask(const std::string& question, bool withCancel) {
+    Log("Ask");
+    questions.push_back(question);
+    if (replies.empty()) {
+        return withCancel ? Reply::kCancel : Reply::kNo;
+    }
+    const Reply reply = replies.front();
+    replies.erase(replies.begin());
+    return reply;
 }
 
 void FakeWindows::EndProgram() {
