@@ -92,17 +92,42 @@ public:
             << "Delete Game removes no row";
     }
 
-    // Add Game, and the path typed into its open-file dialog with Enter.
-    void ChooseFile(const std::string& path) const {
+    // Add Game, and the texts typed into its open-file dialog's file name box,
+    // each with Enter: a folder moves there, the last text chooses.
+    void ChooseFile(const std::string& path, const std::string& names = "") const {
         Click(Item(kCmdAdd));
         const HWND open = Window(L"Open");
         const HWND fileName = FindDescendant(open, L"Edit");
         EXPECT_NE(fileName, nullptr) << "the open-file dialog has no file name box";
-        SendMessageW(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(path).c_str()));
-        Activate(open);
-        PressKey(VK_RETURN);
+        for (const std::string& text : {path, names}) {
+            if (!text.empty()) {
+                SendMessageW(fileName, WM_SETTEXT, 0,
+                             reinterpret_cast<LPARAM>(Widen(text).c_str()));
+                Activate(open);
+                PressKey(VK_RETURN);
+            }
+        }
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(open); }, kWaitMs))
             << "Enter does not close the open-file dialog";
+    }
+
+    // The text of the "Zentavio Wrapper" question, answered with the button.
+    std::string Answer(int button) const {
+        HWND box = nullptr;
+        std::wstring text;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                box = FindTopLevel(L"#32770", kBoxTitle, launcher->id());
+                text = box != nullptr ? TextOf(GetDlgItem(box, 0xFFFF)) : L"";
+                return !text.empty();
+            },
+            kWaitMs))
+            << "no question";
+        if (box != nullptr) {
+            Click(GetDlgItem(box, button));
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kWaitMs));
+        }
+        return Narrow(text);
     }
 
     // Once the click handler has returned (WM_NULL is answered only then): no key
@@ -140,11 +165,10 @@ bool ScrollsSideways(HWND list) {
            SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0) > client.right;
 }
 
-// Add Game through all three windows: the open-file dialog, "Press Any Key" and
-// "Select Renderer" with its three questions.
-void AddGame(const SettingsSession& session, const std::string& imagePath, int driveKey,
-             int renderer, const std::vector<bool>& answers) {
-    session.ChooseFile(imagePath);
+// "Press Any Key" and "Select Renderer" with its three questions, as Add Game
+// and Edit Game ask them; the renderer dialog starts on startsOn.
+void AnswerDialogs(const SettingsSession& session, int driveKey, int renderer,
+                   const std::vector<bool>& answers, int startsOn = 0) {
     const HWND keyBox = session.Window(L"Press Any Key");
     EXPECT_EQ(Narrow(TextOf(GetDlgItem(keyBox, kLblKey))), kDriveKeyPrompt);
     Activate(keyBox);
@@ -159,7 +183,10 @@ void AddGame(const SettingsSession& session, const std::string& imagePath, int d
         names.push_back(Widen(name));
     }
     EXPECT_EQ(ComboItems(list), names) << "the four renderers, in order";
-    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0) << "the first renderer is selected";
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), startsOn) << "the renderer it starts on";
+    EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(rendererBox, kRendererCmdOk), GWL_STYLE) & BS_TYPEMASK,
+              BS_DEFPUSHBUTTON)
+        << "Ok is not the default button";
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(renderer), 0);
     Click(GetDlgItem(rendererBox, kRendererCmdOk));
 
@@ -180,6 +207,13 @@ void AddGame(const SettingsSession& session, const std::string& imagePath, int d
     }
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(rendererBox); }, kWaitMs))
         << "the renderer dialog stays open";
+}
+
+// Add Game through all three windows: the open-file dialog, then the dialogs.
+void AddGame(const SettingsSession& session, const std::string& imagePath, int driveKey,
+             int renderer, const std::vector<bool>& answers) {
+    session.ChooseFile(imagePath);
+    AnswerDialogs(session, driveKey, renderer, answers);
 }
 
 // Folder names that the system's ANSI code page cannot hold.
@@ -397,6 +431,92 @@ TEST_F(SettingsTest, TestGameSavesFirstThenLaunchesTheSelectedGame) {
     EXPECT_EQ(folder.Read("zentavio.cfg"), "stand-in configuration\r\n");
     // How a launch ends is the launch's own business (and its own tests'); the
     // launcher and the emulator it started are simply ended with the folder.
+}
+
+// Edit Game asks again for the selected row and replaces it in place; an exit
+// key typed as F12 is named, and saved only after a question.
+TEST_F(SettingsTest, EditGameChangesARowInPlaceAndATypedF12IsAskedAbout) {
+    Start();
+    SendMessageW(Item(kLstGames), LB_SETCURSEL, 0, 0);
+    Click(Item(kCmdEdit));
+    AnswerDialogs(*this, 'G', 3, {false, false, true}, 1);
+    const TestGame edited = {.driveKey = "71", .renderer = "3", .on = {kGameNtscMode}};
+    EXPECT_TRUE(WaitUntil([&] { return Rows().front() == Widen(GameRow(edited)); }, kWaitMs));
+    EXPECT_EQ(Rows(), Widened({GameRow(edited), GameRow(kRoadFightGame), GameRow(kAlphaGame)}));
+
+    const std::string config = SavedFile();
+    SetText(kTxtExitKey, L"F12");
+    EXPECT_TRUE(Holds(Narrow(TextOf(Item(kLblExitKeyName))), "Esc"));
+    Click(Item(kCmdOk));
+    EXPECT_TRUE(Holds(Answer(IDNO), "\"F12\""));
+    SendMessageW(settings, WM_NULL, 0, 0);
+    ASSERT_FALSE(launcher->WaitForExit(0)) << "No ended the program";
+    EXPECT_EQ(SavedFile(), config);
+    SetText(kTxtExitKey, L"123");
+    EXPECT_EQ(TextOf(Item(kLblExitKeyName)), L"F12");
+    Click(Item(kCmdOk));
+    ExpectEnds("Save and Exit");
+    EXPECT_EQ(
+        SavedFile(),
+        testing::ConfigText(
+            {.lines = {{kExitKeyOption, "123"}, {kCpuSpeedOption, " 87.5 "}, {kShowFpsOption, "1"}},
+             .games = {edited, kRoadFightGame, kAlphaGame}}));
+}
+
+// Two names chosen at once in the open-file dialog: one pass through the
+// dialogs, two rows.
+TEST_F(SettingsTest, TwoImagesChosenAtOnceBecomeTwoRows) {
+    Image("Moon.iso");
+    Image("Zeta.iso");
+    Start();
+    ChooseFile(folder.Path(), "\"Zeta.iso\" \"Moon.iso\"");
+    AnswerDialogs(*this, 'E', 2, {true});
+    const TestGame zeta = {
+        .name = "ZETA", .driveKey = "69", .renderer = "2", .on = {kGameZWriting}};
+    TestGame moon = zeta;
+    moon.name = "MOON";
+    EXPECT_TRUE(WaitUntil([&] { return Rows().size() == 5; }, kWaitMs)) << "not two rows added";
+    EXPECT_EQ(Rows(), Widened({GameRow(kSpaceRaceGame), GameRow(kRoadFightGame),
+                               GameRow(kAlphaGame), GameRow(zeta), GameRow(moon)}));
+}
+
+// A game another program added while the window was open: Save and Exit asks,
+// No shows the file as it is now, and the next save keeps that game.
+TEST_F(SettingsTest, AFileChangedMeanwhileIsNotSavedOverWithoutAQuestion) {
+    Start();
+    SetText(kTxtCpu, L"42");
+    std::vector<std::string> games = kThreeGames;
+    games.push_back(GameRow({.name = "THEIRS"}));
+    const std::string theirs = testing::ConfigText({.rows = games});
+    folder.Write("zentconfig.ini", theirs);
+    Click(Item(kCmdOk));
+    const std::string asked = Answer(IDNO);
+    EXPECT_TRUE(Holds(asked, folder.Path() + "\\zentconfig.ini")) << asked;
+    EXPECT_TRUE(WaitUntil([&] { return Rows().size() == 4; }, kWaitMs)) << "the file is not shown";
+    EXPECT_EQ(TextOf(Item(kTxtCpu)), L"100");
+    EXPECT_EQ(SavedFile(), theirs);
+    Click(Item(kCmdOk));
+    ExpectEnds("Save and Exit");
+    EXPECT_EQ(SavedFile(), theirs);
+}
+
+// A second start without an argument brings the open window to the front and
+// ends, writing nothing.
+TEST_F(SettingsTest, ASecondSettingsStartBringsTheFirstToTheFront) {
+    const std::string config = SavedFile();
+    Start();
+    Click(Item(kCmdExit));
+    const HWND keyBox = Window(L"Press Any Key");
+    Activate(keyBox);
+    const auto second = folder.Start("");
+    ASSERT_TRUE(second->WaitForExit(kWaitMs)) << "the second start did not end";
+    EXPECT_EQ(second->ExitCode(), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == settings; }, kWaitMs))
+        << "the first window is not in front";
+    EXPECT_EQ(SavedFile(), config);
+    PostMessageW(keyBox, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(settings, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectEnds("its windows closed");
 }
 
 // The launcher carries its manifest, its version information (the project's
