@@ -277,7 +277,7 @@ void SettingsForm::cmdTest_Click() {
     if (!Save()) {
         return;
     }
-    // An Add Game under way is given up with the window: its dialogs would stay
+    // An Add Game or Edit Game under way is given up with the window: its dialogs would stay
     // behind the game, and the launcher's windows handle their messages while
     // it closes the emulator.
     windows_.CloseKeyBox();

@@ -567,7 +567,7 @@ TEST(LauncherResourcesTest, ManifestVersionAndIcon) {
     EXPECT_NE(value(L"LegalCopyright").find(L"Zentavio Wrapper contributors"), std::wstring::npos);
 }
 
-// Poses the four windows with a few games and saves their images (BMP) into
+// Poses the windows with a few games and saves their images (BMP) into
 // the folder, for the documentation.
 int Screenshots(const std::string& program, const std::string& imageFolder) {
     SettingsSession session("shots");
@@ -595,6 +595,21 @@ int Screenshots(const std::string& program, const std::string& imageFolder) {
     const HWND padBox = session.Window(L"Pad Exit");
     saved = save(padBox, "padbox.bmp") && saved;
     PostMessageW(padBox, WM_SYSCOMMAND, SC_CLOSE, 0);
+    // Edit Game's renderer dialog, moved over the list, starts on the game's renderer.
+    WaitUntil([&] { return !IsWindow(rendererBox) && !IsWindow(padBox); }, kWaitMs);
+    SendMessageW(session.Item(kLstGames), LB_SETCURSEL, 0, 0);
+    Click(session.Item(kCmdEdit));
+    const HWND editKeys = session.Window(L"Press Any Key");
+    Activate(editKeys);
+    PressKey('D');
+    const HWND editRenderer = session.Window(L"Select Renderer");
+    RECT list{};
+    GetWindowRect(session.Item(kLstGames), &list);
+    SetWindowPos(editRenderer, HWND_TOP, list.left + 8, list.bottom - 24, 0, 0, SWP_NOSIZE);
+    saved = save(session.settings, "edit.bmp") && saved;
+    PostMessageW(editRenderer, WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(session.Item(kLstGames), WM_HSCROLL, SB_PAGERIGHT, 0);
+    saved = save(session.settings, "scrolled.bmp") && saved;
     PostMessageW(session.settings, WM_SYSCOMMAND, SC_CLOSE, 0);
     return saved && session.launcher->WaitForExit(kWaitMs) && session.launcher->ExitCode() == 0 ? 0
                                                                                                 : 1;
