@@ -132,6 +132,21 @@ public:
         FitColumns(AllRows());
     }
 
+    // The list and its header grow with the window beyond the layout's width,
+    // so that a wider window shows more of the columns.
+    void FitToWidth(int clientWidth) const {
+        for (const ControlPlacement& control : form_.layout->controls) {
+            if (control.id == kHdrGames || control.id == kLstGames) {
+                const int margins = 2 * TwipsToPixels(control.left, form_.dpi);
+                const int width =
+                    std::max(TwipsToPixels(control.width, form_.dpi), clientWidth - margins);
+                SetWindowPos(Item(control.id), nullptr, 0, 0, width,
+                             TwipsToPixels(control.height, form_.dpi),
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+        }
+    }
+
     // A row in its columns, in the colours of its state.
     void DrawRow(const DRAWITEMSTRUCT& item) const {
         const bool selected = (item.itemState & ODS_SELECTED) != 0;
@@ -323,6 +338,9 @@ LRESULT CALLBACK SettingsProcedure(HWND window, UINT message, WPARAM wParam, LPA
                 }
                 return true;
             }
+            case WM_SIZE:
+                g_controls.FitToWidth(LOWORD(lParam));
+                return false;
             case WM_NCDESTROY:
                 ReleaseSettingsFolder();
                 return false;

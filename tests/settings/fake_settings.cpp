@@ -99,11 +99,9 @@ bool FakeWindows::AskYesNo(const std::string& title, const std::string& question
 Reply FakeWindows::Ask(const std::string& question, bool withCancel) {
     Log("Ask");
     questions.push_back(question);
-    if (replies.empty()) {
-        return withCancel ? Reply::kCancel : Reply::kNo;
-    }
-    const Reply reply = replies.front();
-    replies.erase(replies.begin());
+    const Reply unanswered = withCancel ? Reply::kCancel : Reply::kNo;
+    const Reply reply = replies.empty() ? unanswered : replies.front();
+    replies.erase(replies.begin(), replies.begin() + (replies.empty() ? 0 : 1));
     return reply;
 }
 

@@ -527,8 +527,6 @@ TEST_F(EditGameTest, GivenUpLeavesTheRow) {
     Open(kThreeGames);
     settingsView.selected = 1;
     settings.cmdEdit_Click();
-    windows.CloseKeyBox();
-    settings.cmdEdit_Click();
     keyBox.Form_KeyDown('F');
     ASSERT_TRUE(windows.rendererOpen);
     settings.cmdTest_Click();
@@ -566,7 +564,6 @@ TEST_F(SettingsFormTest, SeveralImagesAreAskedForOnceAndAddedInTheDialogsOrder) 
          {"road fight.iso: the game", ".iso gives no game name", "moon.bin: the game"}) {
         EXPECT_TRUE(Holds(windows.notices[0], skipped)) << skipped;
     }
-    EXPECT_FALSE(Holds(windows.notices[0], "Zeta"));
 }
 
 TEST_F(SettingsFormTest, ARowWithTooFewFieldsStopsTheSaveBeforeWriting) {

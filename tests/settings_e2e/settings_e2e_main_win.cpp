@@ -441,8 +441,8 @@ TEST_F(SettingsTest, EditGameChangesARowInPlaceAndATypedF12IsAskedAbout) {
     Click(Item(kCmdEdit));
     AnswerDialogs(*this, 'G', 3, {false, false, true}, 1);
     const TestGame edited = {.driveKey = "71", .renderer = "3", .on = {kGameNtscMode}};
-    EXPECT_TRUE(WaitUntil([&] { return Rows().front() == Widen(GameRow(edited)); }, kWaitMs));
-    EXPECT_EQ(Rows(), Widened({GameRow(edited), GameRow(kRoadFightGame), GameRow(kAlphaGame)}));
+    const auto rows = Widened({GameRow(edited), GameRow(kRoadFightGame), GameRow(kAlphaGame)});
+    EXPECT_TRUE(WaitUntil([&] { return Rows() == rows; }, kWaitMs)) << "the row is not replaced";
 
     const std::string config = SavedFile();
     SetText(kTxtExitKey, L"F12");
@@ -471,13 +471,13 @@ TEST_F(SettingsTest, TwoImagesChosenAtOnceBecomeTwoRows) {
     Start();
     ChooseFile(folder.Path(), "\"Zeta.iso\" \"Moon.iso\"");
     AnswerDialogs(*this, 'E', 2, {true});
-    const TestGame zeta = {
-        .name = "ZETA", .driveKey = "69", .renderer = "2", .on = {kGameZWriting}};
-    TestGame moon = zeta;
-    moon.name = "MOON";
-    EXPECT_TRUE(WaitUntil([&] { return Rows().size() == 5; }, kWaitMs)) << "not two rows added";
-    EXPECT_EQ(Rows(), Widened({GameRow(kSpaceRaceGame), GameRow(kRoadFightGame),
-                               GameRow(kAlphaGame), GameRow(zeta), GameRow(moon)}));
+    std::vector<std::string> games = kThreeGames;
+    for (const char* name : {"ZETA", "MOON"}) {
+        games.push_back(
+            GameRow({.name = name, .driveKey = "69", .renderer = "2", .on = {kGameZWriting}}));
+    }
+    EXPECT_TRUE(WaitUntil([&] { return Rows() == Widened(games); }, kWaitMs))
+        << "not two rows added";
 }
 
 // A game another program added while the window was open: Save and Exit asks,
@@ -603,9 +603,10 @@ int Screenshots(const std::string& program, const std::string& imageFolder) {
     Activate(editKeys);
     PressKey('D');
     const HWND editRenderer = session.Window(L"Select Renderer");
-    RECT list{};
+    RECT list{}, frame{};
     GetWindowRect(session.Item(kLstGames), &list);
-    SetWindowPos(editRenderer, HWND_TOP, list.left + 8, list.bottom - 24, 0, 0, SWP_NOSIZE);
+    GetWindowRect(session.settings, &frame);
+    SetWindowPos(editRenderer, HWND_TOP, frame.left + 4, list.bottom - 24, 0, 0, SWP_NOSIZE);
     saved = save(session.settings, "edit.bmp") && saved;
     PostMessageW(editRenderer, WM_SYSCOMMAND, SC_CLOSE, 0);
     SendMessageW(session.Item(kLstGames), WM_HSCROLL, SB_PAGERIGHT, 0);
