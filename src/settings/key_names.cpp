@@ -86,7 +86,9 @@ std::string ExitKeyShown(std::string_view text) {
     if (text.empty() || IsKeyCodeText(text)) {
         return KeyName(text.empty() ? kEscape : std::stoi(std::string(text)));
     }
-    return "No key code: " + LaunchUse(text);
+    // Short, to fit beside the box; the question before saving says more.
+    const std::optional<std::int32_t> key = LaunchKey(text);
+    return "No key code: " + (key ? KeyName(*key) : std::string("no launch"));
 }
 
 std::string ExitKeyQuestion(std::string_view text) {

@@ -21,7 +21,7 @@ struct TabbedPlacement {
 constexpr TabbedPlacement kSettingsControls[] = {
     {0, {kCmdOk, PushButton, "&Save and Exit", 120, 4920, 3135, 375}},
     {1, {kCmdExit, PushButton, "Redefine", 1680, 2985, 885, 315}},
-    {3, {kLblExitKeyName, Label, "", 2640, 3045, 2055, 195}},
+    {3, {kLblExitKeyName, Label, "", 2640, 3015, 2055, 255}},
     {4, {kHdrGames, ColumnHeader, "", 120, 240, 4575, 285}},
     {4, {kLstGames, ListBox, "", 120, 525, 4575, 1920}},
     {5, {kCmdAdd, PushButton, "Add Game", 120, 2520, 975, 375}},

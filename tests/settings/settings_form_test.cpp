@@ -255,13 +255,14 @@ TEST_P(ExitKeyNameTest, NamesTheKeyALaunchWillUse) {
     EXPECT_EQ(settingsView.exitKeyName, GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ExitKeyNameTest,
-    ::testing::Values(ExitKeyNameCase{"123", "F12"}, ExitKeyNameCase{"101", "Num 5"},
-                      ExitKeyNameCase{"81", "Q"}, ExitKeyNameCase{"", "Esc"},
-                      ExitKeyNameCase{"7", "key code 7"}, ExitKeyNameCase{"188", ","},
-                      ExitKeyNameCase{"F12", "No key code: a launch will use Esc"},
-                      ExitKeyNameCase{"300", "No key code: a launch will refuse to start"}));
+INSTANTIATE_TEST_SUITE_P(Texts, ExitKeyNameTest,
+                         ::testing::Values(ExitKeyNameCase{"123", "F12"},
+                                           ExitKeyNameCase{"101", "Num 5"},
+                                           ExitKeyNameCase{"81", "Q"}, ExitKeyNameCase{"", "Esc"},
+                                           ExitKeyNameCase{"7", "key code 7"},
+                                           ExitKeyNameCase{"188", ","},
+                                           ExitKeyNameCase{"F12", "No key code: Esc"},
+                                           ExitKeyNameCase{"300", "No key code: no launch"}));
 
 // Another program's change to the file is saved over only on Yes; No shows the
 // file as it is now; a file gone is told. Nothing else is written.

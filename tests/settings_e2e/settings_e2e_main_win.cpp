@@ -101,6 +101,8 @@ public:
         EXPECT_NE(fileName, nullptr) << "the open-file dialog has no file name box";
         for (const std::string& text : {path, names}) {
             if (!text.empty()) {
+                // The dialog empties the box once it has moved to a folder.
+                WaitUntil([&] { return TextOf(fileName).empty(); }, kWaitMs);
                 SendMessageW(fileName, WM_SETTEXT, 0,
                              reinterpret_cast<LPARAM>(Widen(text).c_str()));
                 Activate(open);
@@ -170,7 +172,9 @@ bool ScrollsSideways(HWND list) {
 void AnswerDialogs(const SettingsSession& session, int driveKey, int renderer,
                    const std::vector<bool>& answers, int startsOn = 0) {
     const HWND keyBox = session.Window(L"Press Any Key");
-    EXPECT_EQ(Narrow(TextOf(GetDlgItem(keyBox, kLblKey))), kDriveKeyPrompt);
+    // The window exists a moment before its prompt is set and it shows.
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Narrow(TextOf(GetDlgItem(keyBox, kLblKey))) == kDriveKeyPrompt; }, kWaitMs));
     Activate(keyBox);
     PressKey(driveKey);
     const HWND rendererBox = session.Window(L"Select Renderer");
@@ -477,7 +481,7 @@ TEST_F(SettingsTest, TwoImagesChosenAtOnceBecomeTwoRows) {
             GameRow({.name = name, .driveKey = "69", .renderer = "2", .on = {kGameZWriting}}));
     }
     EXPECT_TRUE(WaitUntil([&] { return Rows() == Widened(games); }, kWaitMs))
-        << "not two rows added";
+        << Rows().size() << " rows, not the two added";
 }
 
 // A game another program added while the window was open: Save and Exit asks,
