@@ -36,7 +36,6 @@ class LayoutTest : public ::testing::TestWithParam<int> {};
 TEST_P(LayoutTest, ControlsFitTheWindowAndDoNotOverlap) {
     const int dpi = GetParam();
     for (const FormLayout* form : {&SettingsLayout(), &KeyBoxLayout(), &RendererLayout()}) {
-        SCOPED_TRACE(form->caption);
         const auto px = [&](int twips) { return TwipsToPixels(twips, dpi); };
         const auto& controls = form->controls;
         for (auto a = controls.begin(); a != controls.end(); ++a) {

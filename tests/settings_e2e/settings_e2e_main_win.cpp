@@ -437,12 +437,14 @@ TEST_F(SettingsTest, TestGameSavesFirstThenLaunchesTheSelectedGame) {
     // launcher and the emulator it started are simply ended with the folder.
 }
 
-// Edit Game asks again for the selected row and replaces it in place; an exit
+// Edit Game (here Enter on a row) asks again for the row and replaces it in place; an exit
 // key typed as F12 is named, and saved only after a question.
 TEST_F(SettingsTest, EditGameChangesARowInPlaceAndATypedF12IsAskedAbout) {
     Start();
-    SendMessageW(Item(kLstGames), LB_SETCURSEL, 0, 0);
-    Click(Item(kCmdEdit));
+    Activate(settings);
+    SendMessageW(Item(kLstGames), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 4));
+    SendMessageW(Item(kLstGames), WM_LBUTTONUP, 0, MAKELPARAM(8, 4));
+    PressKey(VK_RETURN);
     AnswerDialogs(*this, 'G', 3, {false, false, true}, 1);
     const TestGame edited = {.driveKey = "71", .renderer = "3", .on = {kGameNtscMode}};
     const auto rows = Widened({GameRow(edited), GameRow(kRoadFightGame), GameRow(kAlphaGame)});
