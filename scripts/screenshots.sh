@@ -1,5 +1,6 @@
 #!/bin/bash
-# Regenerates the pictures of the Settings window and its three dialogs in
+# Regenerates the pictures of the Settings window (its list also scrolled
+# sideways, and during Edit Game) and its three dialogs in
 # docs/screenshots, at 96 and at 144 DPI, each in a throwaway Wine prefix and
 # private display of its own.
 #   scripts/screenshots.sh [windows-build-folder]     (default: build/windows)
@@ -40,7 +41,7 @@ for dpi in 96 144; do
         echo "posing the windows failed at $dpi DPI; see $state/driver.log" >&2
         exit 1
     }
-    for window in settings keybox renderer padbox; do
+    for window in settings keybox renderer padbox edit scrolled; do
         # No timestamps: a run that changes no pixel changes no file.
         convert "$shots/$window.bmp" -strip "$out/$window-${dpi}dpi.png"
     done

@@ -12,6 +12,7 @@
 #include "launch/form1.h"
 #include "launch/frm_blank_win.h"
 #include "launch/launch_platform_win.h"
+#include "launch/launch_state.h"
 #include "startup/fatal_error_win.h"
 #include "startup/window_class_win.h"
 
@@ -83,10 +84,11 @@ SIZE Form1Size() {
 
 }  // namespace
 
-void LoadForm1() {
+void LoadForm1(const std::string& gameName) {
     if (g_form1 != nullptr) {
         return;
     }
+    Launch.GameName = gameName;
     Form_Initialize();
     g_form1 = CreateTopLevelWindow(kForm1Class, kProgramTitle, {CW_USEDEFAULT, CW_USEDEFAULT},
                                    Form1Size());
@@ -112,8 +114,8 @@ void LoadForm1() {
 
 // Shown after the launch, so minimized: showing it activated would take the
 // keyboard from the emulator the launch has just put in front.
-void ShowForm1() {
-    LoadForm1();
+void ShowForm1(const std::string& gameName) {
+    LoadForm1(gameName);
     ShowWindow(g_form1, SW_SHOWMINNOACTIVE);
 }
 

@@ -8,10 +8,9 @@ namespace {
 
 using ReadButtons = std::optional<std::uint32_t> (PadReader::*)(int);
 
-// Asks each slot of one kind whose retry time has come; a slot found empty is
-// left alone for kEmptyPadRetryInterval, so a watcher polling every tick pays
-// for the missing pads only every 2 s.
-// Asks the slots whose bit is set in slots.
+// Asks the slots of one kind whose bit is set in slots and whose retry time has
+// come; a slot found empty is left alone for kEmptyPadRetryInterval, so a
+// watcher polling every tick pays for the missing pads only every 2 s.
 void PollSlots(PadReader& reader, ReadButtons read, PadKind kind, std::uint32_t slots,
                std::span<std::uint64_t> retryTimes, std::uint64_t now,
                std::vector<PadSnapshot>& pads) {

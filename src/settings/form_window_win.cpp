@@ -62,6 +62,8 @@ ControlClass ClassOf(ControlKind kind) {
     switch (kind) {
         case ControlKind::PushButton:
             return {L"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case ControlKind::DefaultPushButton:
+            return {L"BUTTON", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
         case ControlKind::TextBox:
             return {L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::ReadOnlyTextBox:
@@ -69,8 +71,13 @@ ControlClass ClassOf(ControlKind kind) {
         case ControlKind::Label:
             return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
         case ControlKind::ListBox:
-            return {L"LISTBOX", child | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
+            // The rows are kept as strings, which the list's messages return.
+            return {L"LISTBOX",
+                    child | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT |
+                        LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY,
                     WS_EX_CLIENTEDGE};
+        case ControlKind::ColumnHeader:
+            return {L"STATIC", child | SS_OWNERDRAW, 0};
         case ControlKind::CheckBox:
             return {L"BUTTON", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
         case ControlKind::DropDownList:
@@ -196,14 +203,22 @@ bool HandleFormMessage(FormWindow& form, UINT message, WPARAM wParam, LPARAM lPa
             return true;
         case WM_COMMAND:
             // Enter arrives as IDOK and Escape as IDCANCEL from the dialog-key
-            // handling. There is no default or cancel button: Enter presses the
-            // focused button, Escape does nothing.
+            // handling. Enter presses the focused button, else the form's default
+            // button; a form without one gets it as IDOK. There is no cancel
+            // button: Escape does nothing.
             if (lParam == 0 && LOWORD(wParam) == IDOK) {
                 HWND focus = GetFocus();
                 if (focus != nullptr && IsChild(form.window, focus) && IsPushButton(focus)) {
                     SendMessageW(focus, BM_CLICK, 0, 0);
+                    return true;
                 }
-                return true;
+                for (const ControlPlacement& control : form.layout->controls) {
+                    if (control.kind == ControlKind::DefaultPushButton) {
+                        SendMessageW(GetDlgItem(form.window, control.id), BM_CLICK, 0, 0);
+                        return true;
+                    }
+                }
+                return false;
             }
             return lParam == 0 && LOWORD(wParam) == IDCANCEL;
         case WM_DPICHANGED:

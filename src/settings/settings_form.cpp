@@ -1,12 +1,16 @@
 #include "settings/settings_form.h"
 
+#include <algorithm>
 #include <limits>
+#include <set>
 #include <type_traits>
 
+#include "settings/game_columns.h"
+#include "settings/key_names.h"
 #include "settings/pending_game.h"
-#include "launch/launch_state.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
+#include "startup/file_system.h"
 #include "startup/text_conversions.h"
 
 namespace zent {
@@ -104,41 +108,86 @@ void StoreSettingsAndSave(const SettingsView& view) {
 }
 
 void SettingsForm::Form_Load() {
-    LoadConfig();
+    Show(ActiveFileSystem().ReadAll(ProgramFile(kConfigFileName)));
+}
+
+void SettingsForm::Show(const std::string& bytes) {
+    LoadConfigText(bytes, ProgramFile(kConfigFileName));
+    loaded_ = bytes;
     view_.SetValues(ShownOptions());
+    std::vector<std::string> rows;
     for (int i = 0; i < Config.GameCount; ++i) {
-        view_.AppendGameRow(JoinGameRow(Config.GameTable.at(static_cast<std::size_t>(i))));
+        rows.push_back(JoinGameRow(Config.GameTable.at(static_cast<std::size_t>(i))));
     }
+    view_.SetGameRows(rows);
+    txtExitKey_Change();
+}
+
+void SettingsForm::txtExitKey_Change() {
+    view_.SetExitKeyName(ExitKeyShown(view_.Values().Text(kExitKeyOption)));
 }
 
 void SettingsForm::cmdAdd_Click() {
-    const std::string path = windows_.ChooseFile();
-    if (path.empty()) {
+    const std::vector<std::string> paths = windows_.ChooseFiles();
+    if (paths.empty()) {
         return;
     }
-    const std::string name = GameNameFromPath(path);
-    if (name.empty()) {
-        windows_.Tell("The image file " + path +
-                      " gives no game name: a game's name is the part of the file name before "
-                      "its first dot, without the blanks around it. Rename the image file so "
-                      "that it has a name before its first dot, and add it again. No game was "
-                      "added.");
+    std::vector<ChosenImage> images;
+    std::vector<std::string> skipped;
+    std::set<std::string> listed = ListedNames(view_);
+    for (const std::string& path : paths) {
+        const std::string name = GameNameFromPath(path);
+        if (name.empty()) {
+            skipped.push_back(path +
+                              " gives no game name: a game's name is the part of the file name "
+                              "before its first dot, without the blanks around it. Rename the "
+                              "image file so that it has a name before its first dot.");
+        } else if (!FitsAnsi(name)) {
+            // The name goes into zentconfig.ini, which is ANSI text: a name the
+            // code page cannot hold would be stored as "?" marks, and two such
+            // games would share one name.
+            skipped.push_back(
+                path + ": the game's name " + Quoted(name) +
+                " cannot be stored in zentconfig.ini: that file holds ANSI text, and this "
+                "system's ANSI code page has no place for some of its characters. Rename the "
+                "image file with letters of the system's language, or Latin letters and digits.");
+        } else if (!listed.insert(name).second) {
+            skipped.push_back(AlreadyListed(path, name));
+        } else {
+            images.push_back({path, name});
+        }
+    }
+    if (images.empty()) {
+        windows_.Tell(SkippedNotice(skipped));
         return;
     }
-    // The name goes into zentconfig.ini, which is ANSI text: a name the code
-    // page cannot hold would be stored as "?" marks, and two such games would
-    // share one name.
-    if (!FitsAnsi(name)) {
-        windows_.Tell("The game's name " + Quoted(name) + " (from " + path +
-                      ") cannot be stored in zentconfig.ini: that file holds ANSI text, and "
-                      "this system's ANSI code page has no place for some of its characters. "
-                      "Rename the image file with letters of the system's language, or Latin "
-                      "letters and digits, and add it again. No game was added.");
+    Pending.NewGameImage = images.front().path;
+    Pending.MoreImages.assign(images.begin() + 1, images.end());
+    Pending.Skipped = std::move(skipped);
+    Pending.Edited.reset();
+    StartChain(images.front().name, 0);
+}
+
+void SettingsForm::cmdEdit_Click() {
+    const int selected = view_.SelectedGameRow();
+    if (selected < 0) {
         return;
     }
+    const std::string row = view_.GameRow(selected);
+    std::vector<std::string> fields = Split(row, '|');
+    fields.resize(kGameFieldCount);
+    Pending.NewGameImage.clear();
+    Pending.MoreImages.clear();
+    Pending.Skipped.clear();
+    Pending.Edited = EditedGame{selected, row};
+    StartChain(fields[kGameName], std::max(RendererPosition(fields[kGameRendererType]), 0));
+}
+
+void SettingsForm::StartChain(const std::string& name, int renderer) {
     Pending.NewGameName = name;
     Pending.NewGameDriveKey = std::string();
     Pending.ExitKeyCapture = false;
+    Pending.StartRenderer = renderer;
     windows_.ShowKeyBox();
 }
 
@@ -165,7 +214,46 @@ void SettingsForm::cmdPad_Click() {
     });
 }
 
+bool SettingsForm::ExitKeyConfirmed() {
+    const std::string question = ExitKeyQuestion(view_.Values().Text(kExitKeyOption));
+    return question.empty() || windows_.Ask(question, false) == Reply::kYes;
+}
+
+bool SettingsForm::FileConfirmed() {
+    const std::string path = ProgramFile(kConfigFileName);
+    std::string bytes;
+    try {
+        bytes = ActiveFileSystem().ReadAll(path);
+    } catch (const FatalError& error) {
+        windows_.Tell("Nothing was saved: " + error.description() +
+                      " The window keeps your edits; save again once the file is back.");
+        return false;
+    }
+    if (bytes == loaded_) {
+        return true;
+    }
+    const Reply reply = windows_.Ask(
+        path +
+            " was changed by another program since this window loaded it.\n\n"
+            "Yes: save this window's games and options over it.\n"
+            "No: load the file as it is now into this window, dropping this window's changes, "
+            "and save nothing.\n"
+            "Cancel: go back to the window and save nothing.",
+        true);
+    if (reply == Reply::kNo) {
+        try {
+            Show(bytes);
+        } catch (const FatalError& error) {
+            windows_.ShowError(error);
+        }
+    }
+    return reply == Reply::kYes;
+}
+
 bool SettingsForm::Save() {
+    if (!ExitKeyConfirmed() || !FileConfirmed()) {
+        return false;
+    }
     try {
         StoreSettingsAndSave(view_);
         return true;
@@ -189,15 +277,14 @@ void SettingsForm::cmdTest_Click() {
     if (!Save()) {
         return;
     }
-    // An Add Game under way is given up with the window: its dialogs would stay
+    // An Add Game or Edit Game under way is given up with the window: its dialogs would stay
     // behind the game, and the launcher's windows handle their messages while
     // it closes the emulator.
     windows_.CloseKeyBox();
     windows_.CloseRenderer();
     windows_.ClosePadBox();
     windows_.HideSettings();
-    Launch.GameName = SplitGameRow(view_.GameRow(selected)).front();
-    windows_.ShowLaunchForm();
+    windows_.ShowLaunchForm(SplitGameRow(view_.GameRow(selected)).front());
 }
 
 }  // namespace zent

@@ -21,10 +21,13 @@ struct TabbedPlacement {
 constexpr TabbedPlacement kSettingsControls[] = {
     {0, {kCmdOk, PushButton, "&Save and Exit", 120, 5340, 3135, 375}},
     {1, {kCmdExit, PushButton, "Redefine", 1680, 2985, 885, 315}},
-    {4, {kLstGames, ListBox, "", 120, 240, 3495, 2205}},
+    {3, {kLblExitKeyName, Label, "", 2640, 3015, 2055, 255}},
+    {4, {kHdrGames, ColumnHeader, "", 120, 240, 4575, 285}},
+    {4, {kLstGames, ListBox, "", 120, 525, 4575, 1920}},
     {5, {kCmdAdd, PushButton, "Add Game", 120, 2520, 975, 375}},
-    {6, {kCmdDelete, PushButton, "Delete Game", 1200, 2520, 1215, 375}},
-    {7, {kCmdTest, PushButton, "Test Game", 2520, 2520, 1095, 375}},
+    {5, {kCmdEdit, PushButton, "Edit Game", 1200, 2520, 975, 375}},
+    {6, {kCmdDelete, PushButton, "Delete Game", 2280, 2520, 1215, 375}},
+    {7, {kCmdTest, PushButton, "Test Game", 3600, 2520, 1095, 375}},
     {9, {kLabel1, Label, "%", 1620, 3405, 120, 195}},
 };
 
@@ -74,14 +77,14 @@ constexpr std::array kKeyBoxControls = {
 
 constexpr std::array kRendererControls = {
     ControlPlacement{kCmbRenderer, DropDownList, "", 120, 120, 4455, 315},
-    ControlPlacement{kRendererCmdOk, PushButton, "Ok", 1680, 600, 1215, 255},
+    ControlPlacement{kRendererCmdOk, DefaultPushButton, "Ok", 1680, 600, 1215, 255},
 };
 
 }  // namespace
 
 const FormLayout& SettingsLayout() {
     static const std::vector<ControlPlacement> controls = SettingsControls();
-    static const FormLayout layout{"Settings", 3720, 5760, controls};
+    static const FormLayout layout{"Settings", 4815, 5760, controls};
     return layout;
 }
 

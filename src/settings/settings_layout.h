@@ -13,10 +13,15 @@ namespace zent {
 
 enum class ControlKind {
     PushButton,
+    // The button Enter presses wherever the focus is (but on another button).
+    DefaultPushButton,
     TextBox,
     ReadOnlyTextBox,
     Label,
+    // Drawn by the form: its rows in columns.
     ListBox,
+    // The titles above a list's columns, drawn by the form.
+    ColumnHeader,
     CheckBox,
     DropDownList
 };
@@ -42,6 +47,9 @@ enum SettingsControlId : int {
     kCmdDelete,
     kCmdTest,
     kLabel1,
+    kCmdEdit,
+    kHdrGames,
+    kLblExitKeyName,
 };
 
 // The controls of a global option, made from its row in the options table: its

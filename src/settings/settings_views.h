@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
@@ -35,9 +36,15 @@ public:
     virtual SettingsValues Values() const = 0;
     virtual void SetValues(const SettingsValues& values) = 0;
 
+    // The name of the key a launch will use, beside the exit-key box.
+    virtual void SetExitKeyName(const std::string& name) = 0;
+
     virtual int GameRowCount() const = 0;
     virtual std::string GameRow(int index) const = 0;
+    // Replaces every row; afterwards no row is selected.
+    virtual void SetGameRows(const std::vector<std::string>& rows) = 0;
     virtual void AppendGameRow(const std::string& row) = 0;
+    virtual void ReplaceGameRow(int index, const std::string& row) = 0;
     // -1 when no row is selected.
     virtual int SelectedGameRow() const = 0;
     // Removes the row; afterwards no row is selected.
@@ -59,13 +66,17 @@ public:
     virtual void SelectRenderer(int position) = 0;
 };
 
+// A question's answer; Cancel only where the question offers it.
+enum class Reply { kYes, kNo, kCancel };
+
 class SettingsWindows {
 public:
     virtual ~SettingsWindows() = default;
     // The Settings window's controls; null once the user has closed the window.
     virtual SettingsView* Settings() = 0;
-    // The open-file dialog: the full path chosen, or the empty text on cancel.
-    virtual std::string ChooseFile() = 0;
+    // The open-file dialog, which takes several files at once: the full paths
+    // chosen, in the dialog's order; none on cancel.
+    virtual std::vector<std::string> ChooseFiles() = 0;
     // Loads the key capture dialog, or brings the open one to the front with
     // the prompt of the mode the opener has just set.
     virtual void ShowKeyBox() = 0;
@@ -81,13 +92,17 @@ public:
     virtual void CloseRenderer() = 0;
     // A modal question with Yes (the default) and No, over the renderer dialog.
     virtual bool AskYesNo(const std::string& title, const std::string& question) = 0;
+    // A modal question titled "Zentavio Wrapper" over the Settings window, with
+    // Yes and No, and Cancel when withCancel.
+    virtual Reply Ask(const std::string& question, bool withCancel) = 0;
     // A modal notice with OK, titled "Zentavio Wrapper", over the Settings window.
     virtual void Tell(const std::string& message) = 0;
     // The fatal error stop's box, over the Settings window, for a failure the
     // window outlives: it returns when the player dismisses it.
     virtual void ShowError(const FatalError& error) = 0;
     virtual void HideSettings() = 0;
-    virtual void ShowLaunchForm() = 0;
+    // Runs the launch of gameName, as a call with its image would.
+    virtual void ShowLaunchForm(const std::string& gameName) = 0;
     [[noreturn]] virtual void EndProgram() = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include <cwchar>
 #include <vector>
 
 #include "launch/form1_win.h"
@@ -23,23 +24,38 @@ class WindowsSettingsWindows : public SettingsWindows {
 public:
     SettingsView* Settings() override { return SettingsViewIfOpen(); }
 
-    std::string ChooseFile() override {
-        // Room for the longest path Windows knows, so no choice is cut off.
-        std::vector<wchar_t> path(32768, L'\0');
+    std::vector<std::string> ChooseFiles() override {
+        // Room for a few thousand chosen names, so no choice is cut off.
+        std::vector<wchar_t> buffer(1 << 20, L'\0');
         OPENFILENAMEW dialog{};
         dialog.lStructSize = sizeof dialog;
         dialog.hwndOwner = SettingsWindowHandle();
-        dialog.lpstrFile = path.data();
-        dialog.nMaxFile = static_cast<DWORD>(path.size());
-        dialog.Flags = OFN_HIDEREADONLY;
-        if (GetOpenFileNameW(&dialog)) {
-            return Utf8(path.data());
+        dialog.lpstrFile = buffer.data();
+        dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+        dialog.Flags = OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_EXPLORER;
+        if (!GetOpenFileNameW(&dialog)) {
+            if (const DWORD error = CommDlgExtendedError(); error != 0) {
+                Fail(kInvalidArgument, "The open-file dialog failed (common dialog error " +
+                                           std::to_string(error) + ").");
+            }
+            return {};
         }
-        if (const DWORD error = CommDlgExtendedError(); error != 0) {
-            Fail(kInvalidArgument, "The open-file dialog failed (common dialog error " +
-                                       std::to_string(error) + ").");
+        // One file: its full path. Several: the folder, then each file's name,
+        // every text ended by a 0 and the last by two.
+        std::vector<std::string> texts;
+        for (const wchar_t* text = buffer.data(); *text != L'\0'; text += wcslen(text) + 1) {
+            texts.push_back(Utf8(text));
         }
-        return {};
+        if (texts.size() < 2) {
+            return texts;
+        }
+        const std::string folder =
+            texts.front().ends_with('\\') ? texts.front() : texts.front() + "\\";
+        std::vector<std::string> paths;
+        for (std::size_t i = 1; i < texts.size(); ++i) {
+            paths.push_back(folder + texts[i]);
+        }
+        return paths;
     }
 
     void ShowKeyBox() override { ShowKeyBoxWindow(); }
@@ -57,6 +73,20 @@ public:
                            MB_YESNO | MB_DEFBUTTON1) == IDYES;
     }
 
+    // No is the default answer, and Cancel where it is offered: Enter saves nothing.
+    Reply Ask(const std::string& question, bool withCancel) override {
+        const UINT buttons = withCancel ? MB_YESNOCANCEL | MB_DEFBUTTON3 : MB_YESNO | MB_DEFBUTTON2;
+        switch (MessageBoxW(SettingsWindowHandle(), Wide(question).c_str(), kProgramTitle,
+                            buttons | MB_ICONQUESTION)) {
+            case IDYES:
+                return Reply::kYes;
+            case IDNO:
+                return Reply::kNo;
+            default:
+                return Reply::kCancel;
+        }
+    }
+
     void Tell(const std::string& message) override {
         MessageBoxW(SettingsWindowHandle(), Wide(message).c_str(), kProgramTitle,
                     MB_OK | MB_ICONWARNING);
@@ -67,7 +97,7 @@ public:
     }
 
     void HideSettings() override { HideSettingsWindow(); }
-    void ShowLaunchForm() override { ShowForm1(); }
+    void ShowLaunchForm(const std::string& gameName) override { ShowForm1(gameName); }
 
     // Save and Exit ends the run at once: open dialogs close with the process and
     // run no further handler.

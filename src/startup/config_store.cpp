@@ -20,7 +20,7 @@ namespace {
 // clang-format off
 constexpr GlobalOption kGlobalOptions[] = {
     // what the line holds, member, new file's line, name; caption, tab index, box, label
-    {"the exit key", &Configuration::ExitKeyCode, "27", nullptr, {"Exit Key", 2, 840, 3000, 735, 285, 3000, 1215, 495}},
+    {"the exit key", &Configuration::ExitKeyCode, "27", nullptr, {"Exit Key", 2, 840, 3000, 735, 285, 3045, 675, 195}},
     {"the high priority option (1 or 0)", &Configuration::HighPriority, "0", nullptr, {"High Priority", 12, 120, 3720, 1455, 255}},
     {"the CPU speed in percent", &Configuration::CpuSpeed, " 100 ", nullptr, {"Cpu Speed", 8, 1080, 3360, 495, 285, 3435, 795, 195}},
     {"the show fps option (1 or 0)", &Configuration::ShowFps, "0", nullptr, {"Show Fps", 11, 120, 4080, 1455, 255}},

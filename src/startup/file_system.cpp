@@ -38,7 +38,8 @@ struct KnownFile {
 constexpr KnownFile kKnownFiles[] = {
     {"zentconfig.ini",
      "It holds the launcher's games and options, and must be beside ZentavioWrapper.exe, in "
-     "the emulator's folder. The release comes with a starting one (see its README)."},
+     "the emulator's folder. The release comes with a starting one, zentconfig.example.ini: "
+     "copy it to zentconfig.ini beside ZentavioWrapper.exe."},
     {"tempavio.cfg",
      "It is the saved emulator configuration that every launch starts from, and must be beside "
      "ZentavioWrapper.exe, in the emulator's folder. To make it, set the emulator up once "

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "launch/form1_win.h"
-#include "launch/launch_state.h"
 #include "settings/settings_win.h"
 #include "startup/command_line.h"
 #include "startup/fatal_error_win.h"
@@ -33,9 +32,9 @@ void Main() {
         ShowSettingsForm();
         return;
     }
-    Launch.GameName = DeriveGameName(argument);
-    Trace("game name: " + Quoted(Launch.GameName));
-    LoadForm1();
+    const std::string gameName = DeriveGameName(argument);
+    Trace("game name: " + Quoted(gameName));
+    LoadForm1(gameName);
 }
 
 }  // namespace

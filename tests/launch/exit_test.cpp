@@ -39,41 +39,15 @@ protected:
     }
 };
 
-struct LaunchPadCase {
-    const char* name;
-    const char* padExit;
-    // The pads' changes, timed from the end of the launch; XInput's slot 0 and
-    // joystick 2 are connected before, holding nothing.
-    std::vector<PadChange> held;
-    std::uint64_t exitAfter;
-};
-
-void PrintTo(const LaunchPadCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class LaunchPadExitTest : public ExitTest, public ::testing::WithParamInterface<LaunchPadCase> {};
-
-TEST_P(LaunchPadExitTest, EndsTheGameOnlyWhenTheWholeCombinationIsHeldOneSecond) {
-    WriteConfig({.lines = {{kPadExitOption, GetParam().padExit}}, .games = {{}}});
-    platform.pads.script = {X(0, 0, 0), J(0, 1, 0)};
+// The launch watches the configuration's pad exit beside the exit key: every
+// combination's timing is in PadExitTest.
+TEST_F(ExitTest, TheConfiguredPadExitHeldOneSecondEndsTheGame) {
+    WriteConfig({.lines = {{kPadExitOption, "Joystick 2: buttons 9 + 10"}}, .games = {{}}});
+    platform.pads.script = {X(0, 0, kPadBack | kPadStart), J(0, 1, 0)};
     ASSERT_EQ(Form_Load(platform.Parts()), LaunchResult::kLaunched);
-    for (PadChange change : GetParam().held) {
-        change.at += platform.now;
-        platform.pads.script.push_back(change);
-    }
-    EXPECT_EQ(MillisecondsToExit(3000), GetParam().exitAfter);
+    platform.pads.script.push_back(J(platform.now + 1, 1, 0x300));
+    EXPECT_EQ(MillisecondsToExit(3000), 1 + 1000);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Combinations, LaunchPadExitTest,
-    ::testing::Values(
-        LaunchPadCase{"BackStartHeld", "Back + Start", {X(1, 0, kPadBack | kPadStart)}, 1 + 1000},
-        LaunchPadCase{"Tap", "Back + Start", {X(1, 0, kPadBack | kPadStart), X(200, 0, 0)}, kNever},
-        LaunchPadCase{"LoneButton", "Back + Start", {X(1, 0, kPadBack)}, kNever},
-        LaunchPadCase{"Off", "Off", {X(1, 0, kPadBack | kPadStart)}, kNever},
-        LaunchPadCase{"JoystickHeld", "Joystick 2: buttons 9 + 10", {J(1, 1, 0x300)}, 1 + 1000}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // The pads are first asked after the emulator's start: one plugged in before is read at once.
 TEST_F(ExitTest, APadPluggedInBeforeTheEmulatorsStartStopsTheLaunch) {
@@ -86,10 +60,12 @@ TEST_F(ExitTest, APadPluggedInBeforeTheEmulatorsStartStopsTheLaunch) {
 struct ReturnCase {
     const char* name;
     void (*atTheEnd)(RecordingPlatform&);
-    // How long the exit key stays held after the emulator has ended.
-    std::uint64_t keyHeld;
+    // How long the exit key, or with byPad the pad exit's buttons, stay held
+    // after the emulator has ended.
+    std::uint64_t held;
     WindowHandle foreground;
     bool starterAllowed;
+    bool byPad = false;
 };
 
 void PrintTo(const ReturnCase& c, std::ostream* out) {
@@ -104,18 +80,25 @@ TEST_P(ReturnTest, GivesTheFrontEndTheForegroundBackOnceTheExitIsLetGo) {
     const ReturnCase& c = GetParam();
     platform.AddWindowInFront(kFrontEnd, 999, "Front End");
     WriteConfig({.games = {{}}});
+    platform.pads.script = {X(0, 0, 0)};
     ASSERT_EQ(Form_Load(platform.Parts()), LaunchResult::kLaunched);
     c.atTheEnd(platform);
     platform.keyStates[27] = 0xFF81;
     ASSERT_TRUE(Timer1_Timer(platform.Parts()));
     CloseEmulatorForExit(platform, platform, platform, platform);
     const std::uint64_t ended = platform.now;
-    platform.At(ended + c.keyHeld, [this] { platform.keyStates[27] = 0; });
-    if (c.keyHeld == 0) {
+    if (c.byPad) {
         platform.keyStates[27] = 0;
+        platform.pads.script.insert(platform.pads.script.end(),
+                                    {X(ended, 0, kPadBack | kPadStart), X(ended + c.held, 0, 0)});
+    } else {
+        platform.At(ended + c.held, [this] { platform.keyStates[27] = 0; });
+        if (c.held == 0) {
+            platform.keyStates[27] = 0;
+        }
     }
     ReturnToFrontEnd(platform, platform, platform, platform);
-    EXPECT_EQ(platform.now - ended, std::min(c.keyHeld, kExitReleaseTimeout));
+    EXPECT_EQ(platform.now - ended, std::min(c.held, kExitReleaseTimeout));
     EXPECT_EQ(platform.foreground, c.foreground);
     EXPECT_EQ(std::count(platform.log.begin(), platform.log.end(), "AllowStarterToTakeForeground"),
               c.starterAllowed ? 1 : 0);
@@ -126,6 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReturnCase{"FrontEndInFrontAgain", [](RecordingPlatform&) {}, 0, kFrontEnd, false},
         ReturnCase{"AfterTheKeyIsLetGo", [](RecordingPlatform&) {}, 2000, kFrontEnd, false},
+        ReturnCase{"AfterThePadIsLetGo", [](RecordingPlatform&) {}, 2000, kFrontEnd, false, true},
         ReturnCase{"KeyStillHeldAfterThreeSeconds", [](RecordingPlatform&) {}, 5000, kFrontEnd,
                    false},
         // Windows refuses while another program is in front: the front end may take it.

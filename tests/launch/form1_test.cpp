@@ -453,12 +453,6 @@ TEST_F(Timer1Test, ReadsTheExitKeyStoredAsText) {
     EXPECT_TRUE(Timer1_Timer(platform.Parts()));
 }
 
-TEST_F(Timer1Test, AnExitKeyThatIsNoKeyCodeFailsWithoutAKey) {
-    Config.ExitKeyCode = std::string("Esc");
-    EXPECT_THROW(Timer1_Timer(platform.Parts()), FatalError);
-    EXPECT_TRUE(platform.log.empty());
-}
-
 // The launcher goes on watching, but the next game may be launched meanwhile.
 TEST_F(Timer1Test, AnEmulatorClosedByOtherMeansEndsTheLaunchButNotTheWatch) {
     platform.launchHeld = true;

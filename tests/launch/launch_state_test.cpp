@@ -11,31 +11,42 @@ namespace {
 
 using UnpackRecordTest = LaunchTest;
 
+// The flag words in any case, and numbers; the drive key as it stands.
 TEST_F(UnpackRecordTest, SplitsTheFieldsIntoTheLaunchState) {
-    UnpackRecord(GameRecordOf(
-        {.driveKey = "69",
-         .renderer = "2",
-         .spelled = {
-             {kGameZWriting, "True"}, {kGameAlphaZWriting, "false"}, {kGameNtscMode, "-1"}}}));
-    EXPECT_EQ(Launch.DriveKey, "69");
-    EXPECT_EQ(Launch.RendererType, 2);
-    EXPECT_TRUE(Launch.ZWrite);
-    EXPECT_FALSE(Launch.ZWriteAlpha);
-    EXPECT_TRUE(Launch.NtscMode);
-    EXPECT_FALSE(Launch.CapcomHack) << "the Capcom hack is the emulator start's business";
-}
-
-TEST_F(UnpackRecordTest, AcceptsTheFlagWordsInAnyCaseAndNumbers) {
-    UnpackRecord(GameRecordOf(
-        {.driveKey = " 70 ",
-         .renderer = "3",
-         .spelled = {
-             {kGameZWriting, "FALSE"}, {kGameAlphaZWriting, "tRuE"}, {kGameNtscMode, "0"}}}));
-    EXPECT_EQ(Launch.DriveKey, " 70 ");
-    EXPECT_EQ(Launch.RendererType, 3);
-    EXPECT_FALSE(Launch.ZWrite);
-    EXPECT_TRUE(Launch.ZWriteAlpha);
-    EXPECT_FALSE(Launch.NtscMode);
+    struct Row {
+        TestGame game;
+        int renderer;
+        bool zWrite, zWriteAlpha, ntsc;
+    };
+    for (const Row& row : {
+             Row{{.driveKey = "69",
+            .renderer = "2",
+            .spelled = {{kGameZWriting, "True"},
+                        {kGameAlphaZWriting, "false"},
+                        {kGameNtscMode, "-1"}}},
+                 2,
+                 true,
+                 false,
+                 true},
+             Row{{.driveKey = " 70 ",
+             .renderer = "3",
+             .spelled = {{kGameZWriting, "FALSE"},
+                         {kGameAlphaZWriting, "tRuE"},
+                         {kGameNtscMode, "0"}}},
+                 3,
+                 false,
+                 true,
+                 false},
+         }) {
+        SCOPED_TRACE(row.game.driveKey);
+        UnpackRecord(GameRecordOf(row.game));
+        EXPECT_EQ(Launch.DriveKey, row.game.driveKey);
+        EXPECT_EQ(Launch.RendererType, row.renderer);
+        EXPECT_EQ(Launch.ZWrite, row.zWrite);
+        EXPECT_EQ(Launch.ZWriteAlpha, row.zWriteAlpha);
+        EXPECT_EQ(Launch.NtscMode, row.ntsc);
+        EXPECT_FALSE(Launch.CapcomHack) << "the Capcom hack is the emulator start's business";
+    }
 }
 
 struct BadRecord {

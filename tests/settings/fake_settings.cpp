@@ -15,9 +15,9 @@ void FakeWindows::Log(const std::string& event) {
     }
 }
 
-std::string FakeWindows::ChooseFile() {
-    Log("ChooseFile");
-    return chosenFile;
+std::vector<std::string> FakeWindows::ChooseFiles() {
+    Log("ChooseFiles");
+    return chosenFiles;
 }
 
 void FakeWindows::ShowKeyBox() {
@@ -94,6 +94,15 @@ bool FakeWindows::AskYesNo(const std::string& title, const std::string& question
     const bool answer = answers.front();
     answers.erase(answers.begin());
     return answer;
+}
+
+Reply FakeWindows::Ask(const std::string& question, bool withCancel) {
+    Log("Ask");
+    questions.push_back(question);
+    const Reply unanswered = withCancel ? Reply::kCancel : Reply::kNo;
+    const Reply reply = replies.empty() ? unanswered : replies.front();
+    replies.erase(replies.begin(), replies.begin() + (replies.empty() ? 0 : 1));
+    return reply;
 }
 
 void FakeWindows::EndProgram() {

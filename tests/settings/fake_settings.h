@@ -16,6 +16,7 @@ namespace zent::testing {
 class FakeSettingsView : public SettingsView {
 public:
     SettingsValues values;
+    std::string exitKeyName;
     std::vector<std::string> rows;
     int selected = -1;
 
@@ -24,11 +25,19 @@ public:
 
     SettingsValues Values() const override { return values; }
     void SetValues(const SettingsValues& shown) override { values = shown; }
+    void SetExitKeyName(const std::string& name) override { exitKeyName = name; }
     int GameRowCount() const override { return static_cast<int>(rows.size()); }
     std::string GameRow(int index) const override {
         return rows.at(static_cast<std::size_t>(index));
     }
+    void SetGameRows(const std::vector<std::string>& shown) override {
+        rows = shown;
+        selected = -1;
+    }
     void AppendGameRow(const std::string& row) override { rows.push_back(row); }
+    void ReplaceGameRow(int index, const std::string& row) override {
+        rows.at(static_cast<std::size_t>(index)) = row;
+    }
     int SelectedGameRow() const override { return selected; }
     void RemoveGameRow(int index) override;
 };
@@ -58,12 +67,15 @@ public:
 
     bool settingsOpen = true, settingsVisible = true, keyBoxOpen = false, rendererOpen = false,
          padBoxOpen = false;
-    std::string chosenFile;
+    std::vector<std::string> chosenFiles;
     // Consumed one per question; No when none is left, as the options a test's
     // game rows do not name are False.
     std::vector<bool> answers;
     std::function<void(const std::string& question)> duringQuestion;
     std::vector<std::string> questions;
+    // The answers to the Settings window's own questions, one per question; No
+    // when none is left, or Cancel where it is offered.
+    std::vector<Reply> replies;
     std::vector<std::string> notices;
     std::vector<FatalError> errors;
     // The pad capture dialog's combination when opened, and where its choice goes.
@@ -74,7 +86,7 @@ public:
     std::vector<std::string> events;
 
     SettingsView* Settings() override { return settingsOpen ? settings_ : nullptr; }
-    std::string ChooseFile() override;
+    std::vector<std::string> ChooseFiles() override;
     void ShowKeyBox() override;
     void CloseKeyBox() override;
     void ShowPadBox(const PadCombination& current,
@@ -83,10 +95,11 @@ public:
     void ClosePadBox() override;
     void CloseRenderer() override;
     bool AskYesNo(const std::string& title, const std::string& question) override;
+    Reply Ask(const std::string& question, bool withCancel) override;
     void Tell(const std::string& message) override;
     void ShowError(const FatalError& error) override;
     void HideSettings() override;
-    void ShowLaunchForm() override { Log("ShowLaunchForm"); }
+    void ShowLaunchForm(const std::string& gameName) override { Log("ShowLaunchForm " + gameName); }
     [[noreturn]] void EndProgram() override;
 
     int keyBoxLoads = 0, rendererLoads = 0;

@@ -9,7 +9,7 @@ using KeyBoxTest = SettingsFixture;
 
 TEST_F(KeyBoxTest, DriveKeyModeShowsThePromptAndHandsOverToTheRendererDialog) {
     Open(kThreeGames);
-    windows.chosenFile = "C:\\Images\\Game.iso";
+    windows.chosenFiles = {"C:\\Images\\Game.iso"};
     settings.cmdAdd_Click();
     EXPECT_EQ(keyBoxView.prompt,
               "Type the Key for the letter of the Virtual Drive this Game will be mounted on.");
@@ -41,7 +41,7 @@ TEST_P(KeyBoxKeysTest, EveryKeyboardKeyIsTakenAsItsCodeInBothModesAndNoOtherCode
     // An ignored code leaves the dialog waiting for a real key.
     EXPECT_EQ(windows.keyBoxOpen, !taken);
 
-    windows.chosenFile = "C:\\Images\\Game.iso";
+    windows.chosenFiles = {"C:\\Images\\Game.iso"};
     settings.cmdAdd_Click();
     keyBox.Form_KeyDown(GetParam().code);
     EXPECT_EQ(Pending.NewGameDriveKey,
@@ -67,7 +67,7 @@ class KeyBoxOpenersTest : public SettingsFixture, public ::testing::WithParamInt
 TEST_P(KeyBoxOpenersTest, TheLastOpenerDecidesThePromptAndTheKey) {
     const bool redefineLast = GetParam();
     Open(kThreeGames);
-    windows.chosenFile = "C:\\Images\\Road.iso";
+    windows.chosenFiles = {"C:\\Images\\Road.iso"};
     if (redefineLast) {
         settings.cmdAdd_Click();
         settings.cmdExit_Click();
@@ -105,7 +105,7 @@ TEST_F(KeyBoxTest, AnExitKeyPressedAfterTheSettingsWindowClosedGoesNowhere) {
 
 TEST_F(KeyBoxTest, ClosingTheKeyBoxAddsNoGame) {
     Open(kThreeGames);
-    windows.chosenFile = "C:\\Images\\Game.iso";
+    windows.chosenFiles = {"C:\\Images\\Game.iso"};
     settings.cmdAdd_Click();
     windows.CloseKeyBox();
     EXPECT_FALSE(windows.rendererOpen);

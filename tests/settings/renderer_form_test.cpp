@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RendererRowTest, OkWithoutTouchingTheListTakesTheFirstRenderer) {
     Open(kThreeGames);
-    windows.chosenFile = "C:\\Images\\Game.iso";
+    windows.chosenFiles = {"C:\\Images\\Game.iso"};
     settings.cmdAdd_Click();
     keyBox.Form_KeyDown(68);
     renderer.Form_Load();
@@ -70,11 +70,11 @@ TEST_F(RendererRowTest, AsksAQuestionForEachOptionInOrder) {
 TEST_F(RendererRowTest, TwoGamesAreAppendedInTheOrderOfTheirOk) {
     Open(kThreeGames);
     AddGame("C:\\Images\\First.iso", 68, 0, {false, false, false});
-    AddGame("C:\\Images\\First.iso", 69, 1, {true, true, true});
+    AddGame("C:\\Images\\Second.iso", 69, 1, {true, true, true});
     EXPECT_EQ(std::vector<std::string>(settingsView.rows.begin() + 3, settingsView.rows.end()),
               (std::vector<std::string>{
                   GameRow({.name = "FIRST"}),
-                  GameRow({.name = "FIRST",
+                  GameRow({.name = "SECOND",
                            .driveKey = "69",
                            .renderer = "1",
                            .on = {kGameZWriting, kGameAlphaZWriting, kGameNtscMode}})}));
@@ -83,12 +83,12 @@ TEST_F(RendererRowTest, TwoGamesAreAppendedInTheOrderOfTheirOk) {
 
 TEST_F(RendererRowTest, OkBeforeTheNewerAddGameHasItsKeyAddsNothingAndWaits) {
     Open(kThreeGames);
-    windows.chosenFile = "C:\\Images\\First.iso";
+    windows.chosenFiles = {"C:\\Images\\First.iso"};
     settings.cmdAdd_Click();
     keyBox.Form_KeyDown(68);
     renderer.Form_Load();
     rendererView.selected = 2;
-    windows.chosenFile = "C:\\Images\\Second.iso";
+    windows.chosenFiles = {"C:\\Images\\Second.iso"};
     settings.cmdAdd_Click();
 
     renderer.cmdOk_Click();
@@ -109,11 +109,11 @@ TEST_F(RendererRowTest, OkBeforeTheNewerAddGameHasItsKeyAddsNothingAndWaits) {
 
 TEST_F(RendererRowTest, AnAddGameStartedDuringTheQuestionsDoesNotSpoilTheRow) {
     Open(kThreeGames);
-    windows.chosenFile = "C:\\Images\\First.iso";
+    windows.chosenFiles = {"C:\\Images\\First.iso"};
     settings.cmdAdd_Click();
     keyBox.Form_KeyDown(68);
     renderer.Form_Load();
-    windows.chosenFile = "C:\\Images\\Second.iso";
+    windows.chosenFiles = {"C:\\Images\\Second.iso"};
     windows.duringQuestion = [this](const std::string&) {
         if (windows.questions.size() == 2) {
             settings.cmdAdd_Click();
@@ -128,7 +128,7 @@ TEST_F(RendererRowTest, AnAddGameStartedDuringTheQuestionsDoesNotSpoilTheRow) {
 
 TEST_F(RendererRowTest, OkAfterTheSettingsWindowClosedAppendsNothingAndCloses) {
     Open(kThreeGames);
-    windows.chosenFile = "C:\\Images\\Game.iso";
+    windows.chosenFiles = {"C:\\Images\\Game.iso"};
     settings.cmdAdd_Click();
     keyBox.Form_KeyDown(68);
     windows.settingsOpen = false;

@@ -49,7 +49,7 @@ protected:
     // The whole Add Game chain as a user would go through it.
     void AddGame(const std::string& path, std::int16_t key, int rendererPosition,
                  std::vector<bool> answers) {
-        windows.chosenFile = path;
+        windows.chosenFiles = {path};
         settings.cmdAdd_Click();
         ASSERT_TRUE(windows.keyBoxOpen);
         keyBox.Form_KeyDown(key);

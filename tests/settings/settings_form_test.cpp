@@ -3,7 +3,6 @@
 #include "text_expectations.h"
 #include "settings/settings_layout.h"
 #include "settings_fixture.h"
-#include "launch/launch_state.h"
 #include "startup/config_store.h"
 #include "startup/fatal_error.h"
 #include "startup/latin1_ansi.h"
@@ -166,8 +165,8 @@ TEST_P(FailedSaveTest, ShowsTheErrorKeepsTheFileAndTheWindowAndSavesOnTheNextTry
 
     disk.faults = {};
     Press();
-    EXPECT_TRUE(
-        windows.events.back().ends_with(GetParam().testGame ? "ShowLaunchForm" : "EndProgram"))
+    EXPECT_TRUE(windows.events.back().ends_with(GetParam().testGame ? "ShowLaunchForm NEW ONE"
+                                                                    : "EndProgram"))
         << windows.events.back();
     EXPECT_EQ(SavedConfig(), ThreeGamesWith({{kCpuSpeedOption, " 150 "}},
                                             {kSpaceRaceGame, kRoadFightGame, kAlphaGame, kNewOne}));
@@ -207,10 +206,12 @@ INSTANTIATE_TEST_SUITE_P(Texts, CpuSpeedSaveTest,
                                            CpuSaveCase{"abc", 0}, CpuSaveCase{"", 0},
                                            CpuSaveCase{"&H64", 100}));
 
+// A text that is no key code is saved as typed only after a Yes.
 struct ExitKeySaveCase {
     const char* typed;
     const char* firstLine;
     const char* reloaded;
+    std::size_t asked;
 };
 
 void PrintTo(const ExitKeySaveCase& c, std::ostream* out) {
@@ -223,17 +224,101 @@ class ExitKeySaveTest : public SettingsFixture,
 TEST_P(ExitKeySaveTest, StoresTheTextAsTypedAndTheNextLoadReadsIt) {
     Open(kThreeGames);
     settingsView.Text(kExitKeyOption) = GetParam().typed;
+    windows.replies = {Reply::kYes};
     SaveAndExit();
+    ASSERT_EQ(windows.questions.size(), GetParam().asked);
+    for (const std::string& asked : windows.questions) {
+        EXPECT_TRUE(Holds(asked, GetParam().typed) && Holds(asked, "Redefine")) << asked;
+    }
     EXPECT_EQ(SavedConfig().substr(0, SavedConfig().find("\r\n")), GetParam().firstLine);
     LoadConfig();
     EXPECT_EQ(ExitKeyCodeText(), GetParam().reloaded);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, ExitKeySaveTest,
-                         ::testing::Values(ExitKeySaveCase{"113", "113", "113"},
-                                           ExitKeySaveCase{"65", "65", "65"},
-                                           ExitKeySaveCase{"A", "A", "27"},
-                                           ExitKeySaveCase{"", "", "27"}));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ExitKeySaveTest,
+    ::testing::Values(ExitKeySaveCase{"113", "113", "113", 0}, ExitKeySaveCase{"65", "65", "65", 0},
+                      ExitKeySaveCase{"A", "A", "27", 1}, ExitKeySaveCase{"F12", "F12", "27", 1},
+                      ExitKeySaveCase{"0", "0", "27", 1}, ExitKeySaveCase{"", "", "27", 0}));
+
+struct ExitKeyNameCase {
+    const char* typed;
+    const char* shown;
+};
+
+class ExitKeyNameTest : public SettingsFixture,
+                        public ::testing::WithParamInterface<ExitKeyNameCase> {};
+
+TEST_P(ExitKeyNameTest, NamesTheKeyALaunchWillUse) {
+    Open(kThreeGames);
+    settingsView.Text(kExitKeyOption) = GetParam().typed;
+    settings.txtExitKey_Change();
+    EXPECT_EQ(settingsView.exitKeyName, GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ExitKeyNameTest,
+                         ::testing::Values(ExitKeyNameCase{"123", "F12"},
+                                           ExitKeyNameCase{"101", "Num 5"},
+                                           ExitKeyNameCase{"81", "Q"}, ExitKeyNameCase{"", "Esc"},
+                                           ExitKeyNameCase{"7", "key code 7"},
+                                           ExitKeyNameCase{"188", ","},
+                                           ExitKeyNameCase{"F12", "No key code: Esc"},
+                                           ExitKeyNameCase{"300", "No key code: no launch"}));
+
+// Another program's change to the file is saved over only on Yes; No shows the
+// file as it is now; a file gone is told. Nothing else is written.
+struct ChangedFileCase {
+    const char* name;
+    bool gone;
+    Reply reply;
+    bool saved;     // this window's state is in the file
+    bool reloaded;  // the window shows the other program's file
+};
+
+void PrintTo(const ChangedFileCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ChangedFileTest : public SettingsFixture,
+                        public ::testing::WithParamInterface<ChangedFileCase> {};
+
+TEST_P(ChangedFileTest, AsksBeforeSavingOverIt) {
+    Open(kThreeGames);
+    settingsView.Text(kCpuSpeedOption) = "150";
+    const std::string theirs =
+        ThreeGamesWith({}, {kSpaceRaceGame, kRoadFightGame, kAlphaGame, kNewOne});
+    if (GetParam().gone) {
+        disk.files.erase(kConfigPath);
+    } else {
+        disk.files[kConfigPath] = theirs;
+    }
+    windows.replies = {GetParam().reply};
+    try {
+        settings.cmdOk_Click();
+    } catch (const ProgramEnded&) {
+    }
+    EXPECT_EQ(windows.events.back().ends_with("EndProgram"), GetParam().saved);
+    const auto& said = GetParam().gone ? windows.notices : windows.questions;
+    ASSERT_EQ(windows.notices.size() + windows.questions.size(), said.size());
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_TRUE(Holds(said[0], kConfigPath)) << said[0];
+    EXPECT_EQ(disk.files.count(kConfigPath), GetParam().gone ? 0u : 1u);
+    if (!GetParam().gone) {
+        EXPECT_EQ(SavedConfig(),
+                  GetParam().saved ? ThreeGamesWith({{kCpuSpeedOption, " 150 "}}) : theirs);
+    }
+    EXPECT_EQ(settingsView.rows.size(), GetParam().reloaded ? 4u : 3u);
+    EXPECT_EQ(settingsView.Text(kCpuSpeedOption), GetParam().reloaded ? "100" : "150");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, ChangedFileTest,
+    ::testing::Values(ChangedFileCase{"YesSavesOverIt", false, Reply::kYes, true, false},
+                      ChangedFileCase{"NoLoadsItAndSavesNothing", false, Reply::kNo, false, true},
+                      ChangedFileCase{"CancelSavesNothing", false, Reply::kCancel, false, false},
+                      ChangedFileCase{"GoneIsToldAndSavesNothing", true, Reply::kYes, false,
+                                      false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFormTest, AnEmptyListSavesNoGameLine) {
     Open(kThreeGames);
@@ -276,9 +361,9 @@ TEST_F(SettingsFormTest, DeleteWithoutSelectionDoesNothing) {
 TEST_F(SettingsFormTest, CancelledFileDialogOpensNothingAndKeepsTheList) {
     Open(kThreeGames);
     Pending.NewGameName = "EARLIER";
-    windows.chosenFile = "";
+    windows.chosenFiles = {};
     settings.cmdAdd_Click();
-    EXPECT_EQ(windows.events, std::vector<std::string>{"writes=0 ChooseFile"});
+    EXPECT_EQ(windows.events, std::vector<std::string>{"writes=0 ChooseFiles"});
     EXPECT_EQ(Pending.NewGameName, "EARLIER");
     EXPECT_EQ(settingsView.rows.size(), 3u);
 }
@@ -287,9 +372,9 @@ TEST_F(SettingsFormTest, AddGameUpperCasesTheNameAndWaitsForTheDriveKey) {
     Open(kThreeGames);
     Pending.ExitKeyCapture = true;
     Pending.NewGameDriveKey = std::int16_t{70};
-    windows.chosenFile = "D:\\Images\\Space Race.Disc1.iso";
+    windows.chosenFiles = {"D:\\Images\\Moon Race.Disc1.iso"};
     settings.cmdAdd_Click();
-    EXPECT_EQ(Pending.NewGameName, "SPACE RACE");
+    EXPECT_EQ(Pending.NewGameName, "MOON RACE");
     EXPECT_EQ(Pending.NewGameDriveKey, DriveKeyValue(std::string()));
     EXPECT_FALSE(Pending.ExitKeyCapture);
     EXPECT_TRUE(windows.keyBoxOpen);
@@ -315,7 +400,7 @@ TEST_P(AddGameNameTest, TakesOnlyANameTheFileCanHoldAndALaunchCanFind) {
     Open(kThreeGames);
     UseLatin1AsAnsi();
     Pending.NewGameName = "EARLIER";
-    windows.chosenFile = GetParam().path;
+    windows.chosenFiles = {GetParam().path};
     settings.cmdAdd_Click();
     if (GetParam().name == nullptr) {
         ASSERT_EQ(windows.notices.size(), 1u);
@@ -386,22 +471,101 @@ TEST_F(SettingsFormTest, TestGameSavesThenHidesThenLaunchesTheSelectedGame) {
     AddGame("C:\\Images\\New One.iso", 81, 3, {false, false, false});
     settingsView.Text(kCpuSpeedOption) = "150";
     settingsView.selected = 2;
-    Launch.GameName = "BEFORE";
     // Another Add Game left at its key box: given up.
-    windows.chosenFile = "C:\\Images\\Moon.iso";
+    windows.chosenFiles = {"C:\\Images\\Moon.iso"};
     settings.cmdAdd_Click();
     settings.cmdPad_Click();
     ASSERT_TRUE(windows.keyBoxOpen && windows.padBoxOpen);
     windows.events.clear();
     settings.cmdTest_Click();
     EXPECT_FALSE(windows.keyBoxOpen || windows.rendererOpen || windows.padBoxOpen);
-    EXPECT_EQ(windows.events.back(), "writes=1 ShowLaunchForm");
-    EXPECT_EQ(Launch.GameName, "NEW ONE");
+    EXPECT_EQ(windows.events.back(), "writes=1 ShowLaunchForm NEW ONE");
     EXPECT_EQ(SavedConfig(),
               ThreeGamesWith({{kCpuSpeedOption, " 150 "}}, {kRoadFightGame, kAlphaGame, kNewOne}));
     // What the launch reads back is what the window showed.
     LoadConfig();
-    EXPECT_EQ(LookupGame(Launch.GameName), GameRecordText(kNewOne));
+    EXPECT_EQ(LookupGame("NEW ONE"), GameRecordText(kNewOne));
+}
+
+class EditGameTest : public SettingsFixture {
+protected:
+    // The answers for the edited row, the renderer dialog having started on
+    // startsOn: F, Old Gfx, No Yes Yes.
+    void AnswerEdit(int startsOn) {
+        ASSERT_EQ(keyBoxView.prompt, kDriveKeyPrompt);
+        keyBox.Form_KeyDown('F');
+        renderer.Form_Load();
+        EXPECT_EQ(rendererView.selected, startsOn);
+        rendererView.selected = 2;
+        windows.answers = {false, true, true};
+        renderer.cmdOk_Click();
+    }
+};
+
+const TestGame kEdited = {
+    .driveKey = "70", .renderer = "2", .on = {kGameAlphaZWriting, kGameNtscMode}};
+
+TEST_F(EditGameTest, ReplacesTheRowInPlace) {
+    Open(kThreeGames);
+    settingsView.selected = 0;
+    settings.cmdEdit_Click();
+    AnswerEdit(1);
+    EXPECT_EQ(
+        settingsView.rows,
+        (std::vector<std::string>{GameRow(kEdited), GameRow(kRoadFightGame), GameRow(kAlphaGame)}));
+    // A row gone above it meanwhile: the edit follows the row.
+    settingsView.selected = 2;
+    settings.cmdEdit_Click();
+    settingsView.selected = 0;
+    settings.cmdDelete_Click();
+    TestGame alpha = kEdited;
+    alpha.name = kAlphaGame.name;
+    AnswerEdit(2);
+    EXPECT_EQ(settingsView.rows,
+              (std::vector<std::string>{GameRow(kRoadFightGame), GameRow(alpha)}));
+}
+
+TEST_F(EditGameTest, GivenUpLeavesTheRow) {
+    Open(kThreeGames);
+    settingsView.selected = 1;
+    settings.cmdEdit_Click();
+    keyBox.Form_KeyDown('F');
+    ASSERT_TRUE(windows.rendererOpen);
+    settings.cmdTest_Click();
+    EXPECT_FALSE(windows.keyBoxOpen || windows.rendererOpen);
+    // The row deleted before the answers: nothing is replaced.
+    settings.cmdEdit_Click();
+    settingsView.selected = 1;
+    settings.cmdDelete_Click();
+    keyBox.Form_KeyDown('F');
+    renderer.cmdOk_Click();
+    EXPECT_EQ(settingsView.rows,
+              (std::vector<std::string>{GameRow(kSpaceRaceGame), GameRow(kAlphaGame)}));
+}
+
+TEST_F(SettingsFormTest, SeveralImagesAreAskedForOnceAndAddedInTheDialogsOrder) {
+    Open(kThreeGames);
+    windows.chosenFiles = {"C:\\I\\Zeta.iso", "C:\\I\\road fight.iso", "C:\\I\\.iso",
+                           "C:\\I\\Moon.iso", "C:\\I\\moon.bin"};
+    settings.cmdAdd_Click();
+    keyBox.Form_KeyDown('E');
+    renderer.Form_Load();
+    rendererView.selected = 3;
+    windows.answers = {true};
+    renderer.cmdOk_Click();
+    EXPECT_EQ(windows.keyBoxLoads + windows.rendererLoads, 2);
+    EXPECT_EQ(windows.questions.size(), kGameOptionCount);
+    const TestGame zeta = {
+        .name = "ZETA", .driveKey = "69", .renderer = "3", .on = {kGameZWriting}};
+    TestGame moon = zeta;
+    moon.name = "MOON";
+    EXPECT_EQ(std::vector<std::string>(settingsView.rows.begin() + 3, settingsView.rows.end()),
+              (std::vector<std::string>{GameRow(zeta), GameRow(moon)}));
+    ASSERT_EQ(windows.notices.size(), 1u);
+    for (const char* skipped :
+         {"road fight.iso: the game", ".iso gives no game name", "moon.bin: the game"}) {
+        EXPECT_TRUE(Holds(windows.notices[0], skipped)) << skipped;
+    }
 }
 
 TEST_F(SettingsFormTest, ARowWithTooFewFieldsStopsTheSaveBeforeWriting) {

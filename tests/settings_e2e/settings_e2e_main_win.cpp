@@ -92,17 +92,44 @@ public:
             << "Delete Game removes no row";
     }
 
-    // Add Game, and the path typed into its open-file dialog with Enter.
-    void ChooseFile(const std::string& path) const {
+    // Add Game, and the texts typed into its open-file dialog's file name box,
+    // each with Enter: a folder moves there, the last text chooses.
+    void ChooseFile(const std::string& path, const std::string& names = "") const {
         Click(Item(kCmdAdd));
         const HWND open = Window(L"Open");
         const HWND fileName = FindDescendant(open, L"Edit");
         EXPECT_NE(fileName, nullptr) << "the open-file dialog has no file name box";
-        SendMessageW(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(path).c_str()));
-        Activate(open);
-        PressKey(VK_RETURN);
+        for (const std::string& text : {path, names}) {
+            if (!text.empty()) {
+                // The dialog empties the box once it has moved to a folder.
+                WaitUntil([&] { return TextOf(fileName).empty(); }, kWaitMs);
+                SendMessageW(fileName, WM_SETTEXT, 0,
+                             reinterpret_cast<LPARAM>(Widen(text).c_str()));
+                Activate(open);
+                PressKey(VK_RETURN);
+            }
+        }
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(open); }, kWaitMs))
             << "Enter does not close the open-file dialog";
+    }
+
+    // The text of the "Zentavio Wrapper" question, answered with the button.
+    std::string Answer(int button) const {
+        HWND box = nullptr;
+        std::wstring text;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                box = FindTopLevel(L"#32770", kBoxTitle, launcher->id());
+                text = box != nullptr ? TextOf(GetDlgItem(box, 0xFFFF)) : L"";
+                return !text.empty();
+            },
+            kWaitMs))
+            << "no question";
+        if (box != nullptr) {
+            Click(GetDlgItem(box, button));
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kWaitMs));
+        }
+        return Narrow(text);
     }
 
     // Once the click handler has returned (WM_NULL is answered only then): no key
@@ -140,13 +167,14 @@ bool ScrollsSideways(HWND list) {
            SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0) > client.right;
 }
 
-// Add Game through all three windows: the open-file dialog, "Press Any Key" and
-// "Select Renderer" with its three questions.
-void AddGame(const SettingsSession& session, const std::string& imagePath, int driveKey,
-             int renderer, const std::vector<bool>& answers) {
-    session.ChooseFile(imagePath);
+// "Press Any Key" and "Select Renderer" with its three questions, as Add Game
+// and Edit Game ask them; the renderer dialog starts on startsOn.
+void AnswerDialogs(const SettingsSession& session, int driveKey, int renderer,
+                   const std::vector<bool>& answers, int startsOn = 0) {
     const HWND keyBox = session.Window(L"Press Any Key");
-    EXPECT_EQ(Narrow(TextOf(GetDlgItem(keyBox, kLblKey))), kDriveKeyPrompt);
+    // The window exists a moment before its prompt is set and it shows.
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Narrow(TextOf(GetDlgItem(keyBox, kLblKey))) == kDriveKeyPrompt; }, kWaitMs));
     Activate(keyBox);
     PressKey(driveKey);
     const HWND rendererBox = session.Window(L"Select Renderer");
@@ -159,7 +187,10 @@ void AddGame(const SettingsSession& session, const std::string& imagePath, int d
         names.push_back(Widen(name));
     }
     EXPECT_EQ(ComboItems(list), names) << "the four renderers, in order";
-    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0) << "the first renderer is selected";
+    EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), startsOn) << "the renderer it starts on";
+    EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(rendererBox, kRendererCmdOk), GWL_STYLE) & BS_TYPEMASK,
+              BS_DEFPUSHBUTTON)
+        << "Ok is not the default button";
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(renderer), 0);
     Click(GetDlgItem(rendererBox, kRendererCmdOk));
 
@@ -180,6 +211,13 @@ void AddGame(const SettingsSession& session, const std::string& imagePath, int d
     }
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(rendererBox); }, kWaitMs))
         << "the renderer dialog stays open";
+}
+
+// Add Game through all three windows: the open-file dialog, then the dialogs.
+void AddGame(const SettingsSession& session, const std::string& imagePath, int driveKey,
+             int renderer, const std::vector<bool>& answers) {
+    session.ChooseFile(imagePath);
+    AnswerDialogs(session, driveKey, renderer, answers);
 }
 
 // Folder names that the system's ANSI code page cannot hold.
@@ -399,6 +437,94 @@ TEST_F(SettingsTest, TestGameSavesFirstThenLaunchesTheSelectedGame) {
     // launcher and the emulator it started are simply ended with the folder.
 }
 
+// Edit Game (here Enter on a row) asks again for the row and replaces it in place; an exit
+// key typed as F12 is named, and saved only after a question.
+TEST_F(SettingsTest, EditGameChangesARowInPlaceAndATypedF12IsAskedAbout) {
+    Start();
+    Activate(settings);
+    SendMessageW(Item(kLstGames), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 4));
+    SendMessageW(Item(kLstGames), WM_LBUTTONUP, 0, MAKELPARAM(8, 4));
+    PressKey(VK_RETURN);
+    AnswerDialogs(*this, 'G', 3, {false, false, true}, 1);
+    const TestGame edited = {.driveKey = "71", .renderer = "3", .on = {kGameNtscMode}};
+    const auto rows = Widened({GameRow(edited), GameRow(kRoadFightGame), GameRow(kAlphaGame)});
+    EXPECT_TRUE(WaitUntil([&] { return Rows() == rows; }, kWaitMs)) << "the row is not replaced";
+
+    const std::string config = SavedFile();
+    SetText(kTxtExitKey, L"F12");
+    EXPECT_TRUE(Holds(Narrow(TextOf(Item(kLblExitKeyName))), "Esc"));
+    Click(Item(kCmdOk));
+    EXPECT_TRUE(Holds(Answer(IDNO), "\"F12\""));
+    SendMessageW(settings, WM_NULL, 0, 0);
+    ASSERT_FALSE(launcher->WaitForExit(0)) << "No ended the program";
+    EXPECT_EQ(SavedFile(), config);
+    SetText(kTxtExitKey, L"123");
+    EXPECT_EQ(TextOf(Item(kLblExitKeyName)), L"F12");
+    Click(Item(kCmdOk));
+    ExpectEnds("Save and Exit");
+    EXPECT_EQ(
+        SavedFile(),
+        testing::ConfigText(
+            {.lines = {{kExitKeyOption, "123"}, {kCpuSpeedOption, " 87.5 "}, {kShowFpsOption, "1"}},
+             .games = {edited, kRoadFightGame, kAlphaGame}}));
+}
+
+// Two names chosen at once in the open-file dialog: one pass through the
+// dialogs, two rows.
+TEST_F(SettingsTest, TwoImagesChosenAtOnceBecomeTwoRows) {
+    Image("Moon.iso");
+    Image("Zeta.iso");
+    Start();
+    ChooseFile(folder.Path(), "\"Zeta.iso\" \"Moon.iso\"");
+    AnswerDialogs(*this, 'E', 2, {true});
+    std::vector<std::string> games = kThreeGames;
+    for (const char* name : {"ZETA", "MOON"}) {
+        games.push_back(
+            GameRow({.name = name, .driveKey = "69", .renderer = "2", .on = {kGameZWriting}}));
+    }
+    EXPECT_TRUE(WaitUntil([&] { return Rows() == Widened(games); }, kWaitMs))
+        << Rows().size() << " rows, not the two added";
+}
+
+// A game another program added while the window was open: Save and Exit asks,
+// No shows the file as it is now, and the next save keeps that game.
+TEST_F(SettingsTest, AFileChangedMeanwhileIsNotSavedOverWithoutAQuestion) {
+    Start();
+    SetText(kTxtCpu, L"42");
+    std::vector<std::string> games = kThreeGames;
+    games.push_back(GameRow({.name = "THEIRS"}));
+    const std::string theirs = testing::ConfigText({.rows = games});
+    folder.Write("zentconfig.ini", theirs);
+    Click(Item(kCmdOk));
+    const std::string asked = Answer(IDNO);
+    EXPECT_TRUE(Holds(asked, folder.Path() + "\\zentconfig.ini")) << asked;
+    EXPECT_TRUE(WaitUntil([&] { return Rows().size() == 4; }, kWaitMs)) << "the file is not shown";
+    EXPECT_EQ(TextOf(Item(kTxtCpu)), L"100");
+    EXPECT_EQ(SavedFile(), theirs);
+    Click(Item(kCmdOk));
+    ExpectEnds("Save and Exit");
+    EXPECT_EQ(SavedFile(), theirs);
+}
+
+// A second start without an argument brings the open window to the front and
+// ends, writing nothing.
+TEST_F(SettingsTest, ASecondSettingsStartBringsTheFirstToTheFront) {
+    const std::string config = SavedFile();
+    Start();
+    Click(Item(kCmdExit));
+    const HWND keyBox = Window(L"Press Any Key");
+    Activate(keyBox);
+    const auto second = folder.Start("");
+    ASSERT_TRUE(second->WaitForExit(kWaitMs)) << "the second start did not end";
+    EXPECT_EQ(second->ExitCode(), 0u);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == settings; }, kWaitMs))
+        << "the first window is not in front";
+    EXPECT_EQ(SavedFile(), config);
+    PostMessageW(keyBox, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(settings, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectEnds("its windows closed");
+}
+
 // The launcher carries its manifest, its version information (the project's
 // version, a copyright line) and its multi-size icon.
 TEST(LauncherResourcesTest, ManifestVersionAndIcon) {
@@ -447,7 +573,7 @@ TEST(LauncherResourcesTest, ManifestVersionAndIcon) {
     EXPECT_NE(value(L"LegalCopyright").find(L"Zentavio Wrapper contributors"), std::wstring::npos);
 }
 
-// Poses the four windows with a few games and saves their images (BMP) into
+// Poses the windows with a few games and saves their images (BMP) into
 // the folder, for the documentation.
 int Screenshots(const std::string& program, const std::string& imageFolder) {
     SettingsSession session("shots");
@@ -475,6 +601,22 @@ int Screenshots(const std::string& program, const std::string& imageFolder) {
     const HWND padBox = session.Window(L"Pad Exit");
     saved = save(padBox, "padbox.bmp") && saved;
     PostMessageW(padBox, WM_SYSCOMMAND, SC_CLOSE, 0);
+    // Edit Game's renderer dialog, moved over the list, starts on the game's renderer.
+    WaitUntil([&] { return !IsWindow(rendererBox) && !IsWindow(padBox); }, kWaitMs);
+    SendMessageW(session.Item(kLstGames), LB_SETCURSEL, 0, 0);
+    Click(session.Item(kCmdEdit));
+    const HWND editKeys = session.Window(L"Press Any Key");
+    Activate(editKeys);
+    PressKey('D');
+    const HWND editRenderer = session.Window(L"Select Renderer");
+    RECT list{}, frame{};
+    GetWindowRect(session.Item(kLstGames), &list);
+    GetWindowRect(session.settings, &frame);
+    SetWindowPos(editRenderer, HWND_TOP, frame.left + 4, list.bottom - 24, 0, 0, SWP_NOSIZE);
+    saved = save(session.settings, "edit.bmp") && saved;
+    PostMessageW(editRenderer, WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(session.Item(kLstGames), WM_HSCROLL, SB_PAGERIGHT, 0);
+    saved = save(session.settings, "scrolled.bmp") && saved;
     PostMessageW(session.settings, WM_SYSCOMMAND, SC_CLOSE, 0);
     return saved && session.launcher->WaitForExit(kWaitMs) && session.launcher->ExitCode() == 0 ? 0
                                                                                                 : 1;
