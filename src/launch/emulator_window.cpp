@@ -32,11 +32,7 @@ void PlaceEmulatorWindow(Desktop& desktop, Screen& screen) {
     const WindowHandle main =
         IsEmulatorWindow(desktop, foreground) ? desktop.RootOwner(foreground) : 0;
     Launch.EmulatorWindow = IsEmulatorWindow(desktop, main) ? main : 0;
-    const DisplayArea display = GameDisplay(screen);
-    Launch.ScreenLeft = display.left;
-    Launch.ScreenTop = display.top;
-    Launch.ScreenWidth = display.width;
-    Launch.ScreenHeight = display.height;
+    const DisplayArea display = ChosenGameDisplay();
     // Its last column: one further is the neighbouring display's.
     screen.MoveCursor(display.left + display.width - 1, display.top);
 

@@ -108,7 +108,7 @@ LaunchResult Form_Load(const LaunchPlatform& platform) {
     // Black from here on, before anything is copied or started: the emulator's
     // windows come up in front of it, and the desktop or the front end never
     // shows between them.
-    platform.screen.ShowBackdrop(GameDisplay(platform.screen));
+    platform.screen.ShowBackdrop(ChooseGameDisplay(platform.screen));
     try {
         RunLaunch(platform);
     } catch (const ExitKeyStop&) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "launch/launch_state.h"
 #include "startup/config_store.h"
 #include "startup/text_conversions.h"
 #include "startup/trace.h"
@@ -19,6 +20,8 @@ int DisplayNumberOfDevice(std::string_view deviceName) {
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     return error == std::errc() && end == digits.data() + digits.size() && number > 0 ? number : 0;
 }
+
+namespace {
 
 // The primary display by the metrics the placement has always used, so that a
 // launch on one display keeps its figures.
@@ -41,6 +44,21 @@ DisplayArea GameDisplay(Screen& screen) {
     Trace("display " + std::to_string(chosen) +
           " is not connected: the game goes to the primary display");
     return primary;
+}
+
+}  // namespace
+
+DisplayArea ChooseGameDisplay(Screen& screen) {
+    const DisplayArea area = GameDisplay(screen);
+    Launch.ScreenLeft = area.left;
+    Launch.ScreenTop = area.top;
+    Launch.ScreenWidth = area.width;
+    Launch.ScreenHeight = area.height;
+    return area;
+}
+
+DisplayArea ChosenGameDisplay() {
+    return {Launch.ScreenLeft, Launch.ScreenTop, Launch.ScreenWidth, Launch.ScreenHeight};
 }
 
 std::vector<DisplayEntry> DisplayEntries(std::vector<ConnectedDisplay> connected, int chosen) {

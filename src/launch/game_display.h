@@ -15,9 +15,14 @@ namespace zent {
 // The display's number in a device name "\\.\DISPLAYN"; 0 for any other name.
 int DisplayNumberOfDevice(std::string_view deviceName);
 
-// The area of Config.Display, or of the primary display when the choice is the
-// primary or names a display that is not connected (the trace says so).
-DisplayArea GameDisplay(Screen& screen);
+// Notes in Launch, as ScreenLeft, ScreenTop, ScreenWidth and ScreenHeight, the
+// area of Config.Display, or of the primary display when the choice is the
+// primary or names a display that is not connected (the trace says so), and
+// returns it. The launch chooses once, before the emulator's start.
+DisplayArea ChooseGameDisplay(Screen& screen);
+
+// The area ChooseGameDisplay noted.
+DisplayArea ChosenGameDisplay();
 
 // An entry of the Settings window's "Display" list: its number (0 for the
 // primary) and its text.

@@ -36,7 +36,7 @@ struct LaunchState {
     // window of what was in front); 0 when the foreground window then belonged
     // to another process.
     WindowHandle EmulatorWindow = 0;
-    // The game's display, as PlaceEmulatorWindow found it.
+    // The game's display, as the launch chose it before the emulator's start.
     std::int32_t ScreenLeft = 0;
     std::int32_t ScreenTop = 0;
     std::int32_t ScreenWidth = 0;

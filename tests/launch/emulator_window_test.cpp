@@ -37,6 +37,7 @@ protected:
         desktop.windows[kOther] = {.process = 999, .title = "Front End", .x = 10, .width = 300};
         desktop.zOrder.push_back(kOther);
         PutEmulatorWindowInFront(desktop);
+        ChooseGameDisplay(desktop);
     }
 
     FakeScreen desktop;
@@ -57,6 +58,7 @@ TEST_P(PlacementTest, CoversTheScreenAndStretchesTheStrippedEmulatorWindowTopmos
     const auto [width, height] = GetParam();
     desktop.screenWidth = width;
     desktop.screenHeight = height;
+    ChooseGameDisplay(desktop);
     PlaceEmulatorWindow(desktop, desktop);
 
     const FakeWindow& emulator = desktop.windows[kEmulator];
@@ -92,6 +94,7 @@ TEST_F(EmulatorWindowTest, CoversTheChosenDisplayAndHidesTheWholeMenuBar) {
                                                            {3, 0, primary, 20}}) {
         Config.Display = {chosen};
         desktop.windows[kEmulator].rowsAboveClient = menuRows;
+        ChooseGameDisplay(desktop);
         PlaceEmulatorWindow(desktop, desktop);
         const auto [x, y, width, height] = display;
         EXPECT_EQ(PlaceOf(desktop.windows[kEmulator]),
