@@ -43,7 +43,8 @@ std::optional<std::int32_t> LaunchKey(std::string_view text) {
     if (value == 0) {
         return kEscape;
     }
-    if (value < 1 || value > 254) {
+    // Outside the 32 bits a key code has, no key (and NaN compares false).
+    if (!(std::fabs(value) < 2147483648.0) || !IsKeyboardKey(static_cast<std::int32_t>(value))) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(value);
